@@ -1,0 +1,26 @@
+#pragma once
+// Between the portable part of the framework and a backend. Not for the
+// program's own code.
+#include <functional>
+
+#include "fw/Types.h"
+
+namespace fw {
+
+class CWnd;
+
+namespace detail {
+
+// Backend: the platform's default processing of one message for the window.
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Portable: how a backend hands a message to the window's handlers; keeps the
+// message current so Default() can process it.
+LRESULT DeliverMessage(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Tests watch default processing through this, on every backend.
+using DefaultProcessingObserver = std::function<void(HWND, UINT message)>;
+void SetDefaultProcessingObserver(DefaultProcessingObserver observer);
+
+}  // namespace detail
+}  // namespace fw

@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+
+#include "fw/Types.h"
+
+namespace fw {
+
+int GetSystemMetrics(int nIndex);
+// Milliseconds, wrapping at 32 bits.
+DWORD GetTickCount();
+// Seconds since 1970, like time(0).
+std::int64_t GetCurrentTime();
+void PostQuitMessage(int nExitCode);
+HCURSOR SetCursor(HCURSOR cursor);
+// Registers (once per distinct set) and returns a class name that stays valid
+// for the life of the process.
+const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
+                                HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+
+}  // namespace fw
