@@ -1,0 +1,48 @@
+#pragma once
+#include "fw/Fw.h"
+#include "particles/FieldHost.h"
+#include "particles/ParticleField.h"
+
+namespace tidewell {
+
+// A window that holds and hosts one particle field: built from the stored
+// settings, animated by frame timer 1, first-painted over what the screen
+// showed. Heap windows pass bAutoDelete TRUE and delete themselves after
+// their last message.
+class CParticleWnd : public fw::CWnd, public CFieldHost {
+public:
+    explicit CParticleWnd(fw::BOOL bAutoDelete);
+    ~CParticleWnd() override;
+
+    // rect is in the parent's client coordinates, or the screen's without a
+    // parent. nID and pContext are not used.
+    virtual fw::BOOL CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
+                                          const fw::RECT& rect, fw::CWnd* pParentWnd,
+                                          fw::UINT nID = 0, void* pContext = nullptr);
+
+    void SetParticleSpeed(int speed) { m_field.SetParticleSpeed(speed); }
+    void SetParticleNumber(int number) { m_field.SetParticleNumber(number); }
+    void SetBackColor(COLORREF colour) { m_field.SetBackColor(colour); }
+
+    // CFieldHost
+    void GetScreenSize(int& width, int& height) override;
+    void GetClientSize(int& width, int& height) override;
+    void RestartFrameTimer() override;
+    CTickSource& GetTickSource() override;
+
+    CParticleField m_field;
+    fw::BOOL m_bAutoDelete;
+    fw::BOOL m_bBlank;
+    fw::BOOL m_bCaptured;
+
+    static constexpr fw::UINT_PTR kFrameTimer = 1;
+
+protected:
+    int OnCreate(fw::CREATESTRUCT* lpCreateStruct) override;
+    void OnTimer(fw::UINT_PTR nIDEvent) override;
+    void OnPaint() override;
+    void OnSize(fw::UINT nType, int cx, int cy) override;
+    void PostNcDestroy() override;
+};
+
+}  // namespace tidewell
