@@ -10,8 +10,9 @@ public:
     CFullScreenWnd();
     ~CFullScreenWnd() override;
 
-    // Covers (0, 0, screen width, screen height).
-    void CreateFullScreen();
+    // Covers (0, 0, screen width, screen height). Returns the creation
+    // result; on FALSE the object has already been deleted.
+    fw::BOOL CreateFullScreen();
 
     fw::POINT m_ptFirst;  // (-1, -1) until the first mouse message
 

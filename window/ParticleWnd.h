@@ -16,6 +16,9 @@ public:
 
     // rect is in the parent's client coordinates, or the screen's without a
     // parent. nID and pContext are not used.
+    // Returns the creation result. An auto-delete object whose window could
+    // not be made is deleted before FALSE is returned: the caller must not
+    // touch it afterwards.
     virtual fw::BOOL CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
                                           const fw::RECT& rect, fw::CWnd* pParentWnd,
                                           fw::UINT nID = 0, void* pContext = nullptr);
@@ -37,12 +40,28 @@ public:
 
     static constexpr fw::UINT_PTR kFrameTimer = 1;
 
+    // The process-wide class of windows as wide as the screen: null until the
+    // first such window registers it.
+    static const char* RegisteredClassName();
+    // Back to the state of a new process, so tests can replay the order in
+    // which windows of a process are made.
+    static void ForgetRegisteredClass();
+
 protected:
     int OnCreate(fw::CREATESTRUCT* lpCreateStruct) override;
     void OnTimer(fw::UINT_PTR nIDEvent) override;
     void OnPaint() override;
     void OnSize(fw::UINT nType, int cx, int cy) override;
     void PostNcDestroy() override;
+
+private:
+    // Makes both grids at the grid size and copies the paint's pixels into
+    // the background grid, column by column.
+    void CaptureBackground(const fw::CDC& dc);
+
+    // Set while CreateParticleWindow waits on the platform, so it learns
+    // whether a failed creation already deleted this object.
+    bool* m_pDeletionWatch = nullptr;
 };
 
 }  // namespace tidewell

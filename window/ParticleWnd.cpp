@@ -1,0 +1,172 @@
+#include "window/ParticleWnd.h"
+
+#include <cstdint>
+
+#include "res/resource.h"
+#include "settings/Settings.h"
+#include "window/DcSurface.h"
+#include "window/WhiteProbe.h"
+
+namespace tidewell {
+
+namespace {
+
+// The platform's millisecond counter, read afresh at every call.
+class PlatformTickSource : public CTickSource {
+public:
+    std::uint32_t GetTickCount() override { return fw::GetTickCount(); }
+};
+
+PlatformTickSource g_ticks;
+
+// Empty until the first window as wide as the screen registers the class;
+// every later window of the process uses it, whatever its width.
+const char* g_registeredClass = nullptr;
+
+}  // namespace
+
+const char* CParticleWnd::RegisteredClassName() { return g_registeredClass; }
+
+void CParticleWnd::ForgetRegisteredClass() { g_registeredClass = nullptr; }
+
+CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete)
+    : m_bAutoDelete(fw::FALSE), m_bBlank(fw::FALSE), m_bCaptured(fw::FALSE) {
+    // The seed comes first: constructing the particles draws their sizes.
+    m_field.m_random.Seed(static_cast<std::uint32_t>(fw::GetCurrentTime()));
+    fw::CWinApp& app = *fw::AfxGetApp();
+    m_bBlank = ReadBlank(app);
+    m_bAutoDelete = bAutoDelete;
+    const int number = ReadNumber(app);
+    const COLORREF colour = ReadColor(app);
+    m_field.Init(this, number, colour);
+}
+
+CParticleWnd::~CParticleWnd() = default;
+
+fw::BOOL CParticleWnd::CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
+                                            const fw::RECT& rect, fw::CWnd* pParentWnd,
+                                            fw::UINT /*nID*/, void* /*pContext*/) {
+    if (rect.right - rect.left == fw::GetSystemMetrics(fw::SM_CXSCREEN) &&
+        g_registeredClass == nullptr) {
+        g_registeredClass = fw::AfxRegisterWndClass(
+            fw::CS_VREDRAW | fw::CS_HREDRAW, fw::AfxGetApp()->LoadCursor(IDC_NULLCURSOR),
+            nullptr, nullptr);
+    }
+    m_bCaptured = fw::FALSE;
+
+    // A failed creation may already have run PostNcDestroy (and so deleted
+    // this object); the watch tells whether it did.
+    bool deleted = false;
+    m_pDeletionWatch = &deleted;
+    const fw::BOOL created = CreateEx(
+        dwExStyle, g_registeredClass, "", dwStyle, rect.left, rect.top,
+        rect.right - rect.left, rect.bottom - rect.top,
+        pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr, 0, nullptr);
+    if (deleted) {
+        return fw::FALSE;
+    }
+    m_pDeletionWatch = nullptr;
+    if (!created && m_bAutoDelete) {
+        // Nobody else would ever delete a window object that has no window.
+        delete this;
+    }
+    return created;
+}
+
+int CParticleWnd::OnCreate(fw::CREATESTRUCT* lpCreateStruct) {
+    if (fw::CWnd::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+    int speed = ReadSpeed(*fw::AfxGetApp());
+    if (speed < 15) {
+        speed = 15;
+    }
+    SetParticleSpeed(speed);
+    return 0;
+}
+
+void CParticleWnd::OnTimer(fw::UINT_PTR nIDEvent) {
+    if (nIDEvent != kFrameTimer) {
+        fw::CWnd::OnTimer(nIDEvent);
+        return;
+    }
+    // Frames need the grids, which the first paint makes.
+    if (!m_bCaptured || !m_field.HasGrids()) {
+        return;
+    }
+    fw::CClientDC dc(this);
+    DcSurface surface(dc);
+    m_field.RunFrame(surface);
+}
+
+void CParticleWnd::OnPaint() {
+    fw::CPaintDC dc(this);
+    fw::CBrush brush(m_field.m_crBack);
+    fw::RECT client;
+    GetClientRect(&client);
+
+    if (client.right < fw::GetSystemMetrics(fw::SM_CXSCREEN) || m_bBlank) {
+        dc.FillRect(&client, &brush);
+    }
+    // The grids keep the size of the first paint: a later resize must never
+    // make the grid size disagree with the grids.
+    if (!m_bCaptured) {
+        m_field.m_nWidth = client.right;
+        m_field.m_nHeight = client.bottom;
+    }
+    if (ProbeFindsWhite(dc, m_field.m_nWidth, m_field.m_nHeight)) {
+        dc.FillRect(&client, &brush);
+    }
+    if (!m_bCaptured) {
+        CaptureBackground(dc);
+        m_bCaptured = fw::TRUE;
+    }
+    DcSurface surface(dc);
+    m_field.DrawFrame(surface);
+}
+
+void CParticleWnd::CaptureBackground(const fw::CDC& dc) {
+    const int width = m_field.m_nWidth;
+    const int height = m_field.m_nHeight;
+    m_field.MakeGrids(width, height);
+    // Column by column, as the screen is read.
+    BackgroundGrid& background = *m_field.m_pBackground;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            background.At(x, y) = dc.GetPixel(x, y);
+        }
+    }
+}
+
+void CParticleWnd::OnSize(fw::UINT nType, int cx, int cy) { fw::CWnd::OnSize(nType, cx, cy); }
+
+void CParticleWnd::PostNcDestroy() {
+    if (!m_bAutoDelete) {
+        return;
+    }
+    if (m_pDeletionWatch != nullptr) {
+        *m_pDeletionWatch = true;
+    }
+    delete this;
+}
+
+void CParticleWnd::GetScreenSize(int& width, int& height) {
+    width = fw::GetSystemMetrics(fw::SM_CXSCREEN);
+    height = fw::GetSystemMetrics(fw::SM_CYSCREEN);
+}
+
+void CParticleWnd::GetClientSize(int& width, int& height) {
+    fw::RECT client;
+    GetClientRect(&client);
+    width = client.right - client.left;
+    height = client.bottom - client.top;
+}
+
+void CParticleWnd::RestartFrameTimer() {
+    KillTimer(kFrameTimer);
+    SetTimer(kFrameTimer, 0, nullptr);
+}
+
+CTickSource& CParticleWnd::GetTickSource() { return g_ticks; }
+
+}  // namespace tidewell
