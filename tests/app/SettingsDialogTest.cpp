@@ -1,0 +1,238 @@
+// The settings dialog while it is open: its preview, icon and place, the
+// colour button, the About box, the system menu, minimised painting, and
+// the preview animating under every modal loop.
+#include <cstdlib>
+
+#include "AppFixture.h"
+#include "res/resource.h"
+
+namespace tidewell::test {
+namespace {
+
+namespace hl = fw::headless;
+
+class SettingsDialogTest : public AppFixture {
+protected:
+    // Runs the action on the settings dialog from inside the script.
+    static void OnDialog(std::function<void(CSettingsDlg&)> action) {
+        hl::ScriptCall([action](fw::HWND hDialog) {
+            CSettingsDlg* dlg = SettingsIn(hDialog);
+            ASSERT_NE(dlg, nullptr);
+            action(*dlg);
+        });
+    }
+    static std::vector<double> Heights(const CParticleWnd& preview) {
+        std::vector<double> ys;
+        for (int i = 0; i < preview.m_field.m_nCount; ++i) {
+            ys.push_back(preview.m_field.m_pParticles[i].m_y);
+        }
+        return ys;
+    }
+    static int Moved(const std::vector<double>& before, const std::vector<double>& after) {
+        int moved = 0;
+        for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+            moved += before[i] != after[i] ? 1 : 0;
+        }
+        return moved;
+    }
+};
+
+TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarkerAndShowsTheStoredColour) {
+    Store("ColorRed", 10);
+    Store("ColorGreen", 20);
+    Store("ColorBlue", 30);
+    hl::ScriptWait(100);
+    OnDialog([](CSettingsDlg& dlg) {
+        fw::CWnd* marker = dlg.GetDlgItem(IDC_PREVIEW);
+        ASSERT_NE(marker, nullptr);
+        const auto markerInfo = hl::GetWindowInfo(marker->m_hWnd);
+        const auto previewInfo = hl::GetWindowInfo(dlg.m_wndPreview.m_hWnd);
+        ASSERT_TRUE(markerInfo.has_value() && previewInfo.has_value());
+        EXPECT_FALSE(markerInfo->visible);
+        EXPECT_EQ(previewInfo->hWndParent, dlg.m_hWnd);
+        EXPECT_EQ(previewInfo->style, fw::WS_CHILD | fw::WS_VISIBLE);
+        EXPECT_EQ(previewInfo->rect.left, markerInfo->rect.left);
+        EXPECT_EQ(previewInfo->rect.top, markerInfo->rect.top);
+        EXPECT_EQ(previewInfo->rect.right, markerInfo->rect.right);
+        EXPECT_EQ(previewInfo->rect.bottom, markerInfo->rect.bottom);
+        EXPECT_FALSE(dlg.m_wndPreview.m_bAutoDelete);
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, fw::RGB(10, 20, 30));
+        // The preview never shows the desktop: its corner is the colour.
+        const std::vector<COLORREF> pixels = hl::ClientPixels(dlg.m_wndPreview.m_hWnd);
+        ASSERT_FALSE(pixels.empty());
+        EXPECT_EQ(pixels.front(), fw::RGB(10, 20, 30));
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, SetsItsBigIconAndSitsInTheMiddleOfTheScreen) {
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_NE(dlg.m_hIcon, nullptr);
+        EXPECT_EQ(dlg.m_hIcon, fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME));
+        EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_BIG), dlg.m_hIcon);
+        EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_SMALL), nullptr);
+        fw::RECT r;
+        dlg.GetWindowRect(&r);
+        EXPECT_LE(std::abs((r.left + r.right) / 2 - hl::ScreenWidth() / 2), 1);
+        EXPECT_LE(std::abs((r.top + r.bottom) / 2 - hl::ScreenHeight() / 2), 1);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, ColourDialogOkSetsTheColourAndClearsThePreview) {
+    hl::AnswerColorDialog(fw::IDOK, fw::RGB(5, 6, 7));
+    hl::ScriptWait(100);
+    OnDialog([](CSettingsDlg& dlg) { EXPECT_FALSE(dlg.m_wndPreview.m_field.m_bClear); });
+    hl::ScriptPressButton(IDC_COLOR);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_crColor, fw::RGB(5, 6, 7));
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, fw::RGB(5, 6, 7));
+        EXPECT_TRUE(dlg.m_wndPreview.m_field.m_bClear);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+    ASSERT_EQ(hl::ColorDialogsOpened().size(), 1u);
+    EXPECT_EQ(hl::ColorDialogsOpened()[0].initialColour, fw::RGB(22, 93, 165));
+}
+
+TEST_F(SettingsDialogTest, ChoosingTheColourInUseStillClearsThePreview) {
+    hl::AnswerColorDialog(fw::IDOK, fw::RGB(22, 93, 165));
+    hl::ScriptWait(100);
+    hl::ScriptPressButton(IDC_COLOR);
+    OnDialog([](CSettingsDlg& dlg) { EXPECT_TRUE(dlg.m_wndPreview.m_field.m_bClear); });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, ColourDialogCancelChangesNothing) {
+    hl::AnswerColorDialog(fw::IDCANCEL, fw::RGB(1, 1, 1));
+    hl::ScriptWait(100);
+    hl::ScriptPressButton(IDC_COLOR);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_crColor, fw::RGB(22, 93, 165));
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, fw::RGB(22, 93, 165));
+        EXPECT_FALSE(dlg.m_wndPreview.m_field.m_bClear);
+    });
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(0), "ColorRed=22");
+}
+
+TEST_F(SettingsDialogTest, AboutBoxOpensFromTheAboutSystemCommand) {
+    hl::ScriptSysCommand(IDM_ABOUTBOX);
+    hl::ScriptCall([](fw::HWND hAbout) {
+        const auto info = hl::GetWindowInfo(hAbout);
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(SettingsIn(hAbout), nullptr);
+    });
+    hl::ScriptEnter();  // the About box's OK
+    hl::ScriptEscape();
+    RunSettingsStart();
+    const auto& history = hl::DialogHistory();
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[0].templateId, static_cast<fw::UINT>(IDD_ABOUTBOX));
+    EXPECT_EQ(history[0].result, fw::IDOK);
+    EXPECT_EQ(history[1].templateId, static_cast<fw::UINT>(IDD_SETTINGS));
+    EXPECT_TRUE(hl::ProfileWriteLog().empty());
+}
+
+TEST_F(SettingsDialogTest, AboutIdIsComparedWithoutItsLowFourBits) {
+    hl::ScriptSysCommand(IDM_ABOUTBOX | 0x000F);
+    hl::ScriptEnter();
+    hl::ScriptEscape();
+    RunSettingsStart();
+    ASSERT_EQ(hl::DialogHistory().size(), 2u);
+    EXPECT_EQ(hl::DialogHistory()[0].templateId, static_cast<fw::UINT>(IDD_ABOUTBOX));
+}
+
+TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
+    hl::ScriptSysCommand(fw::SC_MOVE);
+    hl::ScriptSysCommand(0x0020);
+    hl::ScriptEscape();
+    RunSettingsStart();
+    EXPECT_EQ(hl::DefaultSysCommands(), (std::vector<fw::UINT>{fw::SC_MOVE, 0x0020}));
+    EXPECT_EQ(hl::DialogHistory().size(), 1u);
+}
+
+TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
+    hl::ScriptWait(50);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_TRUE(hl::DrawnIcons().empty()) << "a normal paint draws no icon";
+        dlg.ShowWindow(6 /* SW_MINIMIZE */);
+        ASSERT_TRUE(dlg.IsIconic());
+        const std::size_t erases = hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
+        hl::InvalidateRect(dlg.m_hWnd, fw::RECT{0, 0, 10000, 10000});
+        hl::PumpMessages();
+        EXPECT_GT(hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
+        ASSERT_FALSE(hl::DrawnIcons().empty());
+        const hl::DrawnIcon& drawn = hl::DrawnIcons().back();
+        fw::RECT client;
+        dlg.GetClientRect(&client);
+        EXPECT_EQ(drawn.hWnd, dlg.m_hWnd);
+        EXPECT_EQ(drawn.icon, dlg.m_hIcon);
+        EXPECT_EQ(drawn.x, (client.Width() - fw::GetSystemMetrics(fw::SM_CXICON) + 1) / 2);
+        EXPECT_EQ(drawn.y, (client.Height() - fw::GetSystemMetrics(fw::SM_CYICON) + 1) / 2);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, DragIconIsTheDialogsIcon) {
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON),
+                  reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheDialogIsOpen) {
+    std::vector<double> before;
+    hl::ScriptWait(100);
+    OnDialog([&](CSettingsDlg& dlg) { before = Heights(dlg.m_wndPreview); });
+    hl::ScriptWait(500);
+    OnDialog([&](CSettingsDlg& dlg) {
+        EXPECT_GT(Moved(before, Heights(dlg.m_wndPreview)), 0);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheColourDialogIsOpen) {
+    hl::AnswerColorDialog(fw::IDCANCEL, 0, 500);
+    std::vector<double> before;
+    hl::ScriptWait(100);
+    OnDialog([&](CSettingsDlg& dlg) { before = Heights(dlg.m_wndPreview); });
+    hl::ScriptPressButton(IDC_COLOR);  // no time passes but inside its loop
+    OnDialog([&](CSettingsDlg& dlg) {
+        EXPECT_GT(Moved(before, Heights(dlg.m_wndPreview)), 0);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheAboutBoxIsOpen) {
+    CSettingsDlg* settings = nullptr;
+    std::vector<double> before;
+    hl::ScriptWait(100);
+    OnDialog([&](CSettingsDlg& dlg) {
+        settings = &dlg;
+        before = Heights(dlg.m_wndPreview);
+    });
+    hl::ScriptSysCommand(IDM_ABOUTBOX);
+    hl::ScriptWait(500);  // inside the About box's loop
+    hl::ScriptCall([&](fw::HWND hAbout) {
+        ASSERT_NE(settings, nullptr);
+        EXPECT_NE(hAbout, settings->m_hWnd);
+        EXPECT_GT(Moved(before, Heights(settings->m_wndPreview)), 0);
+    });
+    hl::ScriptEnter();
+    hl::ScriptEscape();
+    RunSettingsStart();
+    EXPECT_EQ(hl::DialogHistory().size(), 2u);
+}
+
+}  // namespace
+}  // namespace tidewell::test

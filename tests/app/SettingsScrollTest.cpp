@@ -1,0 +1,138 @@
+// The scroll bars: how each notification code moves a bar, the limits, and
+// what the preview is given on every notification.
+#include "AppFixture.h"
+#include "res/resource.h"
+
+namespace tidewell::test {
+namespace {
+
+namespace hl = fw::headless;
+
+struct ScrollCase {
+    const char* name;
+    int barId;
+    int storedSpeed;
+    int storedNumber;
+    fw::UINT code;
+    int thumb;
+    int expected;
+};
+
+std::ostream& operator<<(std::ostream& os, const ScrollCase& c) { return os << c.name; }
+
+class SettingsScrollTest : public AppFixture, public ::testing::WithParamInterface<ScrollCase> {};
+
+TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
+    const ScrollCase& c = GetParam();
+    Store("Speed", c.storedSpeed);
+    Store("Number", c.storedNumber);
+    hl::ScriptScroll(c.barId, c.code, c.thumb);
+    hl::ScriptCall([&](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        fw::CScrollBar& moved = c.barId == IDC_SPEED ? dlg->m_wndSpeedBar : dlg->m_wndNumberBar;
+        EXPECT_EQ(moved.GetScrollPos(), c.expected);
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, dlg->m_wndSpeedBar.GetScrollPos());
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nNumber, dlg->m_wndNumberBar.GetScrollPos());
+        // The members take the bars' positions only on OK.
+        EXPECT_EQ(dlg->m_nSpeedPos, c.storedSpeed);
+        EXPECT_EQ(dlg->m_nNumberPos, c.storedNumber);
+    });
+    hl::ScriptEnter();
+    RunSettingsStart();
+    const std::string entry = c.barId == IDC_SPEED ? "Speed" : "Number";
+    const std::vector<std::string> writes = Writes();
+    ASSERT_EQ(writes.size(), 6u);
+    EXPECT_EQ(writes[c.barId == IDC_SPEED ? 4 : 3], entry + "=" + std::to_string(c.expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SpeedBar, SettingsScrollTest,
+    ::testing::Values(
+        ScrollCase{"LineLeft", IDC_SPEED, 50, 20, fw::SB_LINELEFT, 0, 49},
+        ScrollCase{"LineRight", IDC_SPEED, 50, 20, fw::SB_LINERIGHT, 0, 51},
+        ScrollCase{"PageLeft", IDC_SPEED, 50, 20, fw::SB_PAGELEFT, 0, 40},
+        ScrollCase{"PageRight", IDC_SPEED, 50, 20, fw::SB_PAGERIGHT, 0, 60},
+        ScrollCase{"ThumbPosition", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 73, 73},
+        ScrollCase{"ThumbTrack", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 88, 88},
+        ScrollCase{"HomeGivesTheRangesLowEnd", IDC_SPEED, 50, 20, fw::SB_LEFT, 0, 15},
+        ScrollCase{"EndGives100", IDC_SPEED, 50, 20, fw::SB_RIGHT, 0, 100},
+        ScrollCase{"EndScrollMovesNothing", IDC_SPEED, 50, 20, fw::SB_ENDSCROLL, 0, 50},
+        ScrollCase{"UnknownCodeMovesNothing", IDC_SPEED, 50, 20, 9, 0, 50},
+        ScrollCase{"PageLeftBelowTheRange", IDC_SPEED, 20, 20, fw::SB_PAGELEFT, 0, 15},
+        ScrollCase{"LineLeftAtTheLowEnd", IDC_SPEED, 15, 20, fw::SB_LINELEFT, 0, 15},
+        ScrollCase{"PageRightAboveTheTop", IDC_SPEED, 95, 20, fw::SB_PAGERIGHT, 0, 100},
+        ScrollCase{"LineRightAtTheTop", IDC_SPEED, 100, 20, fw::SB_LINERIGHT, 0, 100},
+        ScrollCase{"ThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
+        ScrollCase{"ThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
+        ScrollCase{"StoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15}),
+    [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberBar, SettingsScrollTest,
+    ::testing::Values(
+        ScrollCase{"LineLeft", IDC_NUMBER, 50, 20, fw::SB_LINELEFT, 0, 19},
+        ScrollCase{"LineRight", IDC_NUMBER, 50, 20, fw::SB_LINERIGHT, 0, 21},
+        ScrollCase{"PageLeft", IDC_NUMBER, 50, 20, fw::SB_PAGELEFT, 0, 10},
+        ScrollCase{"PageRight", IDC_NUMBER, 50, 20, fw::SB_PAGERIGHT, 0, 30},
+        ScrollCase{"ThumbPosition", IDC_NUMBER, 50, 20, fw::SB_THUMBPOSITION, 64, 64},
+        ScrollCase{"ThumbTrack", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 2, 2},
+        ScrollCase{"HomeGives1", IDC_NUMBER, 50, 20, fw::SB_LEFT, 0, 1},
+        ScrollCase{"EndGives100", IDC_NUMBER, 50, 20, fw::SB_RIGHT, 0, 100},
+        ScrollCase{"EndScrollMovesNothing", IDC_NUMBER, 50, 20, fw::SB_ENDSCROLL, 0, 20},
+        ScrollCase{"PageLeftAt5Gives1", IDC_NUMBER, 50, 5, fw::SB_PAGELEFT, 0, 1},
+        ScrollCase{"LineLeftAt1", IDC_NUMBER, 50, 1, fw::SB_LINELEFT, 0, 1},
+        ScrollCase{"PageRightAt95", IDC_NUMBER, 50, 95, fw::SB_PAGERIGHT, 0, 100},
+        ScrollCase{"ThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
+        ScrollCase{"StoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0,
+                   100}),
+    [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+
+class SettingsPreviewFollowsTest : public AppFixture {};
+
+TEST_F(SettingsPreviewFollowsTest, PreviewStartsAtTheStoredSpeedUntilTheFirstNotification) {
+    Store("Speed", 5);
+    hl::ScriptCall([](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, 5);
+        EXPECT_EQ(dlg->m_wndSpeedBar.GetScrollPos(), 15);
+    });
+    // A notification of the other bar, moving nothing, still sets the speed.
+    hl::ScriptScroll(IDC_NUMBER, fw::SB_ENDSCROLL);
+    hl::ScriptCall([](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, 15);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+TEST_F(SettingsPreviewFollowsTest, EveryNotificationRestartsThePreviewTimerAndRedrawsVelocities) {
+    hl::ScriptWait(200);  // painted and running
+    std::vector<double> before;
+    hl::ScriptCall([&](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        for (int i = 0; i < dlg->m_wndPreview.m_field.m_nCount; ++i) {
+            before.push_back(dlg->m_wndPreview.m_field.m_pParticles[i].m_vx);
+        }
+    });
+    hl::ScriptScroll(IDC_SPEED, fw::SB_ENDSCROLL);
+    hl::ScriptCall([&](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        ASSERT_EQ(static_cast<std::size_t>(dlg->m_wndPreview.m_field.m_nCount), before.size());
+        int redrawn = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            redrawn += dlg->m_wndPreview.m_field.m_pParticles[i].m_vx != before[i] ? 1 : 0;
+        }
+        EXPECT_GT(redrawn, static_cast<int>(before.size()) / 2);
+    });
+    hl::ScriptEscape();
+    RunSettingsStart();
+}
+
+}  // namespace
+}  // namespace tidewell::test

@@ -1,0 +1,153 @@
+// What the settings start reads and writes: the order of the reads, all six
+// values on OK, nothing on any other end, and stored values outside the
+// ranges the dialog can show.
+#include "AppFixture.h"
+#include "res/resource.h"
+
+namespace tidewell::test {
+namespace {
+
+namespace hl = fw::headless;
+using Strings = std::vector<std::string>;
+
+class SettingsWritesTest : public AppFixture {};
+
+TEST_F(SettingsWritesTest, ReadsThePreviewsSettingsThenAllSixThenTheSpeedAtCreation) {
+    hl::ScriptEscape();
+    RunSettingsStart();
+    EXPECT_EQ(hl::ProfileReadLog(),
+              (Strings{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed",      // preview
+                       "Number", "Speed", "ColorBlue", "ColorGreen", "ColorRed", "Blank",  // dialog
+                       "Speed"}));  // the preview's creation
+}
+
+TEST_F(SettingsWritesTest, OkWithNothingChangedWritesAllSixInOrder) {
+    hl::ScriptPressButton(fw::IDOK);
+    RunSettingsStart();
+    EXPECT_EQ(Writes(), (Strings{"ColorRed=22", "ColorGreen=93", "ColorBlue=165", "Number=20",
+                                 "Speed=50", "Blank=0"}));
+}
+
+TEST_F(SettingsWritesTest, EnterPressesOk) {
+    Store("Number", 42);
+    Store("Speed", 61);
+    Store("ColorRed", 1);
+    Store("ColorGreen", 2);
+    Store("ColorBlue", 3);
+    Store("Blank", 1);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    ASSERT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDOK);
+    EXPECT_EQ(Writes(), (Strings{"ColorRed=1", "ColorGreen=2", "ColorBlue=3", "Number=42",
+                                 "Speed=61", "Blank=1"}));
+}
+
+TEST_F(SettingsWritesTest, OkWritesTheBarsTheCheckBoxAndTheChosenColour) {
+    hl::AnswerColorDialog(fw::IDOK, fw::RGB(200, 10, 77));
+    hl::ScriptScroll(IDC_SPEED, fw::SB_RIGHT);
+    hl::ScriptScroll(IDC_NUMBER, fw::SB_PAGERIGHT);
+    hl::ScriptToggleCheck(IDC_BLANK);
+    hl::ScriptPressButton(IDC_COLOR);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes(), (Strings{"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30",
+                                 "Speed=100", "Blank=1"}));
+}
+
+TEST_F(SettingsWritesTest, CancelWritesNothingAfterEveryKindOfChange) {
+    hl::AnswerColorDialog(fw::IDOK, fw::RGB(1, 2, 3));
+    hl::ScriptScroll(IDC_SPEED, fw::SB_LEFT);
+    hl::ScriptScroll(IDC_NUMBER, fw::SB_RIGHT);
+    hl::ScriptToggleCheck(IDC_BLANK);
+    hl::ScriptPressButton(IDC_COLOR);
+    hl::ScriptPressButton(fw::IDCANCEL);
+    RunSettingsStart();
+    EXPECT_TRUE(hl::ProfileWriteLog().empty());
+    EXPECT_FALSE(hl::ProfileKeyExists(kConfigKey));
+}
+
+TEST_F(SettingsWritesTest, EscapeCancels) {
+    hl::ScriptScroll(IDC_SPEED, fw::SB_RIGHT);
+    hl::ScriptEscape();
+    RunSettingsStart();
+    ASSERT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDCANCEL);
+    EXPECT_TRUE(hl::ProfileWriteLog().empty());
+}
+
+TEST_F(SettingsWritesTest, ClosingFromTheSystemMenuWritesNothing) {
+    hl::ScriptScroll(IDC_SPEED, fw::SB_RIGHT);
+    hl::ScriptSysCommand(fw::SC_CLOSE);
+    RunSettingsStart();
+    ASSERT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_FALSE(hl::DialogHistory()[0].endedByExhaustedScript);
+    EXPECT_NE(hl::DialogHistory()[0].result, fw::IDOK);
+    EXPECT_TRUE(hl::ProfileWriteLog().empty());
+}
+
+TEST_F(SettingsWritesTest, StoredSpeedBelowTheRangeIsWrittenAs15) {
+    Store("Speed", 5);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(4), "Speed=15");
+}
+
+TEST_F(SettingsWritesTest, StoredSpeedAboveTheRangeIsWrittenAs100) {
+    Store("Speed", 200);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(4), "Speed=100");
+}
+
+TEST_F(SettingsWritesTest, StoredColorRed278IsWrittenAs22) {
+    Store("ColorRed", 278);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(0), "ColorRed=22");
+}
+
+TEST_F(SettingsWritesTest, StoredNumber0StartsTenParticlesAndIsWrittenAs1) {
+    Store("Number", 0);
+    hl::ScriptCall([](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nCount, 10);
+        EXPECT_EQ(dlg->m_wndNumberBar.GetScrollPos(), 1);
+    });
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(3), "Number=1");
+}
+
+TEST_F(SettingsWritesTest, StoredBlankOtherThanOneShowsCheckedAndIsWrittenAs1) {
+    Store("Blank", 7);
+    hl::ScriptCall([](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_BLANK), fw::BST_CHECKED);
+    });
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(5), "Blank=1");
+}
+
+TEST_F(SettingsWritesTest, NegativeBlankShowsCheckedAndUncheckingWrites0) {
+    Store("Blank", -1);
+    hl::ScriptToggleCheck(IDC_BLANK);
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(Writes().at(5), "Blank=0");
+}
+
+TEST_F(SettingsWritesTest, AFailedWriteDoesNotStopTheOthers) {
+    hl::FailProfileWrites("Number");
+    hl::ScriptEnter();
+    RunSettingsStart();
+    EXPECT_EQ(hl::ProfileWriteLog().size(), 6u);
+    EXPECT_EQ(hl::GetProfileDword(kConfigKey, "Speed"), 50);
+    EXPECT_FALSE(hl::GetProfileDword(kConfigKey, "Number").has_value());
+}
+
+}  // namespace
+}  // namespace tidewell::test

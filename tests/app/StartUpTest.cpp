@@ -1,0 +1,178 @@
+// The start paths of the application object, driven through InitInstance
+// and Run as the framework's entry point drives them.
+#include <string>
+
+#include "AppFixture.h"
+#include "res/resource.h"
+#include "window/FullScreenWnd.h"
+#include "window/ParticleWnd.h"
+
+namespace tidewell::test {
+namespace {
+
+namespace hl = fw::headless;
+
+class StartUpTest : public AppFixture {
+protected:
+    static std::size_t SettingsDialogsRun() {
+        std::size_t n = 0;
+        for (const hl::DialogRecord& r : hl::DialogHistory()) {
+            n += r.templateId == IDD_SETTINGS ? 1 : 0;
+        }
+        return n;
+    }
+    static std::string Decimal(fw::HWND hWnd) {
+        return std::to_string(reinterpret_cast<fw::UINT_PTR>(hWnd));
+    }
+    // A window of another program, as the system's host makes for a preview.
+    static fw::HWND MakeHostWindow() {
+        return hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 300, 200, 152, 112);
+    }
+};
+
+TEST_F(StartUpTest, NoArgumentsRunTheSettingsDialogAndEnd) {
+    hl::ScriptEscape();
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(SettingsDialogsRun(), 1u);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr) << "no stale main window after the dialog";
+    EXPECT_TRUE(hl::LiveWindows().empty());
+}
+
+class SettingsArgumentTest : public StartUpTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
+    SetCommandLine({GetParam(), "12345"});
+    hl::ScriptCall([](fw::HWND hDialog) {
+        const auto info = hl::GetWindowInfo(hDialog);
+        ASSERT_TRUE(info.has_value());
+        EXPECT_EQ(info->hWndParent, nullptr);
+    });
+    hl::ScriptEscape();
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(SettingsDialogsRun(), 1u);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest,
+                         ::testing::Values("/c", "-C", "c", "/c:1234", "/config"));
+
+TEST_F(StartUpTest, SettingsAreReadFromTheOrvalleKeyUnderTheProgramName) {
+    Store("Speed", 77);
+    hl::ScriptCall([](fw::HWND hDialog) {
+        CSettingsDlg* dlg = SettingsIn(hDialog);
+        ASSERT_NE(dlg, nullptr);
+        EXPECT_EQ(dlg->m_wndSpeedBar.GetScrollPos(), 77);
+    });
+    hl::ScriptEscape();
+    m_app.InitInstance();
+    EXPECT_EQ(m_app.m_strRegistryKey, "Orvalle");
+    EXPECT_EQ(m_app.ProfileKeyPath(), "Software\\Orvalle\\Tidewell");
+}
+
+TEST_F(StartUpTest, RunModeMakesAFullScreenMainWindowThatAKeyEnds) {
+    SetCommandLine({"/s"});
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    auto* wnd = dynamic_cast<CFullScreenWnd*>(m_app.m_pMainWnd);
+    ASSERT_NE(wnd, nullptr);
+    const auto info = hl::GetWindowInfo(wnd->m_hWnd);
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->rect.left, 0);
+    EXPECT_EQ(info->rect.top, 0);
+    EXPECT_EQ(info->rect.right, hl::ScreenWidth());
+    EXPECT_EQ(info->rect.bottom, hl::ScreenHeight());
+    EXPECT_NE(info->exStyle & fw::WS_EX_TOPMOST, 0u);
+
+    hl::ScheduleAfter(500, [] { hl::KeyDown(fw::headless::VK_SPACE); });
+    EXPECT_EQ(m_app.Run(), 0);
+    EXPECT_TRUE(hl::LiveWindows().empty());
+}
+
+TEST_F(StartUpTest, OtherArgumentsAfterTheModeAreIgnored) {
+    SetCommandLine({"-S", "999", "extra"});
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    EXPECT_NE(dynamic_cast<CFullScreenWnd*>(m_app.m_pMainWnd), nullptr);
+    m_app.m_pMainWnd->DestroyWindow();
+}
+
+TEST_F(StartUpTest, PreviewCoversTheHostsClientAreaUntilTheHostGoes) {
+    const fw::HWND host = MakeHostWindow();
+    SetCommandLine({"/p", Decimal(host)});
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+
+    auto* preview = dynamic_cast<CParticleWnd*>(m_app.m_pMainWnd);
+    ASSERT_NE(preview, nullptr);
+    EXPECT_EQ(dynamic_cast<CFullScreenWnd*>(preview), nullptr);
+    EXPECT_TRUE(preview->m_bAutoDelete);
+    const auto info = hl::GetWindowInfo(preview->m_hWnd);
+    const auto hostInfo = hl::GetWindowInfo(host);
+    ASSERT_TRUE(info.has_value() && hostInfo.has_value());
+    EXPECT_EQ(info->hWndParent, host);
+    EXPECT_EQ(info->style, fw::WS_CHILD | fw::WS_VISIBLE);
+    EXPECT_EQ(info->rect.left, hostInfo->rect.left);
+    EXPECT_EQ(info->rect.top, hostInfo->rect.top);
+    EXPECT_EQ(info->rect.right, hostInfo->rect.right);
+    EXPECT_EQ(info->rect.bottom, hostInfo->rect.bottom);
+
+    // It keeps running, and animates, until the host destroys its window.
+    bool runningBeforeHostWent = false;
+    hl::ScheduleAfter(2000, [&] {
+        runningBeforeHostWent = hl::IsLiveWindow(preview->m_hWnd);
+        hl::DestroyWindow(host);
+    });
+    const std::size_t timersBefore = hl::DeliveredCount(fw::WM_TIMER);
+    EXPECT_EQ(m_app.Run(), 0);
+    EXPECT_TRUE(runningBeforeHostWent);
+    EXPECT_GT(hl::DeliveredCount(fw::WM_TIMER), timersBefore + 50);
+    EXPECT_TRUE(hl::LiveWindows().empty());
+}
+
+class BadPreviewHandleTest : public StartUpTest,
+                             public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BadPreviewHandleTest, EndsAtOnceWithNothingMade) {
+    SetCommandLine({"/p", GetParam()});
+    const std::size_t windowsBefore = hl::WindowsCreated();
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(hl::WindowsCreated(), windowsBefore);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+    EXPECT_TRUE(hl::DialogHistory().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, BadPreviewHandleTest,
+                         ::testing::Values("", "abc", "0", "12abc", "-1", "+7", " 5",
+                                           "99999999999999999999999999", "0x10"));
+
+TEST_F(StartUpTest, PreviewWithoutAHandleEndsAtOnce) {
+    SetCommandLine({"/p"});
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(hl::WindowsCreated(), 0u);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+}
+
+TEST_F(StartUpTest, PreviewOfAWindowThatIsGoneEndsAtOnce) {
+    const fw::HWND gone = MakeHostWindow();
+    hl::DestroyWindow(gone);
+    SetCommandLine({"/p", Decimal(gone)});
+    const std::size_t windowsBefore = hl::WindowsCreated();
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(hl::WindowsCreated(), windowsBefore);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+}
+
+class NoModeTest : public StartUpTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(NoModeTest, EndsAtOnceWithNothingShownOrRead) {
+    SetCommandLine({GetParam()});
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_EQ(m_app.m_strRegistryKey, "Orvalle") << "the key is set whatever the mode";
+    EXPECT_EQ(hl::WindowsCreated(), 0u);
+    EXPECT_TRUE(hl::DialogHistory().empty());
+    EXPECT_TRUE(hl::ProfileReadLog().empty());
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, NoModeTest, ::testing::Values("/a", "/x", "//s", "-", ""));
+
+}  // namespace
+}  // namespace tidewell::test
