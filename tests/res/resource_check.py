@@ -1,0 +1,643 @@
+#!/usr/bin/env python3
+"""Checks the resources of a built Tidewell program file byte for byte.
+
+    resource_check.py PROGRAM.exe|PROGRAM.scr
+        Reads the file's resource directory and compares every resource the
+        program needs with the expected values written out below.
+    resource_check.py --table-program DUMP_TOOL
+        Runs DUMP_TOOL, which prints the portable dialog tables as JSON, and
+        compares them with the same expected dialogs, so the resource script
+        and the portable tables are held to one description.
+
+Prints every difference and exits with 1 if there is any, 0 if none.
+Standard library only; reads the file, runs nothing from it.
+"""
+
+import json
+import struct
+import subprocess
+import sys
+
+LANG_GERMAN_GERMANY = 0x0407
+
+RT_CURSOR = 1
+RT_BITMAP = 2
+RT_ICON = 3
+RT_DIALOG = 5
+RT_STRING = 6
+RT_GROUP_CURSOR = 12
+RT_GROUP_ICON = 14
+RT_VERSION = 16
+
+TYPE_NAMES = {
+    RT_CURSOR: "cursor", RT_BITMAP: "bitmap", RT_ICON: "icon", RT_DIALOG: "dialog",
+    RT_STRING: "string table", RT_GROUP_CURSOR: "cursor group",
+    RT_GROUP_ICON: "icon group", RT_VERSION: "version",
+}
+
+IDD_ABOUTBOX = 100
+IDD_SETTINGS = 102
+IDR_MAINFRAME = 128
+IDC_NULLCURSOR = 129
+IDB_BANNER = 133
+STRING_BLOCK_OF_DESCRIPTION = 1  # strings 0..15
+VERSION_ID = 1
+
+DS_SETFONT = 0x40
+
+# Predefined window classes that a template names by ordinal.
+CLASS_ORDINALS = {0x80: "BUTTON", 0x81: "EDIT", 0x82: "STATIC",
+                  0x83: "LISTBOX", 0x84: "SCROLLBAR", 0x85: "COMBOBOX"}
+
+
+def control(control_id, class_name, text, x, y, cx, cy, style):
+    return {"id": control_id, "className": class_name, "text": text,
+            "x": x, "y": y, "cx": cx, "cy": cy, "style": style,
+            "exStyle": 0, "helpId": 0, "extra": b""}
+
+
+IDC_STATIC = -1
+SETTINGS_DIALOG = {
+    "id": IDD_SETTINGS, "kind": "DIALOGEX", "helpId": 0,
+    "x": 0, "y": 0, "cx": 343, "cy": 401,
+    "style": 0x90C800C0, "exStyle": 0, "menu": None, "windowClass": None,
+    "caption": "Orvalle Tidewell 1.2",
+    "pointSize": 8, "weight": 0, "italic": 0, "charset": 0, "faceName": "MS Sans Serif",
+    "controls": [
+        control(1, "BUTTON", "OK", 234, 383, 50, 14, 0x50010001),
+        control(2, "BUTTON", "Cancel", 289, 383, 50, 14, 0x50010000),
+        control(1009, "BUTTON", "Blank screen", 14, 177, 120, 11, 0x50018003),
+        control(1007, "BUTTON", "Color...", 170, 175, 50, 14, 0x50010000),
+        control(1002, "SCROLLBAR", "", 14, 225, 315, 11, 0x50030000),
+        control(1004, "SCROLLBAR", "", 14, 273, 315, 11, 0x50030000),
+        control(IDC_STATIC, "BUTTON", "Number", 5, 249, 334, 43, 0x50000007),
+        control(IDC_STATIC, "STATIC", "Few", 14, 261, 32, 8, 0x50020000),
+        control(IDC_STATIC, "STATIC", "Many", 296, 261, 33, 8, 0x50020002),
+        control(IDC_STATIC, "BUTTON", "Speed", 5, 201, 334, 43, 0x50000007),
+        control(IDC_STATIC, "STATIC", "Slow", 14, 213, 30, 8, 0x50020000),
+        control(IDC_STATIC, "STATIC", "Fast", 299, 213, 30, 8, 0x50020002),
+        control(1006, "STATIC", "", 5, 302, 333, 73, 0x40000000),
+        control(IDC_STATIC, "STATIC", "Orvalle on the web: www.orvalle.example",
+                5, 386, 204, 8, 0x50020000),
+        control(IDC_STATIC, "BUTTON", "Blanking", 5, 164, 334, 32, 0x50000007),
+        control(IDC_STATIC, "STATIC", "#133", 5, 5, 333, 154, 0x5000000E),
+    ],
+}
+
+ABOUT_DIALOG = {
+    "id": IDD_ABOUTBOX, "kind": "DIALOG",
+    "x": 34, "y": 22, "cx": 217, "cy": 55,
+    "style": 0x80C800C0, "exStyle": 0, "menu": None, "windowClass": None,
+    "caption": "About Tidewell",
+    "pointSize": 8, "faceName": "MS Sans Serif",
+    "controls": [
+        control(IDC_STATIC, "STATIC", "#128", 11, 17, 20, 20, 0x50000003),
+        control(IDC_STATIC, "STATIC", "Tidewell Version 1.0", 40, 10, 119, 8, 0x50020000),
+        control(IDC_STATIC, "STATIC", "Copyright (C) Orvalle", 40, 25, 119, 8, 0x50020000),
+        control(1, "BUTTON", "OK", 176, 6, 32, 14, 0x50030001),
+    ],
+}
+for _control in ABOUT_DIALOG["controls"]:
+    del _control["helpId"]  # a plain template has no help ids
+
+EXPECTED_DIALOGS = [SETTINGS_DIALOG, ABOUT_DIALOG]
+
+DESCRIPTION = "Tidewell"
+
+VERSION_FIXED = (0x00010000, 0x00000001)  # 1.0.0.1 as the two 32-bit halves
+VERSION_BLOCK = "040904b0"
+VERSION_STRINGS = {
+    "Comments": "Screen Saver for Windows",
+    "CompanyName": "Orvalle",
+    "FileDescription": "Orvalle Tidewell Screen Saver",
+    "FileVersion": "1.2",
+    "InternalName": "Tidewell",
+    "LegalCopyright": "Copyright (C) Orvalle",
+    "OriginalFilename": "Tidewell.scr",
+    "ProductName": "Tidewell",
+    "ProductVersion": "1.2",
+}
+VERSION_TRANSLATION = (0x0409, 0x04B0)
+
+BANNER_SIZE = (500, 250)
+ICON_SIZES = (16, 32)
+CURSOR_SIZE = 32
+
+
+class FormatError(Exception):
+    """The input is not what it claims to be (truncated, not a PE, ...)."""
+
+
+class Reader:
+    """Bounds-checked little-endian reads from a byte string."""
+
+    def __init__(self, data, what):
+        self.data = data
+        self.what = what
+
+    def unpack(self, fmt, offset):
+        size = struct.calcsize(fmt)
+        if offset < 0 or offset + size > len(self.data):
+            raise FormatError("%s: %d bytes wanted at offset %d, only %d there"
+                              % (self.what, size, offset, len(self.data)))
+        return struct.unpack_from("<" + fmt, self.data, offset)
+
+    def word(self, offset):
+        return self.unpack("H", offset)[0]
+
+    def dword(self, offset):
+        return self.unpack("I", offset)[0]
+
+    def wide_string(self, offset):
+        """A NUL-terminated UTF-16 string; returns (text, offset after it)."""
+        chars = []
+        while True:
+            char = self.word(offset)
+            offset += 2
+            if char == 0:
+                return "".join(map(chr, chars)), offset
+            chars.append(char)
+
+    def name_or_ordinal(self, offset):
+        """A template's sz_Or_Ord: None, an int ordinal or a string."""
+        first = self.word(offset)
+        if first == 0x0000:
+            return None, offset + 2
+        if first == 0xFFFF:
+            return self.word(offset + 2), offset + 4
+        return self.wide_string(offset)
+
+
+def align4(offset):
+    return (offset + 3) & ~3
+
+
+# --- PE file and its resource directory -------------------------------------
+
+class PeResources:
+    """The resources of a PE file: {(type, name): {language: bytes}}."""
+
+    def __init__(self, data):
+        self.file = Reader(data, "file")
+        self.sections = []
+        self.resources = {}
+        # (type, name, language) -> (data offset, offset of the language id),
+        # both in the file, for tests that damage one resource on purpose.
+        self.locations = {}
+        directory_rva, directory_size = self._read_headers()
+        if directory_rva == 0 or directory_size == 0:
+            raise FormatError("the file has no resource directory")
+        self.base_rva = directory_rva
+        self.base = self._offset_of(directory_rva)
+        self._walk()
+
+    def _read_headers(self):
+        if self.file.unpack("2s", 0)[0] != b"MZ":
+            raise FormatError("not an executable: no MZ signature")
+        pe = self.file.dword(0x3C)
+        if self.file.unpack("4s", pe)[0] != b"PE\0\0":
+            raise FormatError("not a PE file: no PE signature")
+        sections, optional_size = self.file.unpack("2xH12xH2x", pe + 4)
+        optional = pe + 24
+        magic = self.file.word(optional)
+        if magic == 0x10B:
+            count_at, directories = optional + 92, optional + 96
+        elif magic == 0x20B:
+            count_at, directories = optional + 108, optional + 112
+        else:
+            raise FormatError("unknown optional header magic 0x%X" % magic)
+        if self.file.dword(count_at) <= 2:
+            return 0, 0
+        table = optional + optional_size
+        for index in range(sections):
+            virtual_size, virtual_address, raw_size, raw_offset = \
+                self.file.unpack("8xIIII", table + 40 * index)
+            self.sections.append((virtual_address, max(virtual_size, raw_size),
+                                  raw_offset, raw_size))
+        return self.file.unpack("II", directories + 8 * 2)
+
+    def _offset_of(self, rva):
+        for virtual_address, extent, raw_offset, raw_size in self.sections:
+            if virtual_address <= rva < virtual_address + extent:
+                if rva - virtual_address >= raw_size:
+                    raise FormatError("RVA 0x%X lies past its section's data" % rva)
+                return raw_offset + rva - virtual_address
+        raise FormatError("RVA 0x%X lies in no section" % rva)
+
+    def _entries(self, directory):
+        named, numbered = self.file.unpack("12xHH", self.base + directory)
+        for index in range(named + numbered):
+            entry = self.base + directory + 16 + 8 * index
+            name, target = self.file.unpack("II", entry)
+            if name & 0x80000000:
+                length = self.file.word(self.base + (name & 0x7FFFFFFF))
+                raw = self.file.unpack("%ds" % (2 * length), self.base + (name & 0x7FFFFFFF) + 2)[0]
+                name = raw.decode("utf-16-le")
+            yield name, target, entry
+
+    def _subdirectory(self, target, level):
+        if not target & 0x80000000:
+            raise FormatError("resource directory level %d holds data, not a directory" % level)
+        return target & 0x7FFFFFFF
+
+    def _walk(self):
+        for type_id, type_target, _ in self._entries(0):
+            for name, name_target, _ in self._entries(self._subdirectory(type_target, 1)):
+                languages = {}
+                for language, data_target, entry in self._entries(
+                        self._subdirectory(name_target, 2)):
+                    if data_target & 0x80000000:
+                        raise FormatError("resource directory nested deeper than three levels")
+                    rva, size = self.file.unpack("II", self.base + data_target)
+                    start = self._offset_of(rva)
+                    languages[language] = self.file.unpack("%ds" % size, start)[0]
+                    self.locations[(type_id, name, language)] = (start, entry)
+                self.resources[(type_id, name)] = languages
+
+
+# --- Resource formats --------------------------------------------------------
+
+def read_dialog(data, resource_id):
+    """Parses a DIALOG or DIALOGEX template into the checker's dictionary."""
+    r = Reader(data, "dialog %s" % resource_id)
+    dialog = {"id": resource_id}
+    extended = r.unpack("HH", 0) == (1, 0xFFFF)
+    if extended:
+        dialog["kind"] = "DIALOGEX"
+        help_id, ex_style, style, count, x, y, cx, cy = r.unpack("IIIHhhhh", 4)
+        dialog["helpId"] = help_id
+        offset = 26
+    else:
+        dialog["kind"] = "DIALOG"
+        style, ex_style, count, x, y, cx, cy = r.unpack("IIHhhhh", 0)
+        offset = 18
+    dialog.update(style=style, exStyle=ex_style, x=x, y=y, cx=cx, cy=cy)
+    dialog["menu"], offset = r.name_or_ordinal(offset)
+    dialog["windowClass"], offset = r.name_or_ordinal(offset)
+    dialog["caption"], offset = r.wide_string(offset)
+    if style & DS_SETFONT:  # DS_SHELLFONT includes it
+        dialog["pointSize"] = r.word(offset)
+        offset += 2
+        if extended:
+            dialog["weight"], dialog["italic"], dialog["charset"] = r.unpack("HBB", offset)
+            offset += 4
+        dialog["faceName"], offset = r.wide_string(offset)
+    controls = []
+    for _ in range(count):
+        offset = align4(offset)
+        item = {}
+        if extended:
+            item["helpId"], item["exStyle"], item["style"], item["x"], item["y"], \
+                item["cx"], item["cy"], item["id"] = r.unpack("IIIhhhhi", offset)
+            offset += 24
+        else:
+            item["style"], item["exStyle"], item["x"], item["y"], item["cx"], \
+                item["cy"], item["id"] = r.unpack("IIhhhhh", offset)
+            offset += 18
+        window_class, offset = r.name_or_ordinal(offset)
+        if isinstance(window_class, int):
+            window_class = CLASS_ORDINALS.get(window_class, "#%d" % window_class)
+        item["className"] = window_class
+        text, offset = r.name_or_ordinal(offset)
+        item["text"] = "#%d" % text if isinstance(text, int) else (text or "")
+        extra = r.word(offset)
+        item["extra"] = r.unpack("%ds" % extra, offset + 2)[0]
+        offset += 2 + extra
+        controls.append(item)
+    dialog["controls"] = controls
+    return dialog
+
+
+def read_bitmap_info(r, offset):
+    size, width, height, planes, bits, compression, image_size, _, _, used, _ = \
+        r.unpack("IiiHHIIiiII", offset)
+    return {"headerSize": size, "width": width, "height": height, "planes": planes,
+            "bits": bits, "compression": compression, "imageSize": image_size,
+            "colours": used if used else (1 << bits if bits <= 8 else 0)}
+
+
+def row_stride(width, bits):
+    return (width * bits + 31) // 32 * 4
+
+
+def icon_masks(r, offset, size):
+    """The XOR and AND masks of an icon or cursor image at offset."""
+    info = read_bitmap_info(r, offset)
+    start = offset + info["headerSize"] + 4 * info["colours"]
+    xor_size = row_stride(size, info["bits"]) * size
+    and_size = row_stride(size, 1) * size
+    xor_mask = r.unpack("%ds" % xor_size, start)[0]
+    and_mask = r.unpack("%ds" % and_size, start + xor_size)[0]
+    return info, xor_mask, and_mask, start + xor_size + and_size
+
+
+def read_group(data, what):
+    """An icon or cursor group: (type, [entry dicts])."""
+    r = Reader(data, what)
+    reserved, kind, count = r.unpack("HHH", 0)
+    entries = []
+    for index in range(count):
+        at = 6 + 14 * index
+        if kind == 1:
+            width, height, colours, _, planes, bits, size, image_id = \
+                r.unpack("BBBBHHIH", at)
+        else:
+            width, height, planes, bits, size, image_id = r.unpack("HHHHIH", at)
+            colours = None
+        entries.append({"width": width, "height": height, "colours": colours,
+                        "planes": planes, "bits": bits, "bytes": size, "id": image_id})
+    return reserved, kind, entries
+
+
+def read_string_block(data):
+    r = Reader(data, "string table")
+    strings, offset = [], 0
+    for _ in range(16):
+        length = r.word(offset)
+        raw = r.unpack("%ds" % (2 * length), offset + 2)[0]
+        strings.append(raw.decode("utf-16-le"))
+        offset += 2 + 2 * length
+    return strings
+
+
+def read_version_node(r, offset):
+    """One node of a version resource: (key, value, children, end)."""
+    length, value_length, value_type = r.unpack("HHH", offset)
+    if length < 6:
+        raise FormatError("version node at %d has length %d" % (offset, length))
+    end = offset + length
+    key, at = r.wide_string(offset + 6)
+    at = align4(at)
+    if value_type == 1:
+        raw = r.unpack("%ds" % (2 * value_length), at)[0]
+        value = raw.decode("utf-16-le").rstrip("\0")
+        at += 2 * value_length
+    else:
+        value = r.unpack("%ds" % value_length, at)[0]
+        at += value_length
+    children = []
+    at = align4(at)
+    while at < end:
+        child = read_version_node(r, at)
+        children.append(child)
+        at = align4(child[3])
+    return key, value, children, end
+
+
+# --- The checks --------------------------------------------------------------
+
+class Check:
+    def __init__(self):
+        self.failures = []
+
+    def fail(self, message):
+        self.failures.append(message)
+
+    def equal(self, what, actual, expected, hexadecimal=False):
+        if actual != expected:
+            show = (lambda v: "0x%08X" % v if isinstance(v, int) else repr(v)) \
+                if hexadecimal else repr
+            self.fail("%s: found %s, expected %s" % (what, show(actual), show(expected)))
+            return False
+        return True
+
+    def compare_dialog(self, actual, expected, fields=None):
+        """Compares a dialog field by field. fields, a pair of sets (dialog
+        fields, control fields), limits the comparison to what the source of
+        'actual' can describe."""
+        name = "dialog %d" % expected["id"]
+        dialog_fields, control_fields = fields or (None, None)
+        for key, value in expected.items():
+            if key == "controls" or (dialog_fields is not None and key not in dialog_fields):
+                continue
+            self.equal("%s %s" % (name, key), actual.get(key), value,
+                       hexadecimal=key.lower().endswith("style"))
+        controls = actual.get("controls", [])
+        if not self.equal("%s control count" % name, len(controls), len(expected["controls"])):
+            return
+        for index, (found, wanted) in enumerate(zip(controls, expected["controls"]), 1):
+            for key, value in wanted.items():
+                if control_fields is not None and key not in control_fields:
+                    continue
+                found_value = found.get(key)
+                if key == "className" and isinstance(found_value, str):
+                    found_value = found_value.upper()  # class names ignore case
+                self.equal("%s control %d (%r) %s" % (name, index, wanted["text"], key),
+                           found_value, value, hexadecimal=key.lower().endswith("style"))
+
+
+def only_resource(check, resources, key):
+    """The data of a resource that must exist once, in German (Germany)."""
+    type_id, name = key
+    label = "%s %s" % (TYPE_NAMES.get(type_id, "type %s" % type_id), name)
+    languages = resources.get(key)
+    if not languages:
+        check.fail("%s is missing" % label)
+        return None
+    if LANG_GERMAN_GERMANY not in languages:
+        check.fail("%s has language %s, expected 0x0407"
+                   % (label, ", ".join("0x%04X" % lang for lang in languages)))
+        return None
+    return languages[LANG_GERMAN_GERMANY]
+
+
+def check_languages(check, resources):
+    for (type_id, name), languages in sorted(resources.items(), key=str):
+        label = "%s %s" % (TYPE_NAMES.get(type_id, "type %s" % type_id), name)
+        if sorted(languages) != [LANG_GERMAN_GERMANY]:
+            check.fail("%s has languages %s, expected only 0x0407"
+                       % (label, ", ".join("0x%04X" % lang for lang in languages)))
+
+
+def check_dialogs(check, resources):
+    for expected in EXPECTED_DIALOGS:
+        data = only_resource(check, resources, (RT_DIALOG, expected["id"]))
+        if data is not None:
+            check.compare_dialog(read_dialog(data, expected["id"]), expected)
+
+
+def check_bitmap(check, resources):
+    data = only_resource(check, resources, (RT_BITMAP, IDB_BANNER))
+    if data is None:
+        return
+    r = Reader(data, "bitmap 133")
+    info = read_bitmap_info(r, 0)
+    check.equal("bitmap 133 header size", info["headerSize"], 40)
+    check.equal("bitmap 133 size", (info["width"], info["height"]), BANNER_SIZE)
+    check.equal("bitmap 133 planes", info["planes"], 1)
+    check.equal("bitmap 133 bits per pixel", info["bits"], 8)
+    check.equal("bitmap 133 compression", info["compression"], 0)
+    check.equal("bitmap 133 palette entries", info["colours"], 256)
+    width, height = BANNER_SIZE
+    wanted = 40 + 4 * 256 + row_stride(width, 8) * height
+    check.equal("bitmap 133 data length", len(data), wanted)
+
+
+def check_icons(check, resources, referenced):
+    data = only_resource(check, resources, (RT_GROUP_ICON, IDR_MAINFRAME))
+    if data is None:
+        return
+    reserved, kind, entries = read_group(data, "icon group 128")
+    check.equal("icon group 128 header", (reserved, kind), (0, 1))
+    found = [(e["width"], e["height"], e["colours"], e["planes"], e["bits"]) for e in entries]
+    check.equal("icon group 128 images (width, height, colours, planes, bits)", found,
+                [(size, size, 16, 1, 4) for size in ICON_SIZES])
+    for entry in entries:
+        referenced.add((RT_ICON, entry["id"]))
+        size = entry["width"] or 256
+        label = "icon %d (%dx%d)" % (entry["id"], size, size)
+        image = only_resource(check, resources, (RT_ICON, entry["id"]))
+        if image is None:
+            continue
+        check.equal(label + " length against its group entry", len(image), entry["bytes"])
+        r = Reader(image, label)
+        info, _, and_mask, end = icon_masks(r, 0, size)
+        check.equal(label + " header", (info["width"], info["height"], info["bits"],
+                                        info["compression"]), (size, 2 * size, 4, 0))
+        check.equal(label + " data length", len(image), end)
+        if any(and_mask):
+            check.fail(label + ": AND mask is not all zero, the icon is not opaque")
+
+
+def check_cursor(check, resources, referenced):
+    data = only_resource(check, resources, (RT_GROUP_CURSOR, IDC_NULLCURSOR))
+    if data is None:
+        return
+    reserved, kind, entries = read_group(data, "cursor group 129")
+    check.equal("cursor group 129 header", (reserved, kind), (0, 2))
+    found = [(e["width"], e["height"], e["planes"], e["bits"]) for e in entries]
+    # A cursor group stores the height of both masks, twice the image's.
+    if not check.equal("cursor group 129 images (width, height, planes, bits)", found,
+                       [(CURSOR_SIZE, 2 * CURSOR_SIZE, 1, 1)]):
+        return
+    entry = entries[0]
+    referenced.add((RT_CURSOR, entry["id"]))
+    label = "cursor %d" % entry["id"]
+    image = only_resource(check, resources, (RT_CURSOR, entry["id"]))
+    if image is None:
+        return
+    check.equal(label + " length against its group entry", len(image), entry["bytes"])
+    r = Reader(image, label)
+    check.equal(label + " hot spot", r.unpack("HH", 0), (0, 0))
+    info, xor_mask, and_mask, end = icon_masks(r, 4, CURSOR_SIZE)
+    check.equal(label + " header", (info["width"], info["height"], info["bits"],
+                                    info["compression"]), (CURSOR_SIZE, 2 * CURSOR_SIZE, 1, 0))
+    check.equal(label + " data length", len(image), end)
+    if any(xor_mask):
+        check.fail(label + ": XOR mask is not all zero")
+    if any(byte != 0xFF for byte in and_mask):
+        check.fail(label + ": AND mask is not all ones, the cursor is not transparent")
+
+
+def check_strings(check, resources):
+    data = only_resource(check, resources, (RT_STRING, STRING_BLOCK_OF_DESCRIPTION))
+    if data is None:
+        return
+    strings = read_string_block(data)
+    check.equal("string 1", strings[1], DESCRIPTION)
+    others = {16 * (STRING_BLOCK_OF_DESCRIPTION - 1) + i: s
+              for i, s in enumerate(strings) if i != 1 and s}
+    check.equal("other strings of block 1", others, {})
+
+
+def check_version(check, resources):
+    data = only_resource(check, resources, (RT_VERSION, VERSION_ID))
+    if data is None:
+        return
+    key, fixed, children, _ = read_version_node(Reader(data, "version"), 0)
+    check.equal("version root key", key, "VS_VERSION_INFO")
+    if len(fixed) < 52:
+        check.fail("version: fixed file information is %d bytes, expected 52" % len(fixed))
+    else:
+        fields = struct.unpack_from("<13I", fixed)
+        check.equal("version signature", fields[0], 0xFEEF04BD)
+        check.equal("file version", fields[2:4], VERSION_FIXED)
+        check.equal("product version", fields[4:6], VERSION_FIXED)
+    blocks = {child[0]: child for child in children}
+    check.equal("version blocks", sorted(blocks), ["StringFileInfo", "VarFileInfo"])
+    if "StringFileInfo" in blocks:
+        tables = blocks["StringFileInfo"][2]
+        check.equal("string blocks", [table[0] for table in tables], [VERSION_BLOCK])
+        if tables:
+            values = {entry[0]: entry[1] for entry in tables[0][2]}
+            check.equal("version strings", values, VERSION_STRINGS)
+    if "VarFileInfo" in blocks:
+        variables = {entry[0]: entry[1] for entry in blocks["VarFileInfo"][2]}
+        translation = variables.get("Translation", b"")
+        if len(translation) != 4:
+            check.fail("version translation: %r, expected two 16-bit values" % translation)
+        else:
+            check.equal("version translation", struct.unpack("<HH", translation),
+                        VERSION_TRANSLATION)
+
+
+def check_program(path):
+    with open(path, "rb") as handle:
+        resources = PeResources(handle.read()).resources
+    check = Check()
+    check_languages(check, resources)
+    check_dialogs(check, resources)
+    check_bitmap(check, resources)
+    referenced = set()
+    check_icons(check, resources, referenced)
+    check_cursor(check, resources, referenced)
+    check_strings(check, resources)
+    check_version(check, resources)
+    wanted = {(RT_DIALOG, IDD_ABOUTBOX), (RT_DIALOG, IDD_SETTINGS),
+              (RT_GROUP_ICON, IDR_MAINFRAME), (RT_GROUP_CURSOR, IDC_NULLCURSOR),
+              (RT_BITMAP, IDB_BANNER), (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
+              (RT_VERSION, VERSION_ID)} | referenced
+    for type_id, name in sorted(set(resources) - wanted, key=str):
+        check.fail("unexpected resource: %s %s"
+                   % (TYPE_NAMES.get(type_id, "type %s" % type_id), name))
+    return check.failures
+
+
+# Fields the portable tables describe; the rest exists only in the compiled form.
+TABLE_FIELDS = ({"id", "x", "y", "cx", "cy", "style", "exStyle", "caption",
+                 "pointSize", "faceName"},
+                {"id", "className", "text", "x", "y", "cx", "cy", "style"})
+
+
+def check_table(program):
+    output = subprocess.run([program], check=True, capture_output=True).stdout
+    try:
+        dialogs = {d["id"]: d for d in json.loads(output)["dialogs"]}
+    except (ValueError, KeyError, TypeError) as error:
+        raise FormatError("the table dump is not the expected JSON: %s" % error)
+    check = Check()
+    for expected in EXPECTED_DIALOGS:
+        found = dialogs.pop(expected["id"], None)
+        if found is None:
+            check.fail("the portable tables have no dialog %d" % expected["id"])
+            continue
+        check.compare_dialog(found, expected, fields=TABLE_FIELDS)
+    for extra in sorted(dialogs):
+        check.fail("the portable tables hold an unexpected dialog %d" % extra)
+    return check.failures
+
+
+def main(argv):
+    if len(argv) == 2 and not argv[1].startswith("--"):
+        what, run = argv[1], lambda: check_program(argv[1])
+    elif len(argv) == 3 and argv[1] == "--table-program":
+        what, run = "the portable tables of " + argv[2], lambda: check_table(argv[2])
+    else:
+        sys.stderr.write(__doc__)
+        return 2
+    try:
+        failures = run()
+    except (OSError, FormatError, subprocess.CalledProcessError) as error:
+        print("resource check failed for %s: %s" % (what, error))
+        return 1
+    for failure in failures:
+        print("resource check: %s: %s" % (what, failure))
+    if failures:
+        print("resource check failed for %s: %d difference(s)" % (what, len(failures)))
+        return 1
+    print("resource check passed for %s" % what)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
