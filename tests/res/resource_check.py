@@ -473,60 +473,74 @@ def check_bitmap(check, resources):
     check.equal("bitmap 133 data length", len(data), wanted)
 
 
-def check_icons(check, resources, referenced):
-    data = only_resource(check, resources, (RT_GROUP_ICON, IDR_MAINFRAME))
+def group_entries(check, resources, key, label, kind):
+    """The entries of an icon (kind 1) or cursor (kind 2) group."""
+    data = only_resource(check, resources, key)
     if data is None:
+        return None
+    reserved, found_kind, entries = read_group(data, label)
+    check.equal(label + " header", (reserved, found_kind), (0, kind))
+    return entries
+
+
+def group_image(check, resources, key, entry, label, header_at, size, bits):
+    """Checks one image of a group against its entry and its expected format;
+    returns (reader, XOR mask, AND mask), or None if the image is missing."""
+    image = only_resource(check, resources, key)
+    if image is None:
+        return None
+    check.equal(label + " length against its group entry", len(image), entry["bytes"])
+    r = Reader(image, label)
+    info, xor_mask, and_mask, end = icon_masks(r, header_at, size)
+    check.equal(label + " header (width, height, bits, compression)",
+                (info["width"], info["height"], info["bits"], info["compression"]),
+                (size, 2 * size, bits, 0))
+    check.equal(label + " data length", len(image), end)
+    return r, xor_mask, and_mask
+
+
+def check_icons(check, resources, referenced):
+    label = "icon group 128"
+    entries = group_entries(check, resources, (RT_GROUP_ICON, IDR_MAINFRAME), label, 1)
+    if entries is None:
         return
-    reserved, kind, entries = read_group(data, "icon group 128")
-    check.equal("icon group 128 header", (reserved, kind), (0, 1))
     found = [(e["width"], e["height"], e["colours"], e["planes"], e["bits"]) for e in entries]
-    check.equal("icon group 128 images (width, height, colours, planes, bits)", found,
+    check.equal(label + " images (width, height, colours, planes, bits)", found,
                 [(size, size, 16, 1, 4) for size in ICON_SIZES])
     for entry in entries:
-        referenced.add((RT_ICON, entry["id"]))
+        key = (RT_ICON, entry["id"])
+        referenced.add(key)
         size = entry["width"] or 256
-        label = "icon %d (%dx%d)" % (entry["id"], size, size)
-        image = only_resource(check, resources, (RT_ICON, entry["id"]))
-        if image is None:
-            continue
-        check.equal(label + " length against its group entry", len(image), entry["bytes"])
-        r = Reader(image, label)
-        info, _, and_mask, end = icon_masks(r, 0, size)
-        check.equal(label + " header", (info["width"], info["height"], info["bits"],
-                                        info["compression"]), (size, 2 * size, 4, 0))
-        check.equal(label + " data length", len(image), end)
-        if any(and_mask):
-            check.fail(label + ": AND mask is not all zero, the icon is not opaque")
+        image_label = "icon %d (%dx%d)" % (entry["id"], size, size)
+        image = group_image(check, resources, key, entry, image_label, 0, size, 4)
+        if image is not None and any(image[2]):
+            check.fail(image_label + ": AND mask is not all zero, the icon is not opaque")
 
 
 def check_cursor(check, resources, referenced):
-    data = only_resource(check, resources, (RT_GROUP_CURSOR, IDC_NULLCURSOR))
-    if data is None:
+    label = "cursor group 129"
+    entries = group_entries(check, resources, (RT_GROUP_CURSOR, IDC_NULLCURSOR), label, 2)
+    if entries is None:
         return
-    reserved, kind, entries = read_group(data, "cursor group 129")
-    check.equal("cursor group 129 header", (reserved, kind), (0, 2))
     found = [(e["width"], e["height"], e["planes"], e["bits"]) for e in entries]
     # A cursor group stores the height of both masks, twice the image's.
-    if not check.equal("cursor group 129 images (width, height, planes, bits)", found,
+    if not check.equal(label + " images (width, height, planes, bits)", found,
                        [(CURSOR_SIZE, 2 * CURSOR_SIZE, 1, 1)]):
         return
     entry = entries[0]
-    referenced.add((RT_CURSOR, entry["id"]))
-    label = "cursor %d" % entry["id"]
-    image = only_resource(check, resources, (RT_CURSOR, entry["id"]))
+    key = (RT_CURSOR, entry["id"])
+    referenced.add(key)
+    image_label = "cursor %d" % entry["id"]
+    # A cursor image starts with its hot spot, then the bitmap.
+    image = group_image(check, resources, key, entry, image_label, 4, CURSOR_SIZE, 1)
     if image is None:
         return
-    check.equal(label + " length against its group entry", len(image), entry["bytes"])
-    r = Reader(image, label)
-    check.equal(label + " hot spot", r.unpack("HH", 0), (0, 0))
-    info, xor_mask, and_mask, end = icon_masks(r, 4, CURSOR_SIZE)
-    check.equal(label + " header", (info["width"], info["height"], info["bits"],
-                                    info["compression"]), (CURSOR_SIZE, 2 * CURSOR_SIZE, 1, 0))
-    check.equal(label + " data length", len(image), end)
+    r, xor_mask, and_mask = image
+    check.equal(image_label + " hot spot", r.unpack("HH", 0), (0, 0))
     if any(xor_mask):
-        check.fail(label + ": XOR mask is not all zero")
+        check.fail(image_label + ": XOR mask is not all zero")
     if any(byte != 0xFF for byte in and_mask):
-        check.fail(label + ": AND mask is not all ones, the cursor is not transparent")
+        check.fail(image_label + ": AND mask is not all ones, the cursor is not transparent")
 
 
 def check_strings(check, resources):

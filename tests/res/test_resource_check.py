@@ -106,23 +106,27 @@ class ProgramFileTest(CheckerTestCase):
         path = self.damaged((compression, struct.pack("<I", 1)))
         self.assertFails([path], "bitmap 133 compression")
 
+    def group_image(self, group_type, group_id, index):
+        """(image id, file offset of its last byte) of a group's image."""
+        data = self.pe.resources[(group_type, group_id)][rc.LANG_GERMAN_GERMANY]
+        entry = rc.read_group(data, "group")[2][index]
+        image_type = rc.RT_ICON if group_type == rc.RT_GROUP_ICON else rc.RT_CURSOR
+        start = self.data_offset(image_type, entry["id"])
+        return entry["id"], start, start + entry["bytes"] - 1
+
     def test_icon_not_opaque(self):
-        group = rc.read_group(self.pe.resources[(rc.RT_GROUP_ICON, 128)][0x0407], "g")[2]
-        image_id = group[1]["id"]
-        last_byte = self.data_offset(rc.RT_ICON, image_id) + group[1]["bytes"] - 1
+        image_id, _, last_byte = self.group_image(rc.RT_GROUP_ICON, rc.IDR_MAINFRAME, 1)
         path = self.damaged((last_byte, b"\x01"))
         self.assertFails([path], "icon %d" % image_id, "AND mask is not all zero")
 
     def test_cursor_not_transparent(self):
-        group = rc.read_group(self.pe.resources[(rc.RT_GROUP_CURSOR, 129)][0x0407], "g")[2]
-        image_id = group[0]["id"]
-        last_byte = self.data_offset(rc.RT_CURSOR, image_id) + group[0]["bytes"] - 1
+        image_id, _, last_byte = self.group_image(rc.RT_GROUP_CURSOR, rc.IDC_NULLCURSOR, 0)
         path = self.damaged((last_byte, b"\x7F"))
         self.assertFails([path], "cursor %d" % image_id, "AND mask is not all ones")
 
     def test_cursor_hot_spot_moved(self):
-        group = rc.read_group(self.pe.resources[(rc.RT_GROUP_CURSOR, 129)][0x0407], "g")[2]
-        path = self.damaged((self.data_offset(rc.RT_CURSOR, group[0]["id"]), b"\x05"))
+        _, start, _ = self.group_image(rc.RT_GROUP_CURSOR, rc.IDC_NULLCURSOR, 0)
+        path = self.damaged((start, b"\x05"))
         self.assertFails([path], "hot spot")
 
     def test_description_string_changed(self):
