@@ -1,0 +1,129 @@
+// Who deletes a particle window, and what a window that never painted, or
+// was never made, leaves behind.
+#include "tests/window/WindowTestFixture.h"
+
+namespace tidewell::test {
+namespace {
+
+using ParticleWndLifetime = WindowTest;
+
+TEST_F(ParticleWndLifetime, AutoDeleteOnDeletesAfterTheLastMessage) {
+    int deletions = 0;
+    auto* wnd = new TrackedParticleWnd(fw::TRUE, &deletions);
+    const fw::HWND host = MakeHost();
+    ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112),
+                                          fw::CWnd::FromHandle(host)));
+    hl::PumpMessages();
+    EXPECT_EQ(deletions, 0);
+    // The preview goes with its host.
+    hl::DestroyWindow(host);
+    EXPECT_EQ(deletions, 1);
+    EXPECT_FALSE(hl::QuitPending()) << "only the full-screen window ends the loop";
+}
+
+TEST_F(ParticleWndLifetime, AutoDeleteOffLeavesTheObjectWithItsParticlesAndGrids) {
+    int deletions = 0;
+    {
+        TrackedParticleWnd wnd(fw::FALSE, &deletions);
+        const fw::HWND host = MakeHost();
+        ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112),
+                                             fw::CWnd::FromHandle(host)));
+        hl::PumpMessages();
+        hl::DestroyWindow(host);
+        EXPECT_EQ(deletions, 0);
+        EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
+        EXPECT_TRUE(wnd.m_field.HasGrids());
+        EXPECT_EQ(wnd.m_field.m_pParticles.size(), 547u);
+    }
+    EXPECT_EQ(deletions, 1) << "its owner deleted it";
+}
+
+TEST_F(ParticleWndLifetime, TheFullScreenWindowDeletesItselfAsOne) {
+    int deletions = 0;
+    auto* wnd = new TrackedFullScreenWnd(&deletions);
+    ASSERT_TRUE(wnd->CreateFullScreen());
+    hl::PumpMessages();
+    wnd->PostMessage(fw::WM_CLOSE);
+    hl::PumpMessages();
+    EXPECT_EQ(deletions, 1);
+    EXPECT_TRUE(hl::QuitPending());
+}
+
+TEST_F(ParticleWndLifetime, AWindowDestroyedBeforeItsFirstPaintReleasesWhatWasMade) {
+    int deletions = 0;
+    auto* wnd = new TrackedFullScreenWnd(&deletions);
+    ASSERT_TRUE(wnd->CreateFullScreen());
+    EXPECT_FALSE(wnd->m_field.HasGrids());
+    wnd->DestroyWindow();
+    EXPECT_EQ(deletions, 1);
+}
+
+TEST_F(ParticleWndLifetime, AnObjectThatNeverMadeAWindowIsSimplyDeleted) {
+    int deletions = 0;
+    delete new TrackedParticleWnd(fw::TRUE, &deletions);
+    EXPECT_EQ(deletions, 1);
+}
+
+TEST_F(ParticleWndLifetime, FailedCreationDeletesAnAutoDeleteObjectOnce) {
+    // A parent that no longer exists: the platform refuses the window.
+    const fw::HWND host = MakeHost();
+    fw::CWnd* gone = fw::CWnd::FromHandle(host);
+    hl::DestroyWindow(host);
+    int deletions = 0;
+    auto* wnd = new TrackedParticleWnd(fw::TRUE, &deletions);
+    EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
+    EXPECT_EQ(deletions, 1);
+}
+
+TEST_F(ParticleWndLifetime, FailedCreationLeavesAnObjectWithoutAutoDeleteToItsOwner) {
+    const fw::HWND host = MakeHost();
+    fw::CWnd* gone = fw::CWnd::FromHandle(host);
+    hl::DestroyWindow(host);
+    int deletions = 0;
+    {
+        TrackedParticleWnd wnd(fw::FALSE, &deletions);
+        EXPECT_FALSE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
+        EXPECT_EQ(deletions, 0);
+    }
+    EXPECT_EQ(deletions, 1);
+}
+
+// A window whose WM_CREATE fails is torn down by the platform, which runs
+// PostNcDestroy on the way: the object must still be deleted exactly once.
+class RefusingWnd : public TrackedParticleWnd {
+public:
+    using TrackedParticleWnd::TrackedParticleWnd;
+
+protected:
+    int OnCreate(fw::CREATESTRUCT*) override { return -1; }
+};
+
+TEST_F(ParticleWndLifetime, CreationRefusedInWmCreateDeletesOnce) {
+    int deletions = 0;
+    auto* wnd = new RefusingWnd(fw::TRUE, &deletions);
+    EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE, Rect(0, 0, 1024, 768), nullptr));
+    EXPECT_EQ(deletions, 1);
+    hl::PumpMessages();
+    EXPECT_TRUE(hl::LiveWindows().empty());
+}
+
+TEST_F(ParticleWndLifetime, ACreatedWindowStartsUncapturedEvenWhenMadeAgain) {
+    CParticleWnd wnd(fw::FALSE);
+    const fw::HWND host = MakeHost();
+    ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 100, 80),
+                                         fw::CWnd::FromHandle(host)));
+    EXPECT_FALSE(wnd.m_bCaptured);
+    hl::PumpMessages();
+    EXPECT_TRUE(wnd.m_bCaptured);
+    wnd.DestroyWindow();
+    ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 60, 40),
+                                         fw::CWnd::FromHandle(host)));
+    EXPECT_FALSE(wnd.m_bCaptured);
+    hl::PumpMessages();
+    EXPECT_TRUE(wnd.m_bCaptured);
+    EXPECT_EQ(wnd.m_field.m_pBackground->Width(), 60) << "a new window gets new grids";
+    wnd.DestroyWindow();
+}
+
+}  // namespace
+}  // namespace tidewell::test

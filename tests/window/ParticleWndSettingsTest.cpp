@@ -1,0 +1,114 @@
+// What a particle window takes from the stored settings, and when.
+#include "tests/window/WindowTestFixture.h"
+
+namespace tidewell::test {
+namespace {
+
+using ParticleWndSettings = WindowTest;
+
+int SpeedGiven(const CParticleWnd& wnd) { return wnd.m_field.m_pParticles[0].m_nSpeed; }
+
+TEST_F(ParticleWndSettings, NoStoredValuesGiveTheDefaults) {
+    CFullScreenWnd* wnd = MakeFullScreen();
+    EXPECT_EQ(wnd->m_bBlank, 0);
+    EXPECT_EQ(wnd->m_field.m_nNumber, 20);
+    EXPECT_EQ(wnd->m_field.m_crBack, 0x00A55D16u);
+    EXPECT_EQ(SpeedGiven(*wnd), 50);
+    EXPECT_EQ(wnd->m_field.m_nCount, 117) << "number 20 on 1024 x 768";
+    EXPECT_EQ(wnd->m_field.m_pParticles.size(), 547u);
+}
+
+TEST_F(ParticleWndSettings, SpeedBelow15IsRaisedTo15AtCreation) {
+    for (int stored : {0, 14, -5, 15, INT32_MIN}) {
+        Store(SettingNames::kSpeed, stored);
+        CFullScreenWnd* wnd = MakeFullScreen();
+        EXPECT_EQ(SpeedGiven(*wnd), 15) << "stored " << stored;
+        wnd->DestroyWindow();
+    }
+}
+
+TEST_F(ParticleWndSettings, SpeedHasNoUpperLimit) {
+    Store(SettingNames::kSpeed, 200);
+    CFullScreenWnd* wnd = MakeFullScreen();
+    EXPECT_EQ(SpeedGiven(*wnd), 200);
+    for (std::int32_t i = 0; i < wnd->m_field.m_nCount; ++i) {
+        EXPECT_EQ(wnd->m_field.m_pParticles[static_cast<std::size_t>(i)].m_nSpeed, 200);
+    }
+}
+
+TEST_F(ParticleWndSettings, ColourKeepsTheLowEightBitsOfEachChannel) {
+    Store(SettingNames::kColorRed, 278);
+    Store(SettingNames::kColorGreen, 256);
+    Store(SettingNames::kColorBlue, -1);
+    CParticleWnd wnd(fw::FALSE);
+    EXPECT_EQ(wnd.m_field.m_crBack, MakeColor(22, 0, 255));
+}
+
+TEST_F(ParticleWndSettings, AnyNonZeroBlankCountsAsOn) {
+    Store(SettingNames::kBlank, -3);
+    CParticleWnd wnd(fw::FALSE);
+    EXPECT_NE(wnd.m_bBlank, 0);
+}
+
+TEST_F(ParticleWndSettings, NumberAbove100StaysWithinTheCapacity) {
+    Store(SettingNames::kNumber, 1000000);
+    CParticleWnd wnd(fw::FALSE);
+    EXPECT_EQ(wnd.m_field.m_nNumber, 1000000);
+    EXPECT_EQ(static_cast<std::size_t>(wnd.m_field.m_nCount), wnd.m_field.m_pParticles.size());
+}
+
+TEST_F(ParticleWndSettings, ConstructionReadsFiveValuesInOrderAndCreationReadsSpeed) {
+    hl::ClearProfileReadLog();
+    auto* wnd = new CFullScreenWnd;
+    EXPECT_EQ(hl::ProfileReadLog(),
+              (std::vector<std::string>{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed"}));
+    hl::ClearProfileReadLog();
+    ASSERT_TRUE(wnd->CreateFullScreen());
+    EXPECT_EQ(hl::ProfileReadLog(), (std::vector<std::string>{"Speed"}));
+    hl::ClearProfileReadLog();
+    hl::PumpMessages();
+    hl::RunFor(100);
+    EXPECT_TRUE(hl::ProfileReadLog().empty()) << "paints and frames read nothing";
+}
+
+TEST_F(ParticleWndSettings, TheRandomSourceIsSeededFromTheClockBeforeAnyParticle) {
+    hl::SetWallTime(1234567);
+    CParticleWnd wnd(fw::FALSE);
+    RandomSource expected(1234567u);
+    for (const CParticle& p : wnd.m_field.m_pParticles) {
+        const CParticle fresh(expected);
+        ASSERT_EQ(p.m_nSize, fresh.m_nSize);
+    }
+    EXPECT_EQ(wnd.m_field.m_random.State(), expected.State());
+}
+
+TEST_F(ParticleWndSettings, TheSeedIsTheLow32BitsOfTheTime) {
+    hl::SetWallTime(0x100000007LL);
+    CParticleWnd wnd(fw::FALSE);
+    RandomSource expected(7u);
+    for (std::size_t i = 0; i < wnd.m_field.m_pParticles.size(); ++i) expected.Next();
+    EXPECT_EQ(wnd.m_field.m_random.State(), expected.State());
+}
+
+TEST_F(ParticleWndSettings, APreviewKeepsTheCountSetFromTheScreen) {
+    CParticleWnd* wnd = MakePreview(152, 112);
+    hl::PumpMessages();
+    EXPECT_EQ(wnd->m_field.m_nCount, 117);
+}
+
+TEST_F(ParticleWndSettings, HostServicesReportScreenAndClient) {
+    hl::SetScreenSize(800, 600);
+    CParticleWnd* wnd = MakePreview(152, 112);
+    int w = 0;
+    int h = 0;
+    wnd->GetScreenSize(w, h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    wnd->GetClientSize(w, h);
+    EXPECT_EQ(w, 152);
+    EXPECT_EQ(h, 112);
+    EXPECT_EQ(wnd->m_field.m_pParticles.size(), 430u);
+}
+
+}  // namespace
+}  // namespace tidewell::test

@@ -1,0 +1,107 @@
+// The frame timer: started at creation, frames only once the grids exist,
+// other timer ids left to default processing.
+#include "tests/window/WindowTestFixture.h"
+
+namespace tidewell::test {
+namespace {
+
+using ParticleWndTimer = WindowTest;
+
+struct Positions {
+    std::vector<double> x, y;
+    bool operator==(const Positions& o) const { return x == o.x && y == o.y; }
+};
+
+Positions PositionsOf(const CParticleWnd& wnd) {
+    Positions p;
+    for (std::int32_t i = 0; i < wnd.m_field.m_nCount; ++i) {
+        p.x.push_back(wnd.m_field.m_pParticles[static_cast<std::size_t>(i)].m_x);
+        p.y.push_back(wnd.m_field.m_pParticles[static_cast<std::size_t>(i)].m_y);
+    }
+    return p;
+}
+
+TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
+    CFullScreenWnd* wnd = MakeFullScreen();
+    hl::PumpMessages();
+    const std::size_t before = hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    hl::RunFor(990);
+    // Period 0 means the default tick of 15.625 ms: 63 ticks by 984.4 ms.
+    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER) - before, 63u);
+}
+
+TEST_F(ParticleWndTimer, Timer1AfterTheFirstPaintRunsAFrameWithoutDefaultProcessing) {
+    CFullScreenWnd* wnd = MakeFullScreen();
+    hl::PumpMessages();
+    ASSERT_TRUE(wnd->m_bCaptured);
+    PlaceParticlesInView(*wnd);
+    const Positions before = PositionsOf(*wnd);
+    const std::vector<COLORREF> shownBefore = hl::ClientPixels(wnd->GetSafeHwnd());
+    DefaultProcessingLog defaults;
+    hl::SetTickCount(5000);
+    wnd->SendMessage(fw::WM_TIMER, 1, 0);
+    EXPECT_FALSE(PositionsOf(*wnd) == before);
+    EXPECT_NE(hl::ClientPixels(wnd->GetSafeHwnd()), shownBefore);
+    EXPECT_EQ(defaults.Count(wnd->GetSafeHwnd(), fw::WM_TIMER), 0u);
+    // The particles move by the platform's tick count.
+    EXPECT_EQ(wnd->m_field.m_pParticles[0].m_dwLastTick, 5000u);
+}
+
+TEST_F(ParticleWndTimer, OtherTimerIdsGetOnlyDefaultProcessing) {
+    CFullScreenWnd* wnd = MakeFullScreen();
+    hl::PumpMessages();
+    PlaceParticlesInView(*wnd);
+    wnd->SendMessage(fw::WM_TIMER, 1, 0);
+    const Positions before = PositionsOf(*wnd);
+    const std::vector<COLORREF> shownBefore = hl::ClientPixels(wnd->GetSafeHwnd());
+    DefaultProcessingLog defaults;
+    hl::SetTickCount(9000);
+    wnd->SendMessage(fw::WM_TIMER, 2, 0);
+    EXPECT_TRUE(PositionsOf(*wnd) == before);
+    EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), shownBefore);
+    EXPECT_EQ(defaults.Count(wnd->GetSafeHwnd(), fw::WM_TIMER), 1u);
+}
+
+TEST_F(ParticleWndTimer, ATickBeforeTheFirstPaintLeavesTheFieldAlone) {
+    UsePatternDesktop();
+    CFullScreenWnd* wnd = MakeFullScreen();
+    ASSERT_FALSE(wnd->m_bCaptured) << "not painted yet";
+    PlaceParticlesInView(*wnd);
+    const Positions before = PositionsOf(*wnd);
+    hl::SetTickCount(777);
+    wnd->SendMessage(fw::WM_TIMER, 1, 0);
+    EXPECT_TRUE(PositionsOf(*wnd) == before);
+    EXPECT_EQ(wnd->m_field.m_pParticles[0].m_dwLastTick, 0xFFFFFFFFu);
+    EXPECT_FALSE(wnd->m_field.HasGrids());
+    EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), hl::DesktopPicture()) << "nothing drawn";
+}
+
+TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
+    CFullScreenWnd* wnd = MakeFullScreen();
+    hl::PumpMessages();
+    // Just before a tick is due, a restart pushes the next tick a whole
+    // period away.
+    hl::RunForMicroseconds(15000);
+    const std::size_t before = hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    wnd->SetParticleSpeed(60);
+    hl::RunForMicroseconds(15000);
+    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER), before);
+    hl::RunForMicroseconds(700);
+    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
+}
+
+TEST_F(ParticleWndTimer, FieldOperationsPassStraightOn) {
+    CParticleWnd* wnd = MakePreview(500, 120);
+    hl::PumpMessages();
+    wnd->SetParticleNumber(100);
+    EXPECT_EQ(wnd->m_field.m_nCount, 196);
+    EXPECT_FALSE(wnd->m_field.m_bClear);
+    wnd->SetBackColor(0x00123456);
+    EXPECT_EQ(wnd->m_field.m_crBack, 0x00123456u);
+    EXPECT_TRUE(wnd->m_field.m_bClear);
+    wnd->SetParticleSpeed(99);
+    EXPECT_EQ(wnd->m_field.m_pParticles[195].m_nSpeed, 99);
+}
+
+}  // namespace
+}  // namespace tidewell::test

@@ -1,0 +1,95 @@
+// The one window class of the process, registered by the first window as
+// wide as the screen.
+#include "res/resource.h"
+#include "tests/window/WindowTestFixture.h"
+
+namespace tidewell::test {
+namespace {
+
+using WindowClass = WindowTest;
+
+std::string ClassOf(const fw::CWnd& wnd) { return hl::GetWindowInfo(wnd.GetSafeHwnd())->className; }
+
+TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClass) {
+    const std::size_t before = hl::ClassesRegistered();
+    CFullScreenWnd* wnd = MakeFullScreen();
+    ASSERT_NE(CParticleWnd::RegisteredClassName(), nullptr);
+    EXPECT_EQ(hl::ClassesRegistered(), before + 1);
+    const auto info = hl::GetClassInfo(CParticleWnd::RegisteredClassName());
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->style, fw::CS_VREDRAW | fw::CS_HREDRAW);
+    EXPECT_EQ(info->cursor, m_app->LoadCursor(IDC_NULLCURSOR));
+    EXPECT_NE(info->cursor, nullptr);
+    EXPECT_EQ(info->brush, nullptr);
+    EXPECT_EQ(info->icon, nullptr);
+    EXPECT_EQ(ClassOf(*wnd), CParticleWnd::RegisteredClassName());
+}
+
+TEST_F(WindowClass, SecondFullWidthWindowReusesTheClass) {
+    CFullScreenWnd* first = MakeFullScreen();
+    const std::string name = ClassOf(*first);
+    const std::size_t registered = hl::ClassesRegistered();
+    first->DestroyWindow();
+    CFullScreenWnd* second = MakeFullWidth(300);
+    EXPECT_EQ(hl::ClassesRegistered(), registered);
+    EXPECT_EQ(ClassOf(*second), name);
+}
+
+TEST_F(WindowClass, NarrowerWindowFirstGetsTheDefaultClass) {
+    const std::size_t before = hl::ClassesRegistered();
+    CParticleWnd* preview = MakePreview(152, 112);
+    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
+    EXPECT_EQ(hl::ClassesRegistered(), before);
+    EXPECT_EQ(ClassOf(*preview), hl::kDefaultClassName);
+}
+
+TEST_F(WindowClass, NarrowerWindowAfterAFullWidthOneUsesTheRegisteredClass) {
+    CFullScreenWnd* full = MakeFullScreen();
+    CParticleWnd* preview = MakePreview(152, 112);
+    EXPECT_EQ(ClassOf(*preview), ClassOf(*full));
+}
+
+TEST_F(WindowClass, OnlyTheWidthDecides) {
+    // A window one pixel narrower registers nothing, whatever its height.
+    auto* narrow = new CFullScreenWnd;
+    ASSERT_TRUE(narrow->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE,
+                                             Rect(0, 0, hl::ScreenWidth() - 1, hl::ScreenHeight()), nullptr));
+    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
+    CFullScreenWnd* low = MakeFullWidth(5);
+    EXPECT_NE(CParticleWnd::RegisteredClassName(), nullptr);
+    EXPECT_EQ(ClassOf(*low), CParticleWnd::RegisteredClassName());
+}
+
+TEST_F(WindowClass, CreationUsesTheGivenStylesEmptyTextAndId0) {
+    auto* wnd = new CParticleWnd(fw::TRUE);
+    const fw::HWND host = MakeHost();
+    ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(20, 30, 172, 142),
+                                          fw::CWnd::FromHandle(host), 77, &host));
+    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->hWndParent, host);
+    EXPECT_EQ(info->style & (fw::WS_CHILD | fw::WS_VISIBLE | fw::WS_POPUP), fw::WS_CHILD | fw::WS_VISIBLE);
+    EXPECT_EQ(info->text, "");
+    EXPECT_EQ(info->id, 0) << "the given control id is not used";
+    EXPECT_EQ(info->rect.left, 20);
+    EXPECT_EQ(info->rect.top, 30);
+    EXPECT_EQ(info->rect.right, 172);
+    EXPECT_EQ(info->rect.bottom, 142);
+}
+
+TEST_F(WindowClass, TheFullScreenWindowIsATopMostPopUpOverThePrimaryScreen) {
+    hl::SetScreenSize(800, 600);
+    CFullScreenWnd* wnd = MakeFullScreen();
+    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
+    ASSERT_TRUE(info.has_value());
+    EXPECT_EQ(info->hWndParent, nullptr);
+    EXPECT_EQ(info->exStyle & fw::WS_EX_TOPMOST, fw::WS_EX_TOPMOST);
+    EXPECT_EQ(info->style & (fw::WS_POPUP | fw::WS_VISIBLE | fw::WS_CHILD), fw::WS_POPUP | fw::WS_VISIBLE);
+    EXPECT_EQ(info->rect.left, 0);
+    EXPECT_EQ(info->rect.top, 0);
+    EXPECT_EQ(info->rect.right, 800);
+    EXPECT_EQ(info->rect.bottom, 600);
+}
+
+}  // namespace
+}  // namespace tidewell::test

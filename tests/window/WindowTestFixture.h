@@ -1,0 +1,163 @@
+#pragma once
+// Shared set-up of the window tests: a fresh headless platform, an
+// application object with the program's profile, and helpers that make the
+// windows the way the program makes them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "fw/Backend.h"
+#include "fw/Fw.h"
+#include "fw/headless/Headless.h"
+#include "settings/Settings.h"
+#include "window/FullScreenWnd.h"
+#include "window/ParticleWnd.h"
+
+namespace tidewell::test {
+
+namespace hl = fw::headless;
+
+// Counts its own deletion, so a test can tell whether (and how often) a
+// self-deleting window went.
+class TrackedParticleWnd : public CParticleWnd {
+public:
+    TrackedParticleWnd(fw::BOOL bAutoDelete, int* deletions)
+        : CParticleWnd(bAutoDelete), m_pDeletions(deletions) {}
+    ~TrackedParticleWnd() override { ++*m_pDeletions; }
+
+private:
+    int* m_pDeletions;
+};
+
+class TrackedFullScreenWnd : public CFullScreenWnd {
+public:
+    explicit TrackedFullScreenWnd(int* deletions) : m_pDeletions(deletions) {}
+    ~TrackedFullScreenWnd() override { ++*m_pDeletions; }
+
+private:
+    int* m_pDeletions;
+};
+
+// Records every default processing, on any backend.
+class DefaultProcessingLog {
+public:
+    DefaultProcessingLog() {
+        fw::detail::SetDefaultProcessingObserver(
+            [this](fw::HWND hWnd, fw::UINT message) { m_seen.emplace_back(hWnd, message); });
+    }
+    ~DefaultProcessingLog() { fw::detail::SetDefaultProcessingObserver(nullptr); }
+    DefaultProcessingLog(const DefaultProcessingLog&) = delete;
+    DefaultProcessingLog& operator=(const DefaultProcessingLog&) = delete;
+
+    std::size_t Count(fw::HWND hWnd, fw::UINT message) const {
+        return static_cast<std::size_t>(std::count(m_seen.begin(), m_seen.end(), std::make_pair(hWnd, message)));
+    }
+    void Clear() { m_seen.clear(); }
+
+private:
+    std::vector<std::pair<fw::HWND, fw::UINT>> m_seen;
+};
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hl::Reset();
+        CParticleWnd::ForgetRegisteredClass();
+        m_app = std::make_unique<fw::CWinApp>("Tidewell");
+        m_app->SetRegistryKey("Orvalle");
+    }
+
+    void TearDown() override {
+        std::vector<fw::HWND> live = hl::LiveWindows();
+        for (auto it = live.rbegin(); it != live.rend(); ++it) {
+            if (hl::IsLiveWindow(*it)) hl::DestroyWindow(*it);
+        }
+        hl::PumpMessages();
+        m_app.reset();
+        CParticleWnd::ForgetRegisteredClass();
+        hl::Reset();
+    }
+
+    void Store(const char* entry, int value) {
+        m_app->WriteProfileInt(SettingNames::kSection, entry, value);
+    }
+
+    static fw::RECT Rect(int left, int top, int right, int bottom) {
+        fw::RECT r;
+        r.left = left;
+        r.top = top;
+        r.right = right;
+        r.bottom = bottom;
+        return r;
+    }
+
+    // A desktop with no white pixel: every pixel differs from its neighbours.
+    static std::vector<COLORREF> PatternDesktop(int width, int height) {
+        std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                pixels[static_cast<std::size_t>(x + y * width)] =
+                    MakeColor(static_cast<std::uint32_t>(x * 7), static_cast<std::uint32_t>(y * 3),
+                              static_cast<std::uint32_t>((x + y) % 200));
+        return pixels;
+    }
+    void UsePatternDesktop() { hl::SetDesktopPicture(PatternDesktop(hl::ScreenWidth(), hl::ScreenHeight())); }
+    // Sets one desktop pixel; call before the windows are made.
+    static void SetDesktopPixel(int x, int y, COLORREF colour) {
+        std::vector<COLORREF> pixels = hl::DesktopPicture();
+        pixels[static_cast<std::size_t>(x + y * hl::ScreenWidth())] = colour;
+        hl::SetDesktopPicture(pixels);
+    }
+
+    // The run-mode window, created; the caller pumps for its first paint.
+    CFullScreenWnd* MakeFullScreen() {
+        auto* wnd = new CFullScreenWnd;
+        EXPECT_TRUE(wnd->CreateFullScreen());
+        return wnd;
+    }
+    // A full-width top-level window of another height.
+    CFullScreenWnd* MakeFullWidth(int height) {
+        auto* wnd = new CFullScreenWnd;
+        EXPECT_TRUE(wnd->CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE,
+                                              Rect(0, 0, hl::ScreenWidth(), height), nullptr));
+        return wnd;
+    }
+    // A host window covering the screen, as the screen-saver host's.
+    fw::HWND MakeHost() {
+        return hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 0, 0, hl::ScreenWidth(), hl::ScreenHeight());
+    }
+    // The host preview: an auto-delete child over the host's top-left corner.
+    CParticleWnd* MakePreview(int width, int height) {
+        auto* wnd = new CParticleWnd(fw::TRUE);
+        EXPECT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, width, height),
+                                              fw::CWnd::FromHandle(MakeHost())));
+        return wnd;
+    }
+
+    // Puts every active particle inside the field, already born, so the next
+    // step draws it.
+    static void PlaceParticlesInView(CParticleWnd& wnd) {
+        for (std::int32_t i = 0; i < wnd.m_field.m_nCount; ++i) {
+            CParticle& p = wnd.m_field.m_pParticles[static_cast<std::size_t>(i)];
+            p.m_bRespawn = false;
+            p.m_x = -0.4 + 0.8 * (i % 17) / 16.0;
+            p.m_y = -0.8 + 1.6 * (i % 13) / 12.0;
+        }
+    }
+
+    static std::vector<COLORREF> BackgroundCells(const CParticleWnd& wnd) {
+        const BackgroundGrid& grid = *wnd.m_field.m_pBackground;
+        return std::vector<COLORREF>(grid.Data(), grid.Data() + grid.Size());
+    }
+
+    static std::size_t CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
+        return static_cast<std::size_t>(std::count(pixels.begin(), pixels.end(), colour));
+    }
+
+    std::unique_ptr<fw::CWinApp> m_app;
+};
+
+}  // namespace tidewell::test

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "tools/sim/Picture.h"
+#include "tools/sim/SimOptions.h"
+
+namespace tidewell::sim {
+
+// What a scene leaves behind: the client area after the last step and the
+// field's state as text.
+struct SceneResult {
+    bool created = false;  // the window was made
+    Picture client;
+    std::string state;
+};
+
+// Runs one window's life on the headless backend, as the options say: the
+// stored settings go into the profile, then the window is constructed,
+// created and first painted, then the timer frames run with the --at
+// changes between them. desktop is what the screen shows (null: black).
+// The options must have been validated.
+SceneResult RunScene(const SimOptions& options, const Picture* desktop);
+
+}  // namespace tidewell::sim
