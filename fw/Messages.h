@@ -7,6 +7,7 @@ namespace fw {
 constexpr UINT WM_NULL = 0x0000;
 constexpr UINT WM_CREATE = 0x0001;
 constexpr UINT WM_DESTROY = 0x0002;
+constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_ACTIVATE = 0x0006;
 constexpr UINT WM_PAINT = 0x000F;
@@ -86,5 +87,23 @@ constexpr int SM_CXICON = 11;
 constexpr int SM_CYICON = 12;
 
 constexpr UINT SIZE_RESTORED = 0;
+constexpr UINT SIZE_MINIMIZED = 1;
+
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_MINIMIZE = 6;
+constexpr int SW_SHOW = 5;
+constexpr int SW_RESTORE = 9;
+
+// Button styles (the low four bits give the kind).
+constexpr DWORD BS_PUSHBUTTON = 0x0u;
+constexpr DWORD BS_DEFPUSHBUTTON = 0x1u;
+constexpr DWORD BS_CHECKBOX = 0x2u;
+constexpr DWORD BS_AUTOCHECKBOX = 0x3u;
+constexpr DWORD BS_GROUPBOX = 0x7u;
+constexpr DWORD BS_TYPEMASK = 0xFu;
+constexpr UINT BST_INDETERMINATE = 2;
+
+constexpr UINT HTCLIENT = 1;
 
 }  // namespace fw

@@ -308,6 +308,8 @@ std::optional<ProfileValue> GetProfileValue(const std::string& key, const std::s
 std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::string& entry);
 bool ProfileKeyExists(const std::string& key);
 void DeleteProfileValue(const std::string& key, const std::string& entry);
+// Removes the key with every value and key below it.
+void DeleteProfileKey(const std::string& key);
 std::size_t ProfileValueCount();
 
 // Writes of this entry (in any key) fail and change nothing; empty: all.

@@ -1,0 +1,106 @@
+// The platform's default processing of a message, for windows and dialogs.
+#include "fw/Backend.h"
+#include "fw/Messages.h"
+#include "fw/Platform.h"
+#include "fw/Wnd.h"
+#include "fw/headless/Painting.h"
+#include "fw/headless/Windowing.h"
+
+namespace fw::headless {
+
+namespace {
+
+// The face colour dialogs erase with.
+constexpr COLORREF kDialogFace = RGB(240, 240, 240);
+
+LRESULT SetCursorDefault(WindowRecord& record, WPARAM wParam, LPARAM lParam) {
+    // A parent gets the first say, as the platform asks it before the child.
+    if (record.child) {
+        if (Send(record.hWndParent, WM_SETCURSOR, wParam, lParam) != 0) {
+            return TRUE;
+        }
+    }
+    if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT) {
+        return FALSE;
+    }
+    const WindowClass* windowClass = FindClass(record.className);
+    if (windowClass == nullptr || windowClass->info.cursor == nullptr) {
+        return FALSE;
+    }
+    SetCursor(windowClass->info.cursor);
+    return TRUE;
+}
+
+LRESULT EraseDefault(WindowRecord& record, WPARAM wParam) {
+    const WindowClass* windowClass = FindClass(record.className);
+    HBRUSH brush = windowClass != nullptr ? windowClass->info.brush : nullptr;
+    if (record.dialog) {
+        return FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
+    }
+    if (brush == nullptr) {
+        return FALSE;  // no brush: nothing erased, what was there stays
+    }
+    return FillThroughDc(reinterpret_cast<HDC>(wParam), BrushColour(brush)) ? TRUE : FALSE;
+}
+
+LRESULT SysCommandDefault(WindowRecord& record, WPARAM wParam) {
+    const UINT command = static_cast<UINT>(wParam) & 0xFFF0u;
+    TheWorld().defaultSysCommands.push_back(static_cast<UINT>(wParam));
+    if (command == SC_CLOSE) {
+        Send(record.hWnd, WM_CLOSE);
+    }
+    return 0;
+}
+
+LRESULT CloseDefault(WindowRecord& record) {
+    if (record.dialog) {
+        // A dialog is closed as if Cancel was pressed.
+        Post(record.hWnd, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(IDCANCEL), BN_CLICKED),
+             reinterpret_cast<LPARAM>(ChildWithId(record.hWnd, IDCANCEL)));
+        return 0;
+    }
+    Destroy(record.hWnd);
+    return 0;
+}
+
+LRESULT SetIconDefault(WindowRecord& record, WPARAM wParam, LPARAM lParam) {
+    HICON& slot = wParam == ICON_BIG ? record.iconBig : record.iconSmall;
+    const HICON previous = slot;
+    slot = reinterpret_cast<HICON>(lParam);
+    return reinterpret_cast<LRESULT>(previous);
+}
+
+}  // namespace
+
+}  // namespace fw::headless
+
+namespace fw::detail {
+
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    using namespace fw::headless;
+    WindowRecord* record = FindWindow(wnd.m_hWnd);
+    if (record == nullptr) {
+        return 0;
+    }
+    switch (message) {
+        case WM_CREATE: return 0;
+        case WM_CLOSE: return CloseDefault(*record);
+        case WM_SYSCOMMAND: return SysCommandDefault(*record, wParam);
+        case WM_SETCURSOR: return SetCursorDefault(*record, wParam, lParam);
+        case WM_NCACTIVATE: return TRUE;
+        case WM_PAINT: ValidateByPainting(record->hWnd); return 0;
+        case WM_ERASEBKGND: return EraseDefault(*record, wParam);
+        case WM_SETICON: return SetIconDefault(*record, wParam, lParam);
+        case WM_QUERYDRAGICON: {
+            const WindowClass* windowClass = FindClass(record->className);
+            return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
+        }
+        case WM_INITDIALOG: return TRUE;
+        case WM_MOUSEWHEEL:
+            // Unhandled wheel turns go up to the parent.
+            return record->child ? Send(record->hWndParent, message, wParam, lParam) : 0;
+        default: return 0;
+    }
+}
+
+}  // namespace fw::detail

@@ -1,0 +1,186 @@
+// Modal dialogs on the headless backend: built from registered templates,
+// driven by the dialog script.
+#include <cctype>
+
+#include "fw/App.h"
+#include "fw/Dialog.h"
+#include "fw/DialogTemplate.h"
+#include "fw/headless/MessageLoop.h"
+#include "fw/headless/Windowing.h"
+
+namespace fw {
+
+namespace {
+
+// Fixed dialog base units for 8-point text, rounded as MulDiv rounds.
+constexpr int kBaseUnitX = 6;
+constexpr int kBaseUnitY = 13;
+int DialogUnitsToPixelsX(int units) { return (units * kBaseUnitX + (units >= 0 ? 2 : -2)) / 4; }
+int DialogUnitsToPixelsY(int units) { return (units * kBaseUnitY + (units >= 0 ? 4 : -4)) / 8; }
+
+std::string Upper(const std::string& s) {
+    std::string out = s;
+    for (char& c : out) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return out;
+}
+
+// The window that owns a dialog made without a parent: the main window, as
+// the framework does, unless that is the dialog itself.
+HWND OwnerFor(const CWnd* pParentWnd, const CWnd* pDialog) {
+    if (pParentWnd != nullptr) {
+        return headless::TopLevelOf(pParentWnd->m_hWnd);
+    }
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd != pDialog &&
+        pApp->m_pMainWnd->IsWindow()) {
+        return headless::TopLevelOf(pApp->m_pMainWnd->m_hWnd);
+    }
+    return nullptr;
+}
+
+bool CreateControls(HWND hDialog, const DialogTemplate& dialogTemplate) {
+    for (const DialogControlTemplate& control : dialogTemplate.controls) {
+        headless::CreateParams params;
+        const std::string className = Upper(control.className);
+        params.className = className.c_str();
+        params.text = control.text.c_str();
+        params.style = control.style | WS_CHILD;
+        params.x = DialogUnitsToPixelsX(control.x);
+        params.y = DialogUnitsToPixelsY(control.y);
+        params.width = DialogUnitsToPixelsX(control.cx);
+        params.height = DialogUnitsToPixelsY(control.cy);
+        params.hWndParent = hDialog;
+        params.id = control.id;
+        if (headless::CreateWindowFor(params) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+headless::ModalState* ModalFor(HWND hWnd) {
+    for (headless::ModalState& state : headless::TheWorld().modal) {
+        if (state.hWnd == hWnd) {
+            return &state;
+        }
+    }
+    return nullptr;
+}
+
+// Runs until the dialog ends: the thread's messages first, then, when idle,
+// the next scripted step; an empty script ends the dialog with IDCANCEL.
+void RunModalLoop(HWND hDialog) {
+    for (;;) {
+        headless::ModalState* state = ModalFor(hDialog);
+        if (state == nullptr || state->ended) {
+            return;
+        }
+        headless::World& world = headless::TheWorld();
+        if (world.quit) {
+            // The quit message ends the loop and stays for the outer one.
+            state->ended = true;
+            state->result = -1;
+            return;
+        }
+        if (headless::DispatchOne()) {
+            continue;
+        }
+        if (world.script.empty()) {
+            state->ended = true;
+            state->result = IDCANCEL;
+            state->exhausted = true;
+            return;
+        }
+        const std::function<void(HWND)> step = std::move(world.script.front());
+        world.script.pop_front();
+        step(hDialog);
+    }
+}
+
+}  // namespace
+
+INT_PTR CDialog::DoModal() {
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_nIDTemplate);
+    if (dialogTemplate == nullptr || m_hWnd != nullptr) {
+        return -1;
+    }
+    const HWND owner = OwnerFor(m_pParentWnd, this);
+    const headless::WindowRecord* ownerRecord = headless::FindWindow(owner);
+    headless::CreateParams params;
+    params.object = this;
+    params.exStyle = dialogTemplate->exStyle;
+    params.className = "#32770";
+    params.text = dialogTemplate->caption.c_str();
+    params.style = dialogTemplate->style & ~WS_CHILD;
+    // The template's position is relative to the owner's client area.
+    params.x = DialogUnitsToPixelsX(dialogTemplate->x) + (ownerRecord != nullptr ? ownerRecord->rect.left : 0);
+    params.y = DialogUnitsToPixelsY(dialogTemplate->y) + (ownerRecord != nullptr ? ownerRecord->rect.top : 0);
+    params.width = DialogUnitsToPixelsX(dialogTemplate->cx);
+    params.height = DialogUnitsToPixelsY(dialogTemplate->cy);
+    params.hWndParent = owner;
+    params.showIfVisible = false;
+    const HWND hDialog = headless::CreateWindowFor(params);
+    if (hDialog == nullptr) {
+        return -1;
+    }
+    headless::TheWorld().modal.push_back(headless::ModalState{hDialog, m_nIDTemplate});
+    if (!CreateControls(hDialog, *dialogTemplate)) {
+        EndDialog(-1);
+    } else {
+        headless::Send(hDialog, WM_INITDIALOG, 0, 0);
+        if ((dialogTemplate->style & WS_VISIBLE) != 0) {
+            headless::SetVisible(hDialog, true);
+        }
+        RunModalLoop(hDialog);
+    }
+
+    headless::World& world = headless::TheWorld();
+    headless::ModalState state = world.modal.back();
+    for (auto it = world.modal.begin(); it != world.modal.end(); ++it) {
+        if (it->hWnd == hDialog) {
+            state = *it;
+            world.modal.erase(it);
+            break;
+        }
+    }
+    // Hidden first, so activation goes back to the owner, then destroyed.
+    headless::SetVisible(hDialog, false);
+    headless::Destroy(hDialog);
+    headless::TheWorld().dialogHistory.push_back(
+        headless::DialogRecord{state.templateId, state.result, state.exhausted});
+    return state.result;
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (headless::ModalState* state = ModalFor(m_hWnd)) {
+        if (!state->ended) {
+            state->ended = true;
+            state->result = nResult;
+        }
+    }
+}
+
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : m_crInit(clrInit), m_dwFlags(dwFlags), m_pParentWnd(pParentWnd), m_crResult(clrInit) {}
+
+INT_PTR CColorDialog::DoModal() {
+    headless::World& world = headless::TheWorld();
+    if (world.colorAnswers.empty()) {
+        world.colorHistory.push_back(headless::ColorDialogRecord{m_crInit, IDCANCEL});
+        return IDCANCEL;
+    }
+    const headless::ColorAnswer answer = world.colorAnswers.front();
+    world.colorAnswers.pop_front();
+    // While it is open, the thread's messages keep flowing.
+    headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u,
+                       [] { return false; });
+    if (answer.result == IDOK) {
+        m_crResult = answer.colour;
+    }
+    headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{m_crInit, answer.result});
+    return answer.result;
+}
+
+}  // namespace fw

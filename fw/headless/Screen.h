@@ -1,0 +1,52 @@
+#pragma once
+#include <vector>
+
+#include "fw/Types.h"
+
+namespace fw::headless {
+
+// The simulated screen: what is shown now, and the desktop picture shown
+// where no window has drawn.
+class Screen {
+public:
+    Screen(int width, int height);
+
+    int Width() const { return m_nWidth; }
+    int Height() const { return m_nHeight; }
+    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_nWidth && y < m_nHeight; }
+
+    COLORREF Get(int x, int y) const { return Contains(x, y) ? m_pixels[Index(x, y)] : CLR_INVALID; }
+    void Set(int x, int y, COLORREF colour) {
+        if (Contains(x, y)) {
+            m_pixels[Index(x, y)] = colour;
+        }
+    }
+
+    // False (and nothing changed) when the size does not match.
+    bool SetDesktop(const std::vector<COLORREF>& pixels);
+    const std::vector<COLORREF>& Desktop() const { return m_desktop; }
+    const std::vector<COLORREF>& Pixels() const { return m_pixels; }
+    // Shows the desktop picture again inside the rectangle (screen
+    // coordinates), as the desktop repaints what a window uncovers.
+    void RestoreDesktop(const RECT& rect);
+
+private:
+    std::size_t Index(int x, int y) const {
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x);
+    }
+
+    int m_nWidth;
+    int m_nHeight;
+    std::vector<COLORREF> m_desktop;
+    std::vector<COLORREF> m_pixels;
+};
+
+// Rectangle helpers the backend shares.
+RECT IntersectRects(const RECT& a, const RECT& b);
+RECT UnionRects(const RECT& a, const RECT& b);
+bool IsEmptyRect(const RECT& r);
+bool PointInRect(const RECT& r, int x, int y);
+RECT OffsetRectBy(const RECT& r, int dx, int dy);
+RECT MakeRect(int left, int top, int right, int bottom);
+
+}  // namespace fw::headless

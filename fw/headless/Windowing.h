@@ -1,0 +1,71 @@
+#pragma once
+// The window tree and what the platform does to it: creation, destruction,
+// showing, moving, activation, invalidation, hit testing, and handing a
+// message to a window.
+#include <vector>
+
+#include "fw/headless/World.h"
+
+namespace fw {
+class CWnd;
+}
+
+namespace fw::headless {
+
+WindowRecord* FindWindow(HWND hWnd);
+
+// Delivers a message to the window: to its object's handlers, or to default
+// processing when no object is bound. A window that is gone gets nothing.
+LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return Deliver(hWnd, message, wParam, lParam, false);
+}
+BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+struct CreateParams {
+    CWnd* object = nullptr;  // bound before WM_CREATE; null for a plain window
+    DWORD exStyle = 0;
+    const char* className = nullptr;  // null: the default class
+    const char* text = "";
+    DWORD style = 0;
+    int x = 0;  // parent's client coordinates for a child, else the screen's
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    HWND hWndParent = nullptr;
+    int id = 0;
+    void* param = nullptr;
+    bool showIfVisible = true;  // dialogs show themselves after WM_INITDIALOG
+};
+// Makes the window: WM_CREATE (−1 fails and destroys what was made), WM_SIZE
+// and WM_MOVE, then shows it when it has WS_VISIBLE. Null on failure.
+HWND CreateWindowFor(const CreateParams& params);
+BOOL Destroy(HWND hWnd);
+
+// Shows or hides: a window shown becomes invalid, a top-level one active; a
+// window hidden uncovers what is below it.
+void SetVisible(HWND hWnd, bool visible);
+void SetIconic(HWND hWnd, bool iconic);
+// Moves the window (and its children) to a new screen rectangle.
+void MoveTo(HWND hWnd, const RECT& screenRect);
+
+void ActivateTopLevel(HWND hWnd);
+void DeactivateApplication();
+HWND TopLevelOf(HWND hWnd);
+
+void InvalidateClient(HWND hWnd, const RECT& clientRect, bool erase);
+void InvalidateAll(HWND hWnd, bool erase);
+
+// Visible itself and every ancestor.
+bool IsShown(const WindowRecord& record);
+HWND WindowFromPoint(int screenX, int screenY);
+// Screen rectangles of visible top-level windows stacked above the window's
+// own top-level window.
+std::vector<RECT> WindowsAbove(HWND hWnd);
+// The window's screen rectangle cut by every ancestor's.
+RECT VisibleScreenRect(HWND hWnd);
+
+HWND ChildWithId(HWND hParent, int id);
+void KillTimersOf(HWND hWnd);
+
+}  // namespace fw::headless
