@@ -13,6 +13,8 @@ namespace tidewell {
 // +1 (bottom). Velocities are in normalised units per 25 ms.
 class CParticle {
 public:
+    static constexpr std::uint32_t kNotMoved = 0xFFFFFFFFu;
+
     // Draws the size class from random (one rand()).
     explicit CParticle(RandomSource& random);
     virtual ~CParticle() = default;
@@ -33,6 +35,12 @@ public:
     // Erase, bounce, draw: the per-frame work on the surface.
     void Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
               const BackgroundGrid& background, RandomSource& random);
+
+    // m_px, m_py from the position for a w x h field.
+    void Project(int w, int h);
+    // Whether the particle glances off the side of a white area, judged
+    // around its last drawn position.
+    bool TestBounce(CDrawingSurface& surface, const OccupancyGrid& occupancy) const;
 
     double m_x;
     double m_y;

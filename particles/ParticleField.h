@@ -38,6 +38,9 @@ public:
     // trunc of the count formula, clamped to [0, capacity] first.
     static int CountFor(int width, int height, int number, int capacity);
 
+    // m_nCount limited to the particles that exist.
+    int ActiveCount() const;
+
     CFieldHost* m_pHost = nullptr;
     RandomSource m_random;
     // Constructed once, in index order, at full capacity; never resized.
@@ -54,6 +57,11 @@ public:
     // Latest speed given and how many particles from index 0 any speed covered.
     std::int32_t m_nLatestSpeed = 0;
     std::int32_t m_nSpeededCount = 0;
+
+private:
+    // Fills the client with the background colour and, in a window narrower
+    // than the screen, the background grid too.
+    void Clear(CDrawingSurface& surface);
 };
 
 }  // namespace tidewell

@@ -10,6 +10,16 @@ public:
     virtual std::uint32_t GetTickCount() = 0;
 };
 
+// later - earlier on a clock that wraps at 32 bits, read as a signed number
+// of milliseconds.
+inline std::int32_t WrappedTickDifference(std::uint32_t later, std::uint32_t earlier) {
+    const std::uint32_t difference = later - earlier;
+    if (difference <= 0x7FFFFFFFu) {
+        return static_cast<std::int32_t>(difference);
+    }
+    return -static_cast<std::int32_t>(~difference) - 1;
+}
+
 // A clock that tests and the simulation tool move by hand. Every read can be
 // made to advance it, to show that callers read it as often as they should.
 class ScriptedClock : public CTickSource {

@@ -1,0 +1,205 @@
+#include "particles/Particle.h"
+
+#include <cmath>
+
+#include "particles/Footprint.h"
+#include "particles/GridBounds.h"
+#include "particles/IntConversions.h"
+
+namespace tidewell {
+
+namespace {
+
+// m_vx = r1 * A - B, m_vy = r2 * C - D, per size class.
+struct VelocityRange {
+    double a;
+    double b;
+    double c;
+    double d;
+};
+
+VelocityRange VelocityRangeOf(int nSize) {
+    switch (SizeClassOf(nSize)) {
+        case 1:
+            return {0.0015, 0.00075, -0.002, 0.001};
+        case 2:
+            return {0.002, 0.001, -0.0035, 0.0015};
+        default:
+            return {0.003, 0.0015, -0.005, 0.002};
+    }
+}
+
+// The upward acceleration applied once per move.
+double AccelerationOf(int nSize) {
+    switch (SizeClassOf(nSize)) {
+        case 1:
+            return 1.01;
+        case 2:
+            return 1.015;
+        default:
+            return 1.02;
+    }
+}
+
+constexpr double kBirthY = 1.01;
+constexpr double kEdge = 1.01;
+
+}  // namespace
+
+CParticle::CParticle(RandomSource& random)
+    : m_x(-1.0),
+      m_y(-1.0),
+      m_prevX(m_x),
+      m_prevY(m_y),
+      m_px(-1),
+      m_py(-1),
+      m_drawnX(-1),
+      m_drawnY(-1),
+      m_bRespawn(true),
+      m_nSize(0),
+      m_nSpeed(0),
+      m_dwLastTick(kNotMoved),
+      m_vx(0.0),
+      m_vy(0.0) {
+    const int k = static_cast<int>(random.Fraction() * 9 + 1);
+    m_nSize = k <= 2 ? 1 : (k > 6 ? 3 : 2);
+}
+
+void CParticle::RandomizeVelocity(RandomSource& random) {
+    const double r1 = random.Fraction();
+    const double r2 = random.Fraction();
+    const VelocityRange range = VelocityRangeOf(m_nSize);
+    m_vx = r1 * range.a - range.b;
+    m_vy = r2 * range.c - range.d;
+    const double f = m_nSpeed * 0.005;
+    m_vx = f * m_vx;
+    m_vy = f * m_vy;
+}
+
+void CParticle::SetSpeed(int speed, RandomSource& random) {
+    m_nSpeed = speed;
+    RandomizeVelocity(random);
+}
+
+void CParticle::Respawn(RandomSource& random) {
+    m_x = random.Fraction() * 2 - 1;
+    m_y = kBirthY;
+    RandomizeVelocity(random);
+}
+
+void CParticle::Move(CTickSource& ticks, RandomSource& random) {
+    m_prevX = m_x;
+    m_prevY = m_y;
+    if (m_dwLastTick == kNotMoved) {
+        m_dwLastTick = ticks.GetTickCount();
+    }
+    const std::int32_t dt = WrappedTickDifference(ticks.GetTickCount(), m_dwLastTick);
+    m_x = dt * m_vx * 0.04 + m_x;
+    m_y = dt * m_vy * 0.04 + m_y;
+    m_dwLastTick = ticks.GetTickCount();
+    m_vy = m_vy * AccelerationOf(m_nSize);
+    if ((m_x < -kEdge && m_vx <= 0) || (m_x > kEdge && m_vx >= 0) || m_y < -kEdge) {
+        Respawn(random);
+    }
+}
+
+void CParticle::CountFootprint(int x, int y, int delta, int w, int h, OccupancyGrid& occupancy) const {
+    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
+    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
+        const std::int64_t cx = std::int64_t{x} + offset.dx;
+        const std::int64_t cy = std::int64_t{y} + offset.dy;
+        if (bounds.Contains(cx, cy)) {
+            occupancy.At(static_cast<int>(cx), static_cast<int>(cy)) += delta;
+        }
+    }
+}
+
+void CParticle::RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background,
+                                 CDrawingSurface& surface) const {
+    const GridBounds bounds = GridBounds::Of(w, h, background);
+    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
+        const std::int64_t cx = std::int64_t{x} + offset.dx;
+        const std::int64_t cy = std::int64_t{y} + offset.dy;
+        if (bounds.Contains(cx, cy)) {
+            const int px = static_cast<int>(cx);
+            const int py = static_cast<int>(cy);
+            surface.SetPixel(px, py, background.At(px, py));
+        }
+    }
+}
+
+void CParticle::DrawFootprint(int x, int y, CDrawingSurface& surface) const {
+    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
+        const std::int64_t cx = std::int64_t{x} + offset.dx;
+        const std::int64_t cy = std::int64_t{y} + offset.dy;
+        // Beyond int range nothing can be on the surface.
+        if (FitsInt(cx) && FitsInt(cy)) {
+            surface.SetPixel(static_cast<int>(cx), static_cast<int>(cy), kWhite);
+        }
+    }
+}
+
+void CParticle::Project(int w, int h) {
+    m_px = TruncateToPixel((m_x + 1) * 0.5 * w * 2 - 0.5 * w + 0.5);
+    m_py = TruncateToPixel((m_y + 1) * 0.5 * h + 0.5);
+}
+
+bool CParticle::TestBounce(CDrawingSurface& surface, const OccupancyGrid& occupancy) const {
+    const std::int64_t x = m_drawnX;
+    const std::int64_t y = m_drawnY;
+    const COLORREF left = surface.GetPixel(ClampToInt(x - 1), ClampToInt(y));
+    const COLORREF below = surface.GetPixel(ClampToInt(x), ClampToInt(y + 1));
+    const COLORREF right = surface.GetPixel(ClampToInt(x + 1), ClampToInt(y));
+    // No footprint is ever counted outside the grid, so such a cell reads 0.
+    auto unoccupied = [&occupancy](std::int64_t cx, std::int64_t cy) {
+        return !GridBounds::Of(occupancy).Contains(cx, cy) ||
+               occupancy.At(static_cast<int>(cx), static_cast<int>(cy)) == 0;
+    };
+    if (m_vx >= 0 && right == kWhite && unoccupied(x + 1, y) && below != kWhite && below != CLR_INVALID) {
+        return true;
+    }
+    return m_vx < 0 && left == kWhite && unoccupied(x - 1, y) && below != kWhite && below != CLR_INVALID;
+}
+
+void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
+                     const BackgroundGrid& background, RandomSource& random) {
+    if (m_bRespawn) {
+        Respawn(random);
+        m_bRespawn = false;
+    }
+    m_x = m_x + std::sin(m_y * m_x) * 0.001;
+    Project(w, h);
+
+    CountFootprint(m_drawnX, m_drawnY, -1, w, h, occupancy);
+    RestoreFootprint(m_drawnX, m_drawnY, w, h, background, surface);
+
+    const std::int64_t margin = kFootprintReach + 1;
+    const std::int64_t right = std::int64_t{w} + margin;
+    const std::int64_t bottom = std::int64_t{h} + margin;
+    if (m_px < -margin || m_py > bottom || m_px > right) {
+        return;
+    }
+
+    if (TestBounce(surface, occupancy)) {
+        m_vx = m_vx * -0.5;
+        m_vy = m_vy * 0.6;
+        m_x = m_prevX + m_vx;
+        m_y = m_prevY + m_vy;
+        Project(w, h);
+    }
+
+    if (m_px > right || m_px < -margin || m_py < -margin) {
+        m_bRespawn = true;
+        return;
+    }
+    // Not changed rows since the last draw: lift it so it shows from the next step on.
+    if (m_py == m_drawnY) {
+        m_y = m_y - 0.001;
+    }
+    CountFootprint(m_px, m_py, +1, w, h, occupancy);
+    DrawFootprint(m_px, m_py, surface);
+    m_drawnX = m_px;
+    m_drawnY = m_py;
+}
+
+}  // namespace tidewell

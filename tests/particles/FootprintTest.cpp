@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "particles/Particle.h"
+
+namespace tidewell {
+namespace {
+
+constexpr COLORREF kDark = 0x00203040u;
+constexpr COLORREF kPicture = 0x00112233u;
+constexpr int kW = 9;
+constexpr int kH = 7;
+
+CParticle OfSize(int size) {
+    RandomSource random(1);
+    CParticle particle(random);
+    particle.m_nSize = size;
+    return particle;
+}
+
+// One text row per grid row: '#' where the cell is non-zero.
+std::vector<std::string> Picture(const OccupancyGrid& grid) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < grid.Height(); ++y) {
+        std::string row;
+        for (int x = 0; x < grid.Width(); ++x) {
+            row += grid.At(x, y) != 0 ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<std::string> CountedAt(int size, int x, int y) {
+    OccupancyGrid occupancy(kW, kH);
+    OfSize(size).CountFootprint(x, y, +1, kW, kH, occupancy);
+    return Picture(occupancy);
+}
+
+// '#' where the surface was changed.
+std::vector<std::string> Changed(const MemorySurface& surface, COLORREF before) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < surface.Height(); ++y) {
+        std::string row;
+        for (int x = 0; x < surface.Width(); ++x) {
+            row += surface.At(x, y) != before ? '#' : '.';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<std::string> RestoredAt(int size, int x, int y) {
+    MemorySurface surface(kW, kH, kDark);
+    const BackgroundGrid background(kW, kH, kPicture);
+    OfSize(size).RestoreFootprint(x, y, kW, kH, background, surface);
+    return Changed(surface, kDark);
+}
+
+const std::vector<std::string> kNothing(kH, std::string(kW, '.'));
+
+TEST(Footprint, ShapesOfTheThreeSizeClasses) {
+    EXPECT_EQ(CountedAt(1, 4, 3), (std::vector<std::string>{
+                                      ".........", ".........", ".........", "....#....",
+                                      ".........", ".........", "........."}));
+    EXPECT_EQ(CountedAt(2, 4, 3), (std::vector<std::string>{
+                                      ".........", ".........", "....#....", "...#.#...",
+                                      "....#....", ".........", "........."}));
+    EXPECT_EQ(CountedAt(3, 4, 3), (std::vector<std::string>{
+                                      ".........", "...###...", "..#...#..", "..#...#..",
+                                      "..#...#..", "...###...", "........."}));
+    EXPECT_EQ(CountedAt(0, 4, 3), CountedAt(1, 4, 3));
+    EXPECT_EQ(CountedAt(5, 4, 3), CountedAt(3, 4, 3));
+}
+
+TEST(Footprint, DrawPaintsTheSameShapeWhite) {
+    for (int size : {1, 2, 3}) {
+        MemorySurface surface(kW, kH, kDark);
+        OfSize(size).DrawFootprint(4, 3, surface);
+        EXPECT_EQ(Changed(surface, kDark), CountedAt(size, 4, 3)) << "size " << size;
+        for (COLORREF pixel : surface.Pixels()) {
+            EXPECT_TRUE(pixel == kDark || pixel == kWhite);
+        }
+    }
+}
+
+TEST(Footprint, CountAddsTheDeltaAndCanGoBelowZero) {
+    OccupancyGrid occupancy(kW, kH);
+    const CParticle particle = OfSize(1);
+    particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
+    particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
+    EXPECT_EQ(occupancy.At(4, 3), 2);
+    for (int i = 0; i < 5; ++i) {
+        particle.CountFootprint(4, 3, -1, kW, kH, occupancy);
+    }
+    EXPECT_EQ(occupancy.At(4, 3), -3);
+}
+
+TEST(Footprint, LargeRingAboveTheTopLeftCornerStillReachesTwoCells) {
+    EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{
+                                        ".#.......", "#........", ".........", ".........",
+                                        ".........", ".........", "........."}));
+    EXPECT_EQ(RestoredAt(3, -1, -1), CountedAt(3, -1, -1));
+    EXPECT_EQ(CountedAt(1, -1, -1), kNothing);
+    EXPECT_EQ(CountedAt(2, -1, -1), kNothing);
+    EXPECT_EQ(RestoredAt(2, -1, -1), kNothing);
+}
+
+TEST(Footprint, BeyondTheRightEdge) {
+    for (int size : {1, 2, 3}) {
+        EXPECT_EQ(CountedAt(size, kW + 2, 3), kNothing) << "size " << size;
+        EXPECT_EQ(RestoredAt(size, kW + 2, 3), kNothing) << "size " << size;
+    }
+    EXPECT_EQ(CountedAt(3, kW + 1, 3), (std::vector<std::string>{
+                                           ".........", ".........", "........#", "........#",
+                                           "........#", ".........", "........."}));
+    EXPECT_EQ(RestoredAt(3, kW + 1, 3), CountedAt(3, kW + 1, 3));
+    EXPECT_EQ(CountedAt(2, kW + 1, 3), kNothing);
+    EXPECT_EQ(CountedAt(1, kW + 1, 3), kNothing);
+}
+
+TEST(Footprint, BelowTheBottomEdge) {
+    EXPECT_EQ(CountedAt(3, 4, kH + 1), (std::vector<std::string>{
+                                           ".........", ".........", ".........", ".........",
+                                           ".........", ".........", "...###..."}));
+    EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
+}
+
+TEST(Footprint, RestorePaintsTheBackgroundOverWhateverIsShown) {
+    MemorySurface surface(kW, kH, kDark);
+    const CParticle particle = OfSize(2);
+    particle.DrawFootprint(4, 3, surface);
+    BackgroundGrid background(kW, kH, kDark);
+    background.At(4, 2) = kPicture;
+    particle.RestoreFootprint(4, 3, kW, kH, background, surface);
+    EXPECT_EQ(surface.At(4, 2), kPicture);
+    EXPECT_EQ(surface.At(3, 3), kDark);
+    EXPECT_EQ(surface.At(5, 3), kDark);
+    EXPECT_EQ(surface.At(4, 4), kDark);
+}
+
+TEST(Footprint, DrawingWhollyOutsideChangesNothing) {
+    MemorySurface surface(kW, kH, kDark);
+    const CParticle particle = OfSize(3);
+    for (int x : {-3, kW + 2, INT_MAX, INT_MIN}) {
+        for (int y : {-3, kH + 2, INT_MAX, INT_MIN}) {
+            particle.DrawFootprint(x, y, surface);
+        }
+    }
+    EXPECT_EQ(Changed(surface, kDark), kNothing);
+}
+
+TEST(Footprint, ExtremeCentresTouchNothing) {
+    OccupancyGrid occupancy(kW, kH);
+    MemorySurface surface(kW, kH, kDark);
+    const BackgroundGrid background(kW, kH, kPicture);
+    const CParticle particle = OfSize(3);
+    for (int v : {INT_MAX, INT_MIN}) {
+        particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
+        particle.CountFootprint(3, v, +1, kW, kH, occupancy);
+        particle.RestoreFootprint(v, v, kW, kH, background, surface);
+    }
+    EXPECT_EQ(Picture(occupancy), kNothing);
+    EXPECT_EQ(Changed(surface, kDark), kNothing);
+}
+
+TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
+    OccupancyGrid occupancy(4, 3);
+    MemorySurface surface(kW, kH, kDark);
+    const BackgroundGrid background(4, 3, kPicture);
+    const CParticle particle = OfSize(3);
+    particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
+    particle.RestoreFootprint(4, 3, kW, kH, background, surface);
+    EXPECT_EQ(Picture(occupancy), (std::vector<std::string>{"....", "...#", "..#."}));
+    EXPECT_EQ(surface.At(3, 1), kPicture);
+    EXPECT_EQ(surface.At(2, 2), kPicture);
+    EXPECT_EQ(surface.At(6, 3), kDark);
+}
+
+TEST(Footprint, EmptyGridsHoldNoCellsAndStaySafe) {
+    OccupancyGrid occupancy(0, 5);
+    const BackgroundGrid background(7, -2);
+    MemorySurface surface(kW, kH, kDark);
+    const CParticle particle = OfSize(3);
+    particle.CountFootprint(1, 1, +1, kW, kH, occupancy);
+    particle.RestoreFootprint(1, 1, kW, kH, background, surface);
+    EXPECT_EQ(occupancy.Size(), 0u);
+    EXPECT_EQ(background.Size(), 0u);
+    EXPECT_EQ(Changed(surface, kDark), kNothing);
+}
+
+}  // namespace
+}  // namespace tidewell
