@@ -20,7 +20,16 @@ struct ScrollCase {
 
 std::ostream& operator<<(std::ostream& os, const ScrollCase& c) { return os << c.name; }
 
-class SettingsScrollTest : public AppFixture, public ::testing::WithParamInterface<ScrollCase> {};
+class SettingsScrollTest : public AppFixture, public ::testing::WithParamInterface<ScrollCase> {
+protected:
+    // The preview's active count for a number setting.
+    static int PreviewCountFor(CSettingsDlg& dlg, int number) {
+        fw::RECT client;
+        dlg.m_wndPreview.GetClientRect(&client);
+        return CParticleField::CountFor(client.Width(), client.Height(), number,
+                                        dlg.m_wndPreview.m_field.m_nCapacity);
+    }
+};
 
 TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
     const ScrollCase& c = GetParam();
@@ -33,7 +42,8 @@ TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
         fw::CScrollBar& moved = c.barId == IDC_SPEED ? dlg->m_wndSpeedBar : dlg->m_wndNumberBar;
         EXPECT_EQ(moved.GetScrollPos(), c.expected);
         EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, dlg->m_wndSpeedBar.GetScrollPos());
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nNumber, dlg->m_wndNumberBar.GetScrollPos());
+        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nCount,
+                  PreviewCountFor(*dlg, dlg->m_wndNumberBar.GetScrollPos()));
         // The members take the bars' positions only on OK.
         EXPECT_EQ(dlg->m_nSpeedPos, c.storedSpeed);
         EXPECT_EQ(dlg->m_nNumberPos, c.storedNumber);
