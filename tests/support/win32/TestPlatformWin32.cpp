@@ -1,0 +1,121 @@
+// The test-support interface on the real window system: pumping the thread's
+// queue with bounds, and raw registry access for the profile tests.
+#include <algorithm>
+#include <string>
+
+#include "fw/win32/WindowsApi.h"
+#include "tests/support/TestPlatform.h"
+
+namespace fw::test {
+
+namespace {
+
+bool g_bQuitSeen = false;
+int g_nQuitCode = 0;
+
+// Dispatches one waiting message; false when none is waiting. A quit message
+// is kept for TakeQuitMessage instead.
+bool DispatchOne() {
+    ::MSG msg{};
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        g_bQuitSeen = true;
+        g_nQuitCode = static_cast<int>(msg.wParam);
+        return true;
+    }
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+    return true;
+}
+
+void WaitForInput(::DWORD milliseconds) {
+    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
+}
+
+::BOOL CALLBACK DestroyThreadWindow(::HWND hWnd, ::LPARAM) {
+    if (CWnd::FromHandlePermanent(win32::ToFw(hWnd)) != nullptr) ::DestroyWindow(hWnd);
+    return TRUE;
+}
+
+std::string SectionPath(CWinApp& app, const char* section) {
+    win32::EnsureAppName(app);
+    return app.ProfileKeyPath() + "\\" + section;
+}
+
+}  // namespace
+
+void ResetPlatform() {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &DestroyThreadWindow, 0);
+    // Whatever the destruction posted, and anything older, goes unseen.
+    ::MSG msg{};
+    for (int i = 0; i < 100000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
+    }
+    g_bQuitSeen = false;
+    g_nQuitCode = 0;
+}
+
+void PumpUntilIdle() {
+    const ::DWORD start = ::GetTickCount();
+    for (int i = 0; i < 100000 && ::GetTickCount() - start < 2000; ++i) {
+        if (!DispatchOne()) return;
+    }
+}
+
+void PumpFor(unsigned milliseconds) {
+    const ::DWORD start = ::GetTickCount();
+    for (;;) {
+        const ::DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= milliseconds) return;
+        if (!DispatchOne()) WaitForInput(milliseconds - elapsed);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
+    const ::DWORD start = ::GetTickCount();
+    while (!done()) {
+        const ::DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= timeoutMs) return done();
+        if (!DispatchOne()) WaitForInput(std::min<::DWORD>(timeoutMs - elapsed, 10));
+    }
+    return true;
+}
+
+bool TakeQuitMessage(int* exitCode) {
+    if (!g_bQuitSeen) {
+        ::MSG msg{};
+        if (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+            g_bQuitSeen = true;
+            g_nQuitCode = static_cast<int>(msg.wParam);
+        }
+    }
+    if (!g_bQuitSeen) return false;
+    if (exitCode != nullptr) *exitCode = g_nQuitCode;
+    g_bQuitSeen = false;
+    return true;
+}
+
+bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,
+                          const std::vector<std::uint8_t>& bytes) {
+    ::HKEY key = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    const ::LONG status = ::RegSetValueExA(key, entry, 0, type, bytes.empty() ? nullptr : bytes.data(),
+                                           static_cast<::DWORD>(bytes.size()));
+    ::RegCloseKey(key);
+    return status == ERROR_SUCCESS;
+}
+
+void DeleteProfileKey(fw::CWinApp& app) {
+    win32::EnsureAppName(app);
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, app.ProfileKeyPath().c_str());
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, app.ProfileKeyPath().c_str());
+}
+
+// The registry cannot refuse one value of a key while accepting the others
+// (and Wine does not enforce key permissions), so these cases are skipped.
+bool MakeProfileWritesFail(fw::CWinApp&, const char*, const char*) { return false; }
+void RestoreProfileWrites(fw::CWinApp&, const char*) {}
+
+}  // namespace fw::test
