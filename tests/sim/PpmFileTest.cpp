@@ -39,7 +39,8 @@ TEST(PpmFile, ReadsBackWhatItWrote) {
 
 TEST(PpmFile, HeaderMayCarryCommentsAndAnyWhitespace) {
     TempDir dir;
-    const std::string path = dir.Write("c.ppm", std::string("P6 # made by hand\n1\t\n  1\n#x\n255\n\xFF\x00\x10", 33));
+    static const char kFile[] = "P6 # made by hand\n1\t\n  1\n#x\n255\n\xFF\x00\x10";
+    const std::string path = dir.Write("c.ppm", std::string(kFile, sizeof kFile - 1));
     Picture picture;
     std::string error;
     ASSERT_TRUE(ReadPpm(path, picture, error)) << error;

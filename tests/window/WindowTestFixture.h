@@ -61,6 +61,10 @@ private:
     std::vector<std::pair<fw::HWND, fw::UINT>> m_seen;
 };
 
+inline std::size_t CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
+    return static_cast<std::size_t>(std::count(pixels.begin(), pixels.end(), colour));
+}
+
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -149,12 +153,12 @@ protected:
     }
 
     static std::vector<COLORREF> BackgroundCells(const CParticleWnd& wnd) {
+        if (!wnd.m_field.HasGrids()) {
+            ADD_FAILURE() << "the window has no grids: not painted";
+            return {};
+        }
         const BackgroundGrid& grid = *wnd.m_field.m_pBackground;
         return std::vector<COLORREF>(grid.Data(), grid.Data() + grid.Size());
-    }
-
-    static std::size_t CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
-        return static_cast<std::size_t>(std::count(pixels.begin(), pixels.end(), colour));
     }
 
     std::unique_ptr<fw::CWinApp> m_app;
