@@ -216,7 +216,9 @@ std::size_t RunUntil(std::uint64_t target, const std::function<bool()>& stop) {
     World* world = &TheWorld();
     std::size_t dispatched = 0;
     for (;;) {
-        while (!stop() && !TheWorld().quit && dispatched < kPumpLimit && DispatchOne()) {
+        // With the quit message pending, what is posted ahead of it still
+        // goes; DispatchOne holds back paints and timers.
+        while (!stop() && dispatched < kPumpLimit && DispatchOne()) {
             ++dispatched;
         }
         world = &TheWorld();

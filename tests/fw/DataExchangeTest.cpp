@@ -1,0 +1,101 @@
+// Data exchange between a dialog's controls and members, both directions.
+#include <gtest/gtest.h>
+
+#include "fw/Backend.h"
+#include "fw/Controls.h"
+#include "fw/Dialog.h"
+#include "tests/fw/RecordingWnd.h"
+#include "tests/support/PlatformTest.h"
+
+namespace fw::test {
+namespace {
+
+constexpr int kBarId = 1002;
+constexpr int kCheckId = 1009;
+
+class DataExchangeTest : public PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        ASSERT_TRUE(m_owner.CreatePopup(0, 0, 300, 100));
+        // Controls as a dialog template makes them: not bound to any object.
+        CScrollBar bar;
+        ASSERT_TRUE(bar.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 16, m_owner.m_hWnd, kBarId));
+        bar.Detach();
+        CWnd check;
+        ASSERT_TRUE(check.CreateEx(0, "BUTTON", "Blank", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 20, 100, 16,
+                                   m_owner.m_hWnd, kCheckId));
+        check.Detach();
+    }
+    void TearDown() override {
+        m_owner.DestroyWindow();
+        PlatformTest::TearDown();
+    }
+
+    EventLog m_log;
+    RecordingWnd m_owner{m_log};
+};
+
+TEST_F(DataExchangeTest, ControlBindsTheObjectToTheControlOnce) {
+    CScrollBar bar;
+    CDataExchange dx(&m_owner, FALSE);
+    DDX_Control(&dx, kBarId, bar);
+    ASSERT_NE(bar.m_hWnd, nullptr);
+    EXPECT_EQ(bar.m_hWnd, m_owner.GetDlgItem(kBarId)->m_hWnd);
+    EXPECT_EQ(m_owner.GetDlgItem(kBarId), &bar);
+    const HWND first = bar.m_hWnd;
+    CDataExchange save(&m_owner, TRUE);
+    DDX_Control(&save, kBarId, bar);
+    EXPECT_EQ(bar.m_hWnd, first);
+    bar.Detach();
+}
+
+TEST_F(DataExchangeTest, ScrollLoadsThePositionAndSavesItBack) {
+    CScrollBar bar;
+    CDataExchange load(&m_owner, FALSE);
+    DDX_Control(&load, kBarId, bar);
+    int value = 40;
+    DDX_Scroll(&load, kBarId, value);
+    EXPECT_EQ(bar.GetScrollPos(), 0) << "a new bar's empty range keeps it at 0";
+
+    bar.SetScrollRange(1, 100);
+    DDX_Scroll(&load, kBarId, value);
+    EXPECT_EQ(bar.GetScrollPos(), 40);
+
+    bar.SetScrollPos(73);
+    CDataExchange save(&m_owner, TRUE);
+    DDX_Scroll(&save, kBarId, value);
+    EXPECT_EQ(value, 73);
+    bar.Detach();
+}
+
+TEST_F(DataExchangeTest, ScrollWorksOnAnUnboundBarToo) {
+    CScrollBar* bar = detail::ScrollBarFromHandle(m_owner.GetDlgItem(kBarId)->m_hWnd);
+    ASSERT_NE(bar, nullptr);
+    bar->SetScrollRange(0, 10);
+    int value = 7;
+    CDataExchange load(&m_owner, FALSE);
+    DDX_Scroll(&load, kBarId, value);
+    EXPECT_EQ(bar->GetScrollPos(), 7);
+}
+
+TEST_F(DataExchangeTest, CheckLoadsAnyNonZeroAsCheckedAndSavesZeroOrOne) {
+    CDataExchange load(&m_owner, FALSE);
+    BOOL value = 2;
+    DDX_Check(&load, kCheckId, value);
+    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_CHECKED);
+    value = 0;
+    DDX_Check(&load, kCheckId, value);
+    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_UNCHECKED);
+
+    CDataExchange save(&m_owner, TRUE);
+    value = 5;
+    DDX_Check(&save, kCheckId, value);
+    EXPECT_EQ(value, 0);
+    m_owner.CheckDlgButton(kCheckId, BST_CHECKED);
+    DDX_Check(&save, kCheckId, value);
+    EXPECT_EQ(value, 1);
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,130 @@
+// Each message reaches its handler with its arguments decoded as the
+// platform packs them.
+#include <gtest/gtest.h>
+
+#include "fw/Controls.h"
+#include "tests/fw/RecordingWnd.h"
+#include "tests/support/PlatformTest.h"
+
+namespace fw::test {
+namespace {
+
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_SHIFT = 0x0004;
+
+class HandlerDecodingTest : public PlatformTest {
+protected:
+    void SetUp() override {
+        PlatformTest::SetUp();
+        ASSERT_TRUE(m_wnd.CreatePopup(10, 20, 200, 100));
+        PumpUntilIdle();
+        m_log.clear();
+    }
+    void TearDown() override {
+        m_wnd.DestroyWindow();
+        PlatformTest::TearDown();
+    }
+
+    EventLog m_log;
+    RecordingWnd m_wnd{m_log};
+};
+
+TEST_F(HandlerDecodingTest, CreationRunsOnCreateThenOnSizeWithTheClientSize) {
+    EventLog log;
+    RecordingWnd wnd(log);
+    ASSERT_TRUE(wnd.CreatePopup(0, 0, 160, 90));
+    EXPECT_EQ(Only(log, {"OnCreate", "OnSize"}), (EventLog{"OnCreate 160x90", "OnSize 0 160x90"}));
+    wnd.DestroyWindow();
+}
+
+TEST_F(HandlerDecodingTest, MouseMessagesGiveFlagsAndSignedClientPoints) {
+    m_wnd.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<unsigned>(-3), 7));
+    m_wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+    m_wnd.SendMessage(WM_MBUTTONDOWN, 0x0010, MAKELPARAM(0, static_cast<unsigned>(-1)));
+    m_wnd.SendMessage(WM_RBUTTONDOWN, 0x0002 | MK_SHIFT, MAKELPARAM(199, 99));
+    EXPECT_EQ(Only(m_log, {"OnMouseMove", "OnLButtonDown", "OnMButtonDown", "OnRButtonDown"}),
+              (EventLog{"OnMouseMove 1 -3,7", "OnLButtonDown 1 5,6", "OnMButtonDown 16 0,-1",
+                        "OnRButtonDown 6 199,99"}));
+}
+
+TEST_F(HandlerDecodingTest, KeyMessagesGiveKeyRepeatCountAndFlags) {
+    m_wnd.SendMessage(WM_KEYDOWN, 0x41, 3 | (0x1E << 16));
+    m_wnd.SendMessage(WM_SYSKEYDOWN, 0x12, 1 | (0x2038 << 16));
+    EXPECT_EQ(Only(m_log, {"OnKeyDown", "OnSysKeyDown"}),
+              (EventLog{"OnKeyDown 0x41 3 0x1E", "OnSysKeyDown 0x12 1 0x2038"}));
+}
+
+TEST_F(HandlerDecodingTest, ActivationGivesStateOtherWindowAndMinimisedFlag) {
+    EventLog otherLog;
+    RecordingWnd other(otherLog);
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, 0));
+    m_log.clear();
+
+    m_wnd.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), reinterpret_cast<LPARAM>(other.m_hWnd));
+    EXPECT_EQ(Only(m_log, {"OnActivate"}), (EventLog{"OnActivate 0 1"}));
+    EXPECT_EQ(m_wnd.m_pLastActivateOther, &other);
+
+    m_wnd.SendMessage(WM_ACTIVATE, WA_CLICKACTIVE, 0);
+    EXPECT_EQ(m_wnd.m_pLastActivateOther, nullptr);
+
+    m_wnd.m_skipDefault = {"OnActivateApp"};
+    m_wnd.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
+    EXPECT_EQ(Only(m_log, {"OnActivate", "OnActivateApp"}),
+              (EventLog{"OnActivate 0 1", "OnActivate 2 0", "OnActivateApp 0"}));
+    other.DestroyWindow();
+}
+
+TEST_F(HandlerDecodingTest, NcActivateReturnsWhatTheHandlerReturns) {
+    EXPECT_EQ(m_wnd.SendMessage(WM_NCACTIVATE, TRUE), TRUE);  // default processing agrees
+    m_wnd.m_skipDefault = {"OnNcActivate"};
+    EXPECT_EQ(m_wnd.SendMessage(WM_NCACTIVATE, FALSE), FALSE);
+    EXPECT_EQ(Only(m_log, {"OnNcActivate"}), (EventLog{"OnNcActivate 1", "OnNcActivate 0"}));
+}
+
+TEST_F(HandlerDecodingTest, TimerAndSystemCommandAndCommandArguments) {
+    // Default processing of these commands would start platform actions.
+    m_wnd.m_skipDefault = {"OnSysCommand"};
+    m_wnd.SendMessage(WM_TIMER, 7);
+    m_wnd.SendMessage(WM_SYSCOMMAND, SC_SCREENSAVE, 0x00050006);
+    m_wnd.SendMessage(WM_SYSCOMMAND, SC_MOVE | 2, 0);
+    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(1007, BN_CLICKED), 0);
+    EXPECT_EQ(Only(m_log, {"OnTimer", "OnSysCommand", "OnCommand"}),
+              (EventLog{"OnTimer 7", "OnSysCommand 0xF140 327686", "OnSysCommand 0xF012 0", "OnCommand 1007 0"}));
+}
+
+TEST_F(HandlerDecodingTest, SetCursorGivesTheWindowHitTestAndMouseMessage) {
+    m_wnd.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(m_wnd.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(Only(m_log, {"OnSetCursor"}), (EventLog{"OnSetCursor self 1 0x200"}));
+}
+
+TEST_F(HandlerDecodingTest, HorizontalScrollGivesCodePositionAndTheBoundBar) {
+    CScrollBar bar;
+    ASSERT_TRUE(bar.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 12, m_wnd.m_hWnd, 1002));
+    m_wnd.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), reinterpret_cast<LPARAM>(bar.m_hWnd));
+    EXPECT_EQ(Only(m_log, {"OnHScroll"}), (EventLog{"OnHScroll 5 42"}));
+    EXPECT_EQ(m_wnd.m_pLastScrollBar, &bar);
+    bar.DestroyWindow();
+}
+
+TEST_F(HandlerDecodingTest, HorizontalScrollFromAnUnboundBarGivesAUsableBar) {
+    CScrollBar maker;
+    ASSERT_TRUE(maker.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 12, m_wnd.m_hWnd, 1004));
+    const HWND hBar = maker.Detach();
+    m_wnd.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(hBar));
+    ASSERT_NE(m_wnd.m_pLastScrollBar, nullptr);
+    EXPECT_EQ(m_wnd.m_pLastScrollBar->m_hWnd, hBar);
+    m_wnd.m_pLastScrollBar->SetScrollRange(0, 10);
+    m_wnd.m_pLastScrollBar->SetScrollPos(4);
+    EXPECT_EQ(m_wnd.m_pLastScrollBar->GetScrollPos(), 4);
+    CWnd::FromHandle(hBar)->DestroyWindow();
+}
+
+TEST_F(HandlerDecodingTest, QueryDragIconReturnsTheHandlersIcon) {
+    m_wnd.m_skipDefault = {"OnQueryDragIcon"};
+    m_wnd.m_hDragIcon = reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(0x5A5A0));
+    EXPECT_EQ(m_wnd.SendMessage(WM_QUERYDRAGICON), 0x5A5A0);
+    EXPECT_EQ(Only(m_log, {"OnQueryDragIcon"}), (EventLog{"OnQueryDragIcon"}));
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,165 @@
+#pragma once
+// A window that writes down every handler call with its decoded arguments,
+// then runs the base handler (default processing) unless told to skip it.
+#include <cstdarg>
+#include <cstdio>
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fw/Controls.h"
+#include "fw/Wnd.h"
+
+namespace fw::test {
+
+using EventLog = std::vector<std::string>;
+
+// The entries of the log that start with one of the names, in order.
+inline EventLog Only(const EventLog& log, const std::set<std::string>& names) {
+    EventLog out;
+    for (const std::string& entry : log) {
+        const std::string name = entry.substr(0, entry.find(' '));
+        if (names.count(name) != 0) {
+            out.push_back(entry);
+        }
+    }
+    return out;
+}
+
+class RecordingWnd : public CWnd {
+public:
+    // The log lives outside, as the window may delete itself.
+    // A tag, when given, ends every entry (" [tag]") to tell windows apart.
+    explicit RecordingWnd(EventLog& log, bool deleteInPostNcDestroy = false, const char* tag = nullptr)
+        : m_log(log), m_bDeleteSelf(deleteInPostNcDestroy), m_tag(tag != nullptr ? tag : "") {}
+
+    // Handlers named here skip default processing.
+    std::set<std::string> m_skipDefault;
+    int m_nCreateResult = 0;  // −1 fails creation
+
+    // A top-level pop-up, visible, at (x, y) on the screen.
+    BOOL CreatePopup(int x, int y, int width, int height, DWORD extra = 0) {
+        return CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE | extra, x, y, width, height, nullptr, 0);
+    }
+    BOOL CreateChild(CWnd& parent, int x, int y, int width, int height, UINT id = 0) {
+        return CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent.m_hWnd, id);
+    }
+
+    using CWnd::Default;
+
+protected:
+    void Note(const char* format, ...) __attribute__((format(printf, 2, 3))) {
+        char text[160];
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+        m_log.push_back(m_tag.empty() ? std::string(text) : std::string(text) + " [" + m_tag + "]");
+    }
+    bool Runs(const char* name) const { return m_skipDefault.count(name) == 0; }
+
+    int OnCreate(CREATESTRUCT* cs) override {
+        Note("OnCreate %dx%d", cs->cx, cs->cy);
+        if (m_nCreateResult != 0) {
+            return m_nCreateResult;
+        }
+        return Runs("OnCreate") ? CWnd::OnCreate(cs) : 0;
+    }
+    void OnDestroy() override {
+        Note("OnDestroy");
+        if (Runs("OnDestroy")) CWnd::OnDestroy();
+    }
+    void OnNcDestroy() override {
+        Note("OnNcDestroy");
+        CWnd::OnNcDestroy();  // runs PostNcDestroy last; nothing after
+    }
+    void PostNcDestroy() override {
+        Note("PostNcDestroy");
+        if (m_bDeleteSelf) {
+            delete this;
+        }
+    }
+    void OnPaint() override {
+        Note("OnPaint");
+        if (Runs("OnPaint")) CWnd::OnPaint();
+    }
+    void OnTimer(UINT_PTR id) override {
+        Note("OnTimer %u", static_cast<unsigned>(id));
+        if (Runs("OnTimer")) CWnd::OnTimer(id);
+    }
+    void OnSize(UINT type, int cx, int cy) override {
+        Note("OnSize %u %dx%d", type, cx, cy);
+        if (Runs("OnSize")) CWnd::OnSize(type, cx, cy);
+    }
+    void OnSysCommand(UINT id, LPARAM lParam) override {
+        Note("OnSysCommand 0x%X %ld", id, static_cast<long>(lParam));
+        if (Runs("OnSysCommand")) CWnd::OnSysCommand(id, lParam);
+    }
+    BOOL OnSetCursor(CWnd* pWnd, UINT hitTest, UINT message) override {
+        Note("OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message);
+        return Runs("OnSetCursor") ? CWnd::OnSetCursor(pWnd, hitTest, message) : TRUE;
+    }
+    BOOL OnNcActivate(BOOL active) override {
+        Note("OnNcActivate %d", active);
+        return Runs("OnNcActivate") ? CWnd::OnNcActivate(active) : FALSE;
+    }
+    void OnActivate(UINT state, CWnd* pOther, BOOL minimized) override {
+        m_pLastActivateOther = pOther;
+        Note("OnActivate %u %d", state, minimized);
+        if (Runs("OnActivate")) CWnd::OnActivate(state, pOther, minimized);
+    }
+    void OnActivateApp(BOOL active, DWORD thread) override {
+        Note("OnActivateApp %d", active);
+        if (Runs("OnActivateApp")) CWnd::OnActivateApp(active, thread);
+    }
+    void OnMouseMove(UINT flags, POINT point) override {
+        Note("OnMouseMove %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
+        if (Runs("OnMouseMove")) CWnd::OnMouseMove(flags, point);
+    }
+    void OnLButtonDown(UINT flags, POINT point) override {
+        Note("OnLButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
+        if (Runs("OnLButtonDown")) CWnd::OnLButtonDown(flags, point);
+    }
+    void OnMButtonDown(UINT flags, POINT point) override {
+        Note("OnMButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
+        if (Runs("OnMButtonDown")) CWnd::OnMButtonDown(flags, point);
+    }
+    void OnRButtonDown(UINT flags, POINT point) override {
+        Note("OnRButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
+        if (Runs("OnRButtonDown")) CWnd::OnRButtonDown(flags, point);
+    }
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
+        Note("OnKeyDown 0x%X %u 0x%X", key, repeat, flags);
+        if (Runs("OnKeyDown")) CWnd::OnKeyDown(key, repeat, flags);
+    }
+    void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override {
+        Note("OnSysKeyDown 0x%X %u 0x%X", key, repeat, flags);
+        if (Runs("OnSysKeyDown")) CWnd::OnSysKeyDown(key, repeat, flags);
+    }
+    void OnHScroll(UINT code, UINT pos, CScrollBar* pBar) override {
+        m_pLastScrollBar = pBar;
+        Note("OnHScroll %u %u", code, pos);
+        if (Runs("OnHScroll")) CWnd::OnHScroll(code, pos, pBar);
+    }
+    HCURSOR OnQueryDragIcon() override {
+        Note("OnQueryDragIcon");
+        return Runs("OnQueryDragIcon") ? CWnd::OnQueryDragIcon() : m_hDragIcon;
+    }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+        Note("OnCommand %u %u", LOWORD(wParam), HIWORD(wParam));
+        return Runs("OnCommand") ? CWnd::OnCommand(wParam, lParam) : TRUE;
+    }
+
+public:
+    CWnd* m_pLastActivateOther = nullptr;
+    CScrollBar* m_pLastScrollBar = nullptr;
+    HCURSOR m_hDragIcon = nullptr;  // what a skipping OnQueryDragIcon returns
+
+private:
+    EventLog& m_log;
+    bool m_bDeleteSelf;
+    std::string m_tag;
+};
+
+}  // namespace fw::test

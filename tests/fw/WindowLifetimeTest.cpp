@@ -1,0 +1,129 @@
+// Closing and destruction in the platform's order: a posted WM_CLOSE
+// destroys later and once; WM_DESTROY, then WM_NCDESTROY, then PostNcDestroy
+// after the last message; a failed WM_CREATE; the main window ends Run.
+#include <gtest/gtest.h>
+
+#include "tests/fw/RecordingWnd.h"
+#include "tests/support/PlatformTest.h"
+
+namespace fw::test {
+namespace {
+
+const std::set<std::string> kLifetime = {"OnDestroy", "OnNcDestroy", "PostNcDestroy"};
+
+using WindowLifetimeTest = PlatformTest;
+
+TEST_F(WindowLifetimeTest, PostedCloseDestroysLaterAndOnlyOnce) {
+    EventLog log;
+    auto* wnd = new RecordingWnd(log, true);
+    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+    const HWND hWnd = wnd->m_hWnd;
+    PumpUntilIdle();
+
+    wnd->PostMessage(WM_CLOSE);
+    wnd->PostMessage(WM_CLOSE);
+    wnd->PostMessage(WM_CLOSE);
+    EXPECT_TRUE(Only(log, kLifetime).empty()) << "the close waits for the loop";
+    EXPECT_TRUE(CWnd::FromHandle(hWnd)->IsWindow());
+
+    PumpUntilIdle();
+    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
+    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+}
+
+TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
+    EventLog log;
+    auto* parent = new RecordingWnd(log, true, "parent");
+    ASSERT_TRUE(parent->CreatePopup(0, 0, 100, 100));
+    auto* child = new RecordingWnd(log, true, "child");
+    ASSERT_TRUE(child->CreateChild(*parent, 10, 10, 20, 20));
+    PumpUntilIdle();
+
+    parent->DestroyWindow();
+    EXPECT_EQ(Only(log, kLifetime),
+              (EventLog{"OnDestroy [parent]", "OnDestroy [child]", "OnNcDestroy [child]", "PostNcDestroy [child]",
+                        "OnNcDestroy [parent]", "PostNcDestroy [parent]"}));
+    // PostNcDestroy came after each window's last message: nothing follows.
+    EXPECT_EQ(log.back(), "PostNcDestroy [parent]");
+}
+
+TEST_F(WindowLifetimeTest, NoMessageReachesAWindowAfterItsPostNcDestroy) {
+    EventLog log;
+    auto* wnd = new RecordingWnd(log, true);
+    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+    const HWND hWnd = wnd->m_hWnd;
+    wnd->PostMessage(WM_CLOSE);
+    wnd->PostMessage(WM_TIMER, 9);
+    PumpUntilIdle();
+    // The object is gone; a message for its handle must be dropped.
+    CWnd::FromHandle(hWnd)->PostMessage(WM_TIMER, 9);
+    CWnd::FromHandle(hWnd)->SendMessage(WM_TIMER, 9);
+    PumpUntilIdle();
+    EXPECT_EQ(log.back(), "PostNcDestroy");
+    EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
+}
+
+TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
+    EventLog log;
+    RecordingWnd wnd(log);
+    wnd.m_nCreateResult = -1;
+    EXPECT_FALSE(wnd.CreatePopup(0, 0, 50, 50));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(Only(log, {"OnCreate", "OnNcDestroy", "PostNcDestroy"}),
+              (EventLog{"OnCreate 50x50", "OnNcDestroy", "PostNcDestroy"}));
+    EXPECT_TRUE(Only(log, {"OnSize"}).empty());
+}
+
+TEST_F(WindowLifetimeTest, TheMainWindowsDestructionEndsRun) {
+    EventLog log;
+    auto* wnd = new RecordingWnd(log, true);
+    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+    m_app.m_pMainWnd = wnd;
+    wnd->PostMessage(WM_CLOSE);
+    EXPECT_EQ(m_app.Run(), 0);
+    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
+    EXPECT_EQ(log.back(), "PostNcDestroy");
+}
+
+TEST_F(WindowLifetimeTest, AnotherWindowsDestructionLeavesTheLoopRunning) {
+    EventLog log;
+    RecordingWnd wnd(log);
+    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
+    wnd.DestroyWindow();
+    PumpUntilIdle();
+    int exitCode = 0;
+    EXPECT_FALSE(TakeQuitMessage(&exitCode));
+}
+
+TEST_F(WindowLifetimeTest, AnObjectThatGoesFirstTakesItsWindowAlong) {
+    EventLog log;
+    HWND hWnd = nullptr;
+    {
+        RecordingWnd wnd(log);
+        ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
+        hWnd = wnd.m_hWnd;
+    }
+    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+    PumpUntilIdle();
+}
+
+TEST_F(WindowLifetimeTest, FromHandleGivesTheBoundObjectOrALastingTemporary) {
+    EventLog log;
+    RecordingWnd wnd(log);
+    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
+    EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);
+    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
+    EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+
+    const HWND hWnd = wnd.Detach();
+    EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
+    CWnd* temporary = CWnd::FromHandle(hWnd);
+    ASSERT_NE(temporary, nullptr);
+    EXPECT_EQ(temporary->m_hWnd, hWnd);
+    EXPECT_EQ(CWnd::FromHandle(hWnd), temporary);
+    temporary->DestroyWindow();
+    EXPECT_FALSE(temporary->IsWindow());
+}
+
+}  // namespace
+}  // namespace fw::test

@@ -1,0 +1,65 @@
+// The test platform over the headless backend: virtual time, so waits cost
+// nothing and never race.
+#include "tests/support/TestPlatform.h"
+
+#include <string>
+
+#include "fw/headless/Headless.h"
+
+namespace fw::test {
+
+namespace {
+std::string SectionKey(const fw::CWinApp& app, const char* section) {
+    return app.ProfileKeyPath() + "\\" + section;
+}
+}  // namespace
+
+void ResetPlatform() { fw::headless::Reset(); }
+
+void PumpUntilIdle() { fw::headless::PumpMessages(); }
+
+void PumpFor(unsigned milliseconds) { fw::headless::RunFor(milliseconds); }
+
+bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
+    // One default tick at a time, so a condition met by a timer is seen soon.
+    constexpr unsigned kStepMs = 1;
+    fw::headless::PumpMessages();
+    for (unsigned waited = 0; !done() && waited < timeoutMs; waited += kStepMs) {
+        fw::headless::RunFor(kStepMs);
+    }
+    return done();
+}
+
+bool TakeQuitMessage(int* exitCode) {
+    fw::headless::PumpMessages();
+    if (!fw::headless::QuitPending()) {
+        return false;
+    }
+    if (exitCode != nullptr) {
+        *exitCode = fw::headless::QuitExitCode();
+    }
+    fw::headless::ClearQuit();
+    return true;
+}
+
+bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,
+                          const std::vector<std::uint8_t>& bytes) {
+    fw::headless::ProfileValue value;
+    value.type = type;
+    value.bytes = bytes;
+    fw::headless::SetProfileValue(SectionKey(app, section), entry, value);
+    return true;
+}
+
+void DeleteProfileKey(fw::CWinApp& app) { fw::headless::DeleteProfileKey(app.ProfileKeyPath()); }
+
+bool MakeProfileWritesFail(fw::CWinApp& /*app*/, const char* /*section*/, const char* entry) {
+    fw::headless::FailProfileWrites(entry);
+    return true;
+}
+
+void RestoreProfileWrites(fw::CWinApp& /*app*/, const char* /*section*/) {
+    fw::headless::StopFailingProfileWrites();
+}
+
+}  // namespace fw::test
