@@ -3,6 +3,7 @@
 // program, with a command line of the test's choosing.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,15 @@ protected:
     // the open dialog is another one.
     static CSettingsDlg* SettingsIn(fw::HWND hDialog) {
         return dynamic_cast<CSettingsDlg*>(fw::CWnd::FromHandlePermanent(hDialog));
+    }
+
+    // Queues a script step that runs the action on the open settings dialog.
+    static void OnDialog(std::function<void(CSettingsDlg&)> action) {
+        fw::headless::ScriptCall([action](fw::HWND hDialog) {
+            CSettingsDlg* dlg = SettingsIn(hDialog);
+            ASSERT_NE(dlg, nullptr);
+            action(*dlg);
+        });
     }
 
     // The writes of the run so far as "Entry=value", in order; every one

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/ParticleApp.h"
 
 namespace tidewell {
@@ -9,6 +11,10 @@ struct ModeCase {
     const char* argument;
     int mode;
 };
+
+std::ostream& operator<<(std::ostream& os, const ModeCase& c) {
+    return os << "\"" << c.argument << "\" -> " << c.mode;
+}
 
 class ParseModeTest : public ::testing::TestWithParam<ModeCase> {};
 

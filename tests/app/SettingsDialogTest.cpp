@@ -13,14 +13,6 @@ namespace hl = fw::headless;
 
 class SettingsDialogTest : public AppFixture {
 protected:
-    // Runs the action on the settings dialog from inside the script.
-    static void OnDialog(std::function<void(CSettingsDlg&)> action) {
-        hl::ScriptCall([action](fw::HWND hDialog) {
-            CSettingsDlg* dlg = SettingsIn(hDialog);
-            ASSERT_NE(dlg, nullptr);
-            action(*dlg);
-        });
-    }
     static std::vector<double> Heights(const CParticleWnd& preview) {
         std::vector<double> ys;
         for (int i = 0; i < preview.m_field.m_nCount; ++i) {

@@ -19,6 +19,7 @@ struct ScrollCase {
 };
 
 std::ostream& operator<<(std::ostream& os, const ScrollCase& c) { return os << c.name; }
+std::string CaseName(const ::testing::TestParamInfo<ScrollCase>& info) { return info.param.name; }
 
 class SettingsScrollTest : public AppFixture, public ::testing::WithParamInterface<ScrollCase> {
 protected:
@@ -36,17 +37,15 @@ TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
     Store("Speed", c.storedSpeed);
     Store("Number", c.storedNumber);
     hl::ScriptScroll(c.barId, c.code, c.thumb);
-    hl::ScriptCall([&](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        fw::CScrollBar& moved = c.barId == IDC_SPEED ? dlg->m_wndSpeedBar : dlg->m_wndNumberBar;
+    OnDialog([&](CSettingsDlg& dlg) {
+        fw::CScrollBar& moved = c.barId == IDC_SPEED ? dlg.m_wndSpeedBar : dlg.m_wndNumberBar;
         EXPECT_EQ(moved.GetScrollPos(), c.expected);
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, dlg->m_wndSpeedBar.GetScrollPos());
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nCount,
-                  PreviewCountFor(*dlg, dlg->m_wndNumberBar.GetScrollPos()));
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, dlg.m_wndSpeedBar.GetScrollPos());
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount,
+                  PreviewCountFor(dlg, dlg.m_wndNumberBar.GetScrollPos()));
         // The members take the bars' positions only on OK.
-        EXPECT_EQ(dlg->m_nSpeedPos, c.storedSpeed);
-        EXPECT_EQ(dlg->m_nNumberPos, c.storedNumber);
+        EXPECT_EQ(dlg.m_nSpeedPos, c.storedSpeed);
+        EXPECT_EQ(dlg.m_nNumberPos, c.storedNumber);
     });
     hl::ScriptEnter();
     RunSettingsStart();
@@ -76,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScrollCase{"ThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
         ScrollCase{"ThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
         ScrollCase{"StoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15}),
-    [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+    CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     NumberBar, SettingsScrollTest,
@@ -96,24 +95,20 @@ INSTANTIATE_TEST_SUITE_P(
         ScrollCase{"ThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
         ScrollCase{"StoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0,
                    100}),
-    [](const ::testing::TestParamInfo<ScrollCase>& info) { return std::string(info.param.name); });
+    CaseName);
 
 class SettingsPreviewFollowsTest : public AppFixture {};
 
 TEST_F(SettingsPreviewFollowsTest, PreviewStartsAtTheStoredSpeedUntilTheFirstNotification) {
     Store("Speed", 5);
-    hl::ScriptCall([](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, 5);
-        EXPECT_EQ(dlg->m_wndSpeedBar.GetScrollPos(), 15);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, 5);
+        EXPECT_EQ(dlg.m_wndSpeedBar.GetScrollPos(), 15);
     });
     // A notification of the other bar, moving nothing, still sets the speed.
     hl::ScriptScroll(IDC_NUMBER, fw::SB_ENDSCROLL);
-    hl::ScriptCall([](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nLatestSpeed, 15);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, 15);
     });
     hl::ScriptEscape();
     RunSettingsStart();
@@ -122,21 +117,17 @@ TEST_F(SettingsPreviewFollowsTest, PreviewStartsAtTheStoredSpeedUntilTheFirstNot
 TEST_F(SettingsPreviewFollowsTest, EveryNotificationRestartsThePreviewTimerAndRedrawsVelocities) {
     hl::ScriptWait(200);  // painted and running
     std::vector<double> before;
-    hl::ScriptCall([&](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        for (int i = 0; i < dlg->m_wndPreview.m_field.m_nCount; ++i) {
-            before.push_back(dlg->m_wndPreview.m_field.m_pParticles[i].m_vx);
+    OnDialog([&](CSettingsDlg& dlg) {
+        for (int i = 0; i < dlg.m_wndPreview.m_field.m_nCount; ++i) {
+            before.push_back(dlg.m_wndPreview.m_field.m_pParticles[i].m_vx);
         }
     });
     hl::ScriptScroll(IDC_SPEED, fw::SB_ENDSCROLL);
-    hl::ScriptCall([&](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        ASSERT_EQ(static_cast<std::size_t>(dlg->m_wndPreview.m_field.m_nCount), before.size());
+    OnDialog([&](CSettingsDlg& dlg) {
+        ASSERT_EQ(static_cast<std::size_t>(dlg.m_wndPreview.m_field.m_nCount), before.size());
         int redrawn = 0;
         for (std::size_t i = 0; i < before.size(); ++i) {
-            redrawn += dlg->m_wndPreview.m_field.m_pParticles[i].m_vx != before[i] ? 1 : 0;
+            redrawn += dlg.m_wndPreview.m_field.m_pParticles[i].m_vx != before[i] ? 1 : 0;
         }
         EXPECT_GT(redrawn, static_cast<int>(before.size()) / 2);
     });

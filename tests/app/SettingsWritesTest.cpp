@@ -109,11 +109,9 @@ TEST_F(SettingsWritesTest, StoredColorRed278IsWrittenAs22) {
 
 TEST_F(SettingsWritesTest, StoredNumber0StartsTenParticlesAndIsWrittenAs1) {
     Store("Number", 0);
-    hl::ScriptCall([](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->m_wndPreview.m_field.m_nCount, 10);
-        EXPECT_EQ(dlg->m_wndNumberBar.GetScrollPos(), 1);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount, 10);
+        EXPECT_EQ(dlg.m_wndNumberBar.GetScrollPos(), 1);
     });
     hl::ScriptEnter();
     RunSettingsStart();
@@ -122,10 +120,8 @@ TEST_F(SettingsWritesTest, StoredNumber0StartsTenParticlesAndIsWrittenAs1) {
 
 TEST_F(SettingsWritesTest, StoredBlankOtherThanOneShowsCheckedAndIsWrittenAs1) {
     Store("Blank", 7);
-    hl::ScriptCall([](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->IsDlgButtonChecked(IDC_BLANK), fw::BST_CHECKED);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_BLANK), fw::BST_CHECKED);
     });
     hl::ScriptEnter();
     RunSettingsStart();

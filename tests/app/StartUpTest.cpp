@@ -59,10 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest,
 
 TEST_F(StartUpTest, SettingsAreReadFromTheOrvalleKeyUnderTheProgramName) {
     Store("Speed", 77);
-    hl::ScriptCall([](fw::HWND hDialog) {
-        CSettingsDlg* dlg = SettingsIn(hDialog);
-        ASSERT_NE(dlg, nullptr);
-        EXPECT_EQ(dlg->m_wndSpeedBar.GetScrollPos(), 77);
+    OnDialog([](CSettingsDlg& dlg) {
+        EXPECT_EQ(dlg.m_wndSpeedBar.GetScrollPos(), 77);
     });
     hl::ScriptEscape();
     m_app.InitInstance();
