@@ -1,6 +1,9 @@
 #include "particles/DrawingSurface.h"
 
 #include <algorithm>
+#include <typeinfo>
+
+#include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
@@ -8,16 +11,6 @@ MemorySurface::MemorySurface(int width, int height, COLORREF fill)
     : m_width(width > 0 && height > 0 ? width : 0),
       m_height(width > 0 && height > 0 ? height : 0),
       m_pixels(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), fill) {}
-
-COLORREF MemorySurface::GetPixel(int x, int y) {
-    return Contains(x, y) ? m_pixels[Index(x, y)] : CLR_INVALID;
-}
-
-void MemorySurface::SetPixel(int x, int y, COLORREF colour) {
-    if (Contains(x, y)) {
-        m_pixels[Index(x, y)] = colour;
-    }
-}
 
 void MemorySurface::FillRect(const SurfaceRect& rect, COLORREF colour) {
     const int left = std::max(rect.left, 0);
@@ -31,6 +24,10 @@ void MemorySurface::FillRect(const SurfaceRect& rect, COLORREF colour) {
         const auto row = m_pixels.begin() + static_cast<std::ptrdiff_t>(Index(left, y));
         std::fill(row, row + (right - left), colour);
     }
+}
+
+MemorySurface* ExactMemorySurface(CDrawingSurface& surface) {
+    return typeid(surface) == typeid(MemorySurface) ? static_cast<MemorySurface*>(&surface) : nullptr;
 }
 
 }  // namespace tidewell

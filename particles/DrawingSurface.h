@@ -31,14 +31,22 @@ class MemorySurface : public CDrawingSurface {
 public:
     MemorySurface(int width, int height, COLORREF fill = 0);
 
-    COLORREF GetPixel(int x, int y) override;
-    void SetPixel(int x, int y, COLORREF colour) override;
+    // Inline so a caller that knows the exact type can reach them without
+    // the virtual dispatch.
+    COLORREF GetPixel(int x, int y) override { return Contains(x, y) ? m_pixels[Index(x, y)] : CLR_INVALID; }
+    void SetPixel(int x, int y, COLORREF colour) override {
+        if (Contains(x, y)) {
+            m_pixels[Index(x, y)] = colour;
+        }
+    }
     void FillRect(const SurfaceRect& rect, COLORREF colour) override;
 
     int Width() const { return m_width; }
     int Height() const { return m_height; }
     bool Contains(int x, int y) const {
-        return x >= 0 && y >= 0 && x < m_width && y < m_height;
+        // One unsigned compare per axis: negative values wrap above any width.
+        return static_cast<unsigned>(x) < static_cast<unsigned>(m_width) &&
+               static_cast<unsigned>(y) < static_cast<unsigned>(m_height);
     }
     COLORREF At(int x, int y) const { return m_pixels[Index(x, y)]; }
     const std::vector<COLORREF>& Pixels() const { return m_pixels; }

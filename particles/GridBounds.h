@@ -15,7 +15,7 @@ struct GridBounds {
 
     template <typename Cell>
     static GridBounds Of(int w, int h, const Grid<Cell>& grid) {
-        return {std::min(w, grid.Width()), std::min(h, grid.Height())};
+        return {std::max(0, std::min(w, grid.Width())), std::max(0, std::min(h, grid.Height()))};
     }
     template <typename Cell>
     static GridBounds Of(const Grid<Cell>& grid) {
@@ -24,6 +24,10 @@ struct GridBounds {
 
     bool Contains(std::int64_t x, std::int64_t y) const {
         return x >= 0 && y >= 0 && x < width && y < height;
+    }
+    // Whether every cell within reach of (x, y) is inside.
+    bool ContainsAround(std::int64_t x, std::int64_t y, int reach) const {
+        return x - reach >= 0 && y - reach >= 0 && x + reach < width && y + reach < height;
     }
 };
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -11,13 +10,10 @@ namespace tidewell {
 inline std::int32_t TruncateToPixel(double value) {
     constexpr double kMin = static_cast<double>(std::numeric_limits<std::int32_t>::min());
     constexpr double kMax = static_cast<double>(std::numeric_limits<std::int32_t>::max());
-    if (std::isnan(value) || value < kMin) {
-        return std::numeric_limits<std::int32_t>::min();
+    if (value >= kMin && value <= kMax) {  // false for NaN
+        return static_cast<std::int32_t>(value);
     }
-    if (value > kMax) {
-        return std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(value);
+    return value > kMax ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
 }
 
 inline bool FitsInt(std::int64_t value) {

@@ -5,6 +5,7 @@
 #include "particles/Footprint.h"
 #include "particles/GridBounds.h"
 #include "particles/IntConversions.h"
+#include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
@@ -103,50 +104,29 @@ void CParticle::Move(CTickSource& ticks, RandomSource& random) {
     }
 }
 
-void CParticle::CountFootprint(int x, int y, int delta, int w, int h, OccupancyGrid& occupancy) const {
-    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
-    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
-        const std::int64_t cx = std::int64_t{x} + offset.dx;
-        const std::int64_t cy = std::int64_t{y} + offset.dy;
-        if (bounds.Contains(cx, cy)) {
-            occupancy.At(static_cast<int>(cx), static_cast<int>(cy)) += delta;
-        }
-    }
-}
+namespace {
 
-void CParticle::RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background,
-                                 CDrawingSurface& surface) const {
+template <typename Access>
+void Restore(const CParticle& particle, int x, int y, int w, int h, const BackgroundGrid& background,
+             Access& surface) {
     const GridBounds bounds = GridBounds::Of(w, h, background);
-    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
-        const std::int64_t cx = std::int64_t{x} + offset.dx;
-        const std::int64_t cy = std::int64_t{y} + offset.dy;
-        if (bounds.Contains(cx, cy)) {
-            const int px = static_cast<int>(cx);
-            const int py = static_cast<int>(cy);
-            surface.SetPixel(px, py, background.At(px, py));
-        }
-    }
+    const COLORREF* cells = background.Data();
+    ForEachFootprintCell(particle.m_nSize, x, y, bounds.width, bounds.height, background.Width(),
+                         [&](int cx, int cy, std::size_t index) { surface.SetPixel(cx, cy, cells[index]); });
 }
 
-void CParticle::DrawFootprint(int x, int y, CDrawingSurface& surface) const {
-    for (const FootprintOffset& offset : FootprintOf(m_nSize)) {
-        const std::int64_t cx = std::int64_t{x} + offset.dx;
-        const std::int64_t cy = std::int64_t{y} + offset.dy;
-        // Beyond int range nothing can be on the surface.
-        if (FitsInt(cx) && FitsInt(cy)) {
-            surface.SetPixel(static_cast<int>(cx), static_cast<int>(cy), kWhite);
-        }
-    }
+template <typename Access>
+void Draw(const CParticle& particle, int x, int y, Access& surface) {
+    ForEachFootprintPixel(particle.m_nSize, x, y, [&](int cx, int cy) { surface.SetPixel(cx, cy, kWhite); });
 }
 
-void CParticle::Project(int w, int h) {
-    m_px = TruncateToPixel((m_x + 1) * 0.5 * w * 2 - 0.5 * w + 0.5);
-    m_py = TruncateToPixel((m_y + 1) * 0.5 * h + 0.5);
-}
-
-bool CParticle::TestBounce(CDrawingSurface& surface, const OccupancyGrid& occupancy) const {
-    const std::int64_t x = m_drawnX;
-    const std::int64_t y = m_drawnY;
+// Whether the particle glances off the side of a white area, judged around
+// its last drawn position: the pixel on the side it heads for is white, no
+// footprint accounts for that white, and the pixel below is not white.
+template <typename Access>
+bool Bounces(const CParticle& particle, Access& surface, const OccupancyGrid& occupancy) {
+    const std::int64_t x = particle.m_drawnX;
+    const std::int64_t y = particle.m_drawnY;
     const COLORREF left = surface.GetPixel(ClampToInt(x - 1), ClampToInt(y));
     const COLORREF below = surface.GetPixel(ClampToInt(x), ClampToInt(y + 1));
     const COLORREF right = surface.GetPixel(ClampToInt(x + 1), ClampToInt(y));
@@ -155,14 +135,56 @@ bool CParticle::TestBounce(CDrawingSurface& surface, const OccupancyGrid& occupa
         return !GridBounds::Of(occupancy).Contains(cx, cy) ||
                occupancy.At(static_cast<int>(cx), static_cast<int>(cy)) == 0;
     };
-    if (m_vx >= 0 && right == kWhite && unoccupied(x + 1, y) && below != kWhite && below != CLR_INVALID) {
+    if (particle.m_vx >= 0 && right == kWhite && unoccupied(x + 1, y) && below != kWhite && below != CLR_INVALID) {
         return true;
     }
-    return m_vx < 0 && left == kWhite && unoccupied(x - 1, y) && below != kWhite && below != CLR_INVALID;
+    return particle.m_vx < 0 && left == kWhite && unoccupied(x - 1, y) && below != kWhite &&
+           below != CLR_INVALID;
+}
+
+}  // namespace
+
+void CParticle::CountFootprint(int x, int y, int delta, int w, int h, OccupancyGrid& occupancy) const {
+    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
+    std::int32_t* cells = occupancy.Data();
+    ForEachFootprintCell(m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
+                         [&](int, int, std::size_t index) { cells[index] += delta; });
+}
+
+void CParticle::RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background,
+                                 CDrawingSurface& surface) const {
+    InterfaceAccess access(surface);
+    Restore(*this, x, y, w, h, background, access);
+}
+
+void CParticle::DrawFootprint(int x, int y, CDrawingSurface& surface) const {
+    InterfaceAccess access(surface);
+    Draw(*this, x, y, access);
+}
+
+std::int32_t CParticle::ColumnOf(double x, int w) { return TruncateToPixel((x + 1) * 0.5 * w * 2 - 0.5 * w + 0.5); }
+
+std::int32_t CParticle::RowOf(double y, int h) { return TruncateToPixel((y + 1) * 0.5 * h + 0.5); }
+
+void CParticle::Project(int w, int h) {
+    m_px = ColumnOf(m_x, w);
+    m_py = RowOf(m_y, h);
 }
 
 void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
                      const BackgroundGrid& background, RandomSource& random) {
+    if (MemorySurface* memory = ExactMemorySurface(surface)) {
+        MemorySurfaceAccess access(*memory);
+        StepWith(access, w, h, occupancy, background, random);
+    } else {
+        InterfaceAccess access(surface);
+        StepWith(access, w, h, occupancy, background, random);
+    }
+}
+
+template <typename Access>
+void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy,
+                         const BackgroundGrid& background, RandomSource& random) {
     if (m_bRespawn) {
         Respawn(random);
         m_bRespawn = false;
@@ -171,7 +193,7 @@ void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occu
     Project(w, h);
 
     CountFootprint(m_drawnX, m_drawnY, -1, w, h, occupancy);
-    RestoreFootprint(m_drawnX, m_drawnY, w, h, background, surface);
+    Restore(*this, m_drawnX, m_drawnY, w, h, background, surface);
 
     const std::int64_t margin = kFootprintReach + 1;
     const std::int64_t right = std::int64_t{w} + margin;
@@ -180,7 +202,7 @@ void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occu
         return;
     }
 
-    if (TestBounce(surface, occupancy)) {
+    if (Bounces(*this, surface, occupancy)) {
         m_vx = m_vx * -0.5;
         m_vy = m_vy * 0.6;
         m_x = m_prevX + m_vx;
@@ -197,9 +219,13 @@ void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occu
         m_y = m_y - 0.001;
     }
     CountFootprint(m_px, m_py, +1, w, h, occupancy);
-    DrawFootprint(m_px, m_py, surface);
+    Draw(*this, m_px, m_py, surface);
     m_drawnX = m_px;
     m_drawnY = m_py;
 }
+
+template void CParticle::StepWith(InterfaceAccess&, int, int, OccupancyGrid&, const BackgroundGrid&, RandomSource&);
+template void CParticle::StepWith(MemorySurfaceAccess&, int, int, OccupancyGrid&, const BackgroundGrid&,
+                                  RandomSource&);
 
 }  // namespace tidewell

@@ -38,9 +38,8 @@ public:
 
     // m_px, m_py from the position for a w x h field.
     void Project(int w, int h);
-    // Whether the particle glances off the side of a white area, judged
-    // around its last drawn position.
-    bool TestBounce(CDrawingSurface& surface, const OccupancyGrid& occupancy) const;
+    static std::int32_t ColumnOf(double x, int w);
+    static std::int32_t RowOf(double y, int h);
 
     double m_x;
     double m_y;
@@ -56,6 +55,12 @@ public:
     std::uint32_t m_dwLastTick;  // 0xFFFFFFFF: not moved yet
     double m_vx;
     double m_vy;
+
+    // Step over a surface reached through Access: InterfaceAccess or
+    // MemorySurfaceAccess (SurfaceAccess.h), the two it is built for.
+    template <typename Access>
+    void StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
+                  RandomSource& random);
 };
 
 }  // namespace tidewell

@@ -180,6 +180,17 @@ TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     EXPECT_EQ(surface.At(6, 3), kDark);
 }
 
+TEST(Footprint, ANegativeSizeTouchesNothing) {
+    OccupancyGrid occupancy(kW, kH);
+    MemorySurface surface(kW, kH, kDark);
+    const BackgroundGrid background(kW, kH, kPicture);
+    const CParticle particle = OfSize(3);
+    particle.CountFootprint(-1, -1, +1, -5, -5, occupancy);
+    particle.RestoreFootprint(-1, -1, -5, kH, background, surface);
+    EXPECT_EQ(Picture(occupancy), kNothing);
+    EXPECT_EQ(Changed(surface, kDark), kNothing);
+}
+
 TEST(Footprint, EmptyGridsHoldNoCellsAndStaySafe) {
     OccupancyGrid occupancy(0, 5);
     const BackgroundGrid background(7, -2);

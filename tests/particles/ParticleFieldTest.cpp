@@ -311,17 +311,17 @@ TEST_F(ParticleFieldFrames, FrozenParticlesStayAndCarryOnWhenActiveAgain) {
     m_field.SetParticleNumber(1);
     const int few = m_field.m_nCount;
     ASSERT_LT(few, full);
-    // A frozen particle whose whole footprint was drawn inside the field.
+    // A large frozen particle whose whole footprint was drawn inside the field.
     int index = few;
     auto drawnInside = [](const CParticle& p) {
-        return p.m_drawnX >= 2 && p.m_drawnX < 318 && p.m_drawnY >= 2 && p.m_drawnY < 198;
+        return p.m_nSize == 3 && p.m_drawnX >= 2 && p.m_drawnX < 318 && p.m_drawnY >= 2 && p.m_drawnY < 198;
     };
     while (index < full && !drawnInside(m_field.m_pParticles[index])) {
         ++index;
     }
     ASSERT_LT(index, full);
     const CParticle frozen = m_field.m_pParticles[index];
-    const FootprintOffset offset = *FootprintOf(frozen.m_nSize).begin();
+    const FootprintOffset offset = FootprintOffsets<3>::kCells[0];
     const int cellX = frozen.m_drawnX + offset.dx;
     const int cellY = frozen.m_drawnY + offset.dy;
 
