@@ -11,7 +11,7 @@
 //       a real key (sent by the script), which must close it.
 //   window-probe run READY
 //       A full-screen window that must keep running until real input closes
-//       it; prints the number of frames it ran.
+//       it; prints how long it ran and which inputs it saw.
 //   window-probe resize
 //       A child window resized after its first paint keeps its grids.
 #include <cstdio>
@@ -31,6 +31,40 @@ namespace {
 using tidewell::CFullScreenWnd;
 using tidewell::CParticleWnd;
 using tidewell::sim::Picture;
+
+// Remembers which of the closing inputs arrived, so the script can tell a
+// close by its key or mouse move from a close by anything else.
+class WatchedFullScreenWnd : public CFullScreenWnd {
+public:
+    std::string m_inputs;
+
+protected:
+    void OnKeyDown(fw::UINT nChar, fw::UINT nRepCnt, fw::UINT nFlags) override {
+        m_inputs += " key";
+        CFullScreenWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+    }
+    void OnSysKeyDown(fw::UINT nChar, fw::UINT nRepCnt, fw::UINT nFlags) override {
+        m_inputs += " syskey";
+        CFullScreenWnd::OnSysKeyDown(nChar, nRepCnt, nFlags);
+    }
+    void OnMouseMove(fw::UINT nFlags, fw::POINT point) override {
+        m_inputs += " move(" + std::to_string(point.x) + "," + std::to_string(point.y) + ")";
+        CFullScreenWnd::OnMouseMove(nFlags, point);
+    }
+    void OnActivate(fw::UINT nState, fw::CWnd* pWndOther, fw::BOOL bMinimized) override {
+        if (nState == 0) m_inputs += " deactivate";
+        CFullScreenWnd::OnActivate(nState, pWndOther, bMinimized);
+    }
+    void OnActivateApp(fw::BOOL bActive, fw::DWORD dwThreadID) override {
+        if (!bActive) m_inputs += " deactivate-app";
+        CFullScreenWnd::OnActivateApp(bActive, dwThreadID);
+    }
+    void OnDestroy() override {
+        std::printf("inputs before close:%s\n", m_inputs.c_str());
+        std::fflush(stdout);
+        CFullScreenWnd::OnDestroy();
+    }
+};
 
 int g_failures = 0;
 bool g_quit = false;
@@ -147,7 +181,7 @@ int Capture(fw::CWinApp& app, const std::string& desktopPath, const std::string&
           "the screen shows the desktop picture before the window appears");
 
     StoreLivelySettings(app);
-    auto* wnd = new CFullScreenWnd;
+    auto* wnd = new WatchedFullScreenWnd;
     if (!wnd->CreateFullScreen()) {
         std::printf("FAIL the full-screen window was not created\n");
         return 103;
@@ -189,16 +223,14 @@ int Capture(fw::CWinApp& app, const std::string& desktopPath, const std::string&
 }
 
 int Run(fw::CWinApp& app, const std::string& readyPath) {
-    auto* wnd = new CFullScreenWnd;
+    auto* wnd = new WatchedFullScreenWnd;
     if (!wnd->CreateFullScreen()) return 103;
     app.m_pMainWnd = wnd;
-    std::size_t frames = 0;
     PumpUntil([wnd] { return wnd->m_bCaptured != FALSE; }, 10000);
     Touch(readyPath);
     const DWORD start = ::GetTickCount();
     const bool closed = PumpUntil([] { return g_quit; }, 60000);
     std::printf("ran %lu ms before closing\n", static_cast<unsigned long>(::GetTickCount() - start));
-    (void)frames;
     Check(closed, "real input closed the window and ended the loop");
     return g_failures;
 }

@@ -58,6 +58,26 @@ wait_for_exit() {
   done
   return 1
 }
+# Which input closed the window, from the probe's "inputs before close:"
+# line: the first key, system key or deactivation, or the first move to
+# another place than the first move's.
+closing_input() {
+  python3 - "$1" <<'PY'
+import sys
+line = next((l for l in open(sys.argv[1]) if l.startswith('inputs before close:')), '')
+first = None
+for token in line.split(':', 1)[-1].split():
+    if token.startswith('move'):
+        if first is None:
+            first = token
+        elif token != first:
+            print('move'); break
+    else:
+        print(token); break
+else:
+    print('none')
+PY
+}
 # The probe's X window (Wine names the class after the program).
 probe_window() {
   xdotool search --classname "window-probe.exe" 2>/dev/null | tail -n 1
@@ -92,6 +112,8 @@ else
 fi
 probe_pid=""
 count_probe capture.log
+[ "$(closing_input capture.log)" = key ]
+check $? "the window closed on the key (closing input: $(closing_input capture.log))"
 
 # 3. Keeps running without input; a real mouse move closes it.
 rm -f ready
@@ -114,6 +136,8 @@ else
 fi
 probe_pid=""
 count_probe run.log
+[ "$(closing_input run.log)" = move ]
+check $? "the window closed on the mouse move (closing input: $(closing_input run.log))"
 
 # 4. Resizing after the first paint keeps the grids.
 run_wine 60 ./window-probe.exe resize >resize.log 2>&1
