@@ -97,33 +97,28 @@ TEST(PngFile, HeaderSaysEightBitRgbWithoutInterlace) {
     EXPECT_TRUE(chunks[2].data.empty());
 }
 
-TEST(PngFile, ImageDataIsTheUnfilteredRowsInStoredBlocks) {
+// Writes the picture, checks that the image data holds its rows, and gives
+// the number of stored blocks they took.
+std::size_t StoredBlocksOf(const Picture& picture) {
     TempDir dir;
-    const Picture small = Gradient(4, 3);
-    ASSERT_TRUE(WritePng(dir.File("s.png"), small));
+    EXPECT_TRUE(WritePng(dir.File("p.png"), picture));
     std::size_t blocks = 0;
-    EXPECT_EQ(Unstore(ReadChunks(ReadWholeFile(dir.File("s.png")))[1].data, blocks), Scanlines(small));
-    EXPECT_EQ(blocks, 1u);
+    EXPECT_EQ(Unstore(ReadChunks(ReadWholeFile(dir.File("p.png")))[1].data, blocks), Scanlines(picture));
+    return blocks;
 }
+
+TEST(PngFile, ImageDataIsTheUnfilteredRowsInStoredBlocks) { EXPECT_EQ(StoredBlocksOf(Gradient(4, 3)), 1u); }
 
 TEST(PngFile, LargeImagesSpanSeveralBlocks) {
-    TempDir dir;
     // 200 rows of 1 + 3 * 300 bytes: 180200 bytes, three blocks.
-    const Picture large = Gradient(300, 200);
-    ASSERT_TRUE(WritePng(dir.File("l.png"), large));
-    std::size_t blocks = 0;
-    EXPECT_EQ(Unstore(ReadChunks(ReadWholeFile(dir.File("l.png")))[1].data, blocks), Scanlines(large));
-    EXPECT_EQ(blocks, 3u);
+    EXPECT_EQ(StoredBlocksOf(Gradient(300, 200)), 3u);
 }
 
-TEST(PngFile, DataOfExactlyOneFullBlock) {
-    TempDir dir;
-    // One row of 1 + 3 * 21844 = 65533 bytes; with 2 rows it passes 65535.
-    const Picture edge = Gradient(21844, 1);
-    ASSERT_TRUE(WritePng(dir.File("e.png"), edge));
-    std::size_t blocks = 0;
-    EXPECT_EQ(Unstore(ReadChunks(ReadWholeFile(dir.File("e.png")))[1].data, blocks), Scanlines(edge));
-    EXPECT_EQ(blocks, 1u);
+TEST(PngFile, BlocksHoldAtMost65535Bytes) {
+    // 15 rows of 1 + 3 * 1456 bytes: exactly 65535.
+    EXPECT_EQ(StoredBlocksOf(Gradient(1456, 15)), 1u);
+    // 16384 rows of 4 bytes: 65536, one byte more.
+    EXPECT_EQ(StoredBlocksOf(Gradient(1, 16384)), 2u);
 }
 
 TEST(PngFile, UnwritablePathFails) {
