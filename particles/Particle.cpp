@@ -117,7 +117,46 @@ void Restore(const CParticle& particle, int x, int y, int w, int h, const Backgr
 
 template <typename Access>
 void Draw(const CParticle& particle, int x, int y, Access& surface) {
-    ForEachFootprintPixel(particle.m_nSize, x, y, [&](int cx, int cy) { surface.SetPixel(cx, cy, kWhite); });
+    ForEachFootprintPixel(particle.m_nSize, x, y, 0, 0, 0,
+                          [&](int cx, int cy, bool, std::size_t) { surface.SetPixel(cx, cy, kWhite); });
+}
+
+// The step's erase: CountFootprint with -1, then RestoreFootprint, at the
+// last drawn position. With both grids of one size each pixel is visited
+// once for both; the two passes touch different memory, so the effect is
+// the same.
+template <typename Access>
+void Erase(const CParticle& particle, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
+           Access& surface) {
+    const int x = particle.m_drawnX;
+    const int y = particle.m_drawnY;
+    if (occupancy.Width() != background.Width() || occupancy.Height() != background.Height()) {
+        particle.CountFootprint(x, y, -1, w, h, occupancy);
+        Restore(particle, x, y, w, h, background, surface);
+        return;
+    }
+    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
+    std::int32_t* counts = occupancy.Data();
+    const COLORREF* colours = background.Data();
+    ForEachFootprintCell(particle.m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
+                         [&](int cx, int cy, std::size_t index) {
+                             --counts[index];
+                             surface.SetPixel(cx, cy, colours[index]);
+                         });
+}
+
+// The step's draw: CountFootprint with +1, then DrawFootprint, in one visit.
+template <typename Access>
+void DrawCounted(const CParticle& particle, int x, int y, int w, int h, OccupancyGrid& occupancy, Access& surface) {
+    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
+    std::int32_t* counts = occupancy.Data();
+    ForEachFootprintPixel(particle.m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
+                          [&](int cx, int cy, bool inside, std::size_t index) {
+                              if (inside) {
+                                  ++counts[index];
+                              }
+                              surface.SetPixel(cx, cy, kWhite);
+                          });
 }
 
 // Whether the particle glances off the side of a white area, judged around
@@ -192,8 +231,7 @@ void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy
     m_x = m_x + std::sin(m_y * m_x) * 0.001;
     Project(w, h);
 
-    CountFootprint(m_drawnX, m_drawnY, -1, w, h, occupancy);
-    Restore(*this, m_drawnX, m_drawnY, w, h, background, surface);
+    Erase(*this, w, h, occupancy, background, surface);
 
     const std::int64_t margin = kFootprintReach + 1;
     const std::int64_t right = std::int64_t{w} + margin;
@@ -218,8 +256,7 @@ void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy
     if (m_py == m_drawnY) {
         m_y = m_y - 0.001;
     }
-    CountFootprint(m_px, m_py, +1, w, h, occupancy);
-    Draw(*this, m_px, m_py, surface);
+    DrawCounted(*this, m_px, m_py, w, h, occupancy, surface);
     m_drawnX = m_px;
     m_drawnY = m_py;
 }
