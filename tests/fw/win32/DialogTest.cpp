@@ -146,20 +146,19 @@ TEST_F(DialogTest, AMissingTemplateIsNeitherOkNorCancel) {
 }
 
 // The colour chooser's window, once it is up.
+::BOOL CALLBACK FindVisibleDialog(::HWND hWnd, ::LPARAM out) {
+    char name[16] = {};
+    ::GetClassNameA(hWnd, name, sizeof name);
+    if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd)) {
+        *reinterpret_cast<::HWND*>(out) = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 ::HWND FindColourDialog() {
     ::HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](::HWND hWnd, ::LPARAM out) -> ::BOOL {
-            char name[16] = {};
-            ::GetClassNameA(hWnd, name, sizeof name);
-            if (std::string(name) == "#32770" && ::IsWindowVisible(hWnd)) {
-                *reinterpret_cast<::HWND*>(out) = hWnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<::LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleDialog, reinterpret_cast<::LPARAM>(&found));
     return found;
 }
 

@@ -1,0 +1,214 @@
+// Win32 drawing costs under the real window system (run under Wine on Xvfb
+// by tools/wine/run-bench): single-pixel GDI calls against memory, a screen
+// blit, one particle frame through the mirror DC against per-pixel GDI, and
+// the first paint's capture against one plain screen blit.
+#include <memory>
+
+#include "bench/win32/BenchHost.h"
+#include "bench/win32/GdiSurface.h"
+#include "particles/ParticleField.h"
+#include "window/DcSurface.h"
+// (after the above)
+#include "bench/win32/Stopwatch.h"
+#include "fw/win32/WindowMirror.h"
+
+namespace tidewell::bench {
+namespace {
+
+using fw::win32::DibSection;
+
+volatile std::uint32_t g_sink;
+constexpr int kWarmUpFrames = 300;
+
+void PumpUntilIdle() {
+    ::MSG msg;
+    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) ::DispatchMessageA(&msg);
+}
+
+// Microseconds per call of op(i), for at most calls calls or about 1 s.
+template <typename Op>
+double MicrosecondsPerCall(int calls, Op op) {
+    const double start = NowMs();
+    int done = 0;
+    while (done < calls && (done % 256 != 0 || NowMs() - start < 1000.0)) op(done++);
+    return (NowMs() - start) * 1000.0 / done;
+}
+
+void MeasurePrimitives(::HWND hWnd, int width, int height) {
+    ::HDC window = ::GetDC(hWnd);
+    ::HDC screen = ::GetDC(nullptr);
+    auto read = [&](::HDC dc) {
+        return MicrosecondsPerCall(200000, [&](int i) { g_sink = ::GetPixel(dc, i % width, (i / width) % height); });
+    };
+    auto write = [&](::HDC dc) {
+        return MicrosecondsPerCall(200000,
+                                   [&](int i) { ::SetPixelV(dc, i % width, (i / width) % height, fw::RGB(static_cast<unsigned>(i) & 255, 9, 9)); });
+    };
+    Figure("GetPixel, window DC", read(window), "us/call");
+    Figure("SetPixelV, window DC", write(window), "us/call");
+    Figure("GetPixel, screen DC", read(screen), "us/call");
+    Figure("SetPixelV, screen DC", write(screen), "us/call");
+
+    DibSection dib(width, height);
+    Figure("read of a DIB section pixel", MicrosecondsPerCall(20000000, [&](int i) {
+               g_sink = dib.Row((i / width) % height)[i % width];
+           }), "us/access");
+    Figure("write of a DIB section pixel", MicrosecondsPerCall(20000000, [&](int i) {
+               dib.Row((i / width) % height)[i % width] = static_cast<std::uint32_t>(i);
+           }), "us/access");
+    Figure("BitBlt of the whole screen into a DIB section",
+           MedianMs(7, [&] { dib.CopyFrom(screen, 0, 0); }), "ms");
+    ::ReleaseDC(nullptr, screen);
+    ::ReleaseDC(hWnd, window);
+}
+
+// Column by column, as the first paint copies the window into its grid.
+void CaptureColumns(const fw::CDC& dc, BackgroundGrid& grid) {
+    for (int x = 0; x < grid.Width(); ++x) {
+        for (int y = 0; y < grid.Height(); ++y) grid.At(x, y) = dc.GetPixel(x, y);
+    }
+}
+
+int InView(const CParticleField& field) {
+    int n = 0;
+    for (int i = 0; i < field.m_nCount; ++i) {
+        const CParticle& p = field.m_pParticles[static_cast<std::size_t>(i)];
+        n += p.m_py >= 0 && p.m_py < field.m_nHeight && p.m_px >= 0 && p.m_px < field.m_nWidth ? 1 : 0;
+    }
+    return n;
+}
+
+// A field as a full-screen window has it after creation and first paint.
+struct Scene {
+    Scene(int width, int height) : host(width, height) {
+        field.m_random.Seed(1);
+        field.Init(&host, 100, fw::RGB(22, 93, 165));
+        field.SetParticleSpeed(50);
+        // As the first paint does: the grid size, then the grids.
+        field.m_nWidth = width;
+        field.m_nHeight = height;
+        field.MakeGrids(width, height);
+    }
+    BenchHost host;
+    CParticleField field;
+};
+
+void MeasureFrames(fw::CWnd& wnd, int width, int height) {
+    Scene mirrored(width, height);
+    {
+        fw::CClientDC dc(&wnd);
+        CaptureColumns(dc, *mirrored.field.m_pBackground);
+        DcSurface surface(dc);
+        mirrored.field.DrawFrame(surface);
+    }
+    // Particles are born below the bottom edge: frames cost what they cost
+    // once the field is in view.
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        mirrored.host.NextFrame();
+        fw::CClientDC dc(&wnd);
+        DcSurface surface(dc);
+        mirrored.field.RunFrame(surface);
+    }
+    std::printf("frame: %d particles on %dx%d, %d in view after %d frames\n", mirrored.field.m_nCount, width,
+                height, InView(mirrored.field), kWarmUpFrames);
+    const double mirrorMs = MedianMs(60, [&] {
+        mirrored.host.NextFrame();
+        fw::CClientDC dc(&wnd);
+        DcSurface surface(dc);
+        mirrored.field.RunFrame(surface);
+    });
+
+    // The per-pixel way takes the window's DC for each frame too.
+    Scene direct(width, height);
+    *direct.field.m_pBackground = *mirrored.field.m_pBackground;
+    ::HWND hWnd = fw::win32::ToWin(wnd.m_hWnd);
+    auto gdiFrame = [&](bool move) {
+        ::HDC real = ::GetDC(hWnd);
+        GdiSurface gdi(real);
+        if (move) {
+            direct.host.NextFrame();
+            direct.field.RunFrame(gdi);
+        } else {
+            direct.field.DrawFrame(gdi);
+        }
+        ::ReleaseDC(hWnd, real);
+    };
+    gdiFrame(false);
+    for (int i = 0; i < kWarmUpFrames; ++i) gdiFrame(true);
+    const double gdiMs = MedianMs(60, [&] { gdiFrame(true); });
+
+    Scene memory(width, height);
+    *memory.field.m_pBackground = *mirrored.field.m_pBackground;
+    MemorySurface plain(width, height);
+    std::copy(mirrored.field.m_pBackground->Data(),
+              mirrored.field.m_pBackground->Data() + mirrored.field.m_pBackground->Size(), plain.Pixels().begin());
+    memory.field.DrawFrame(plain);
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        memory.host.NextFrame();
+        memory.field.RunFrame(plain);
+    }
+    const double memoryMs = MedianMs(60, [&] {
+        memory.host.NextFrame();
+        memory.field.RunFrame(plain);
+    });
+    Figure("(the same frame on an in-memory surface, no window)", memoryMs, "ms");
+    const double emptyDcMs = MedianMs(60, [&] { fw::CClientDC dc(&wnd); });
+    DibSection whole(width, height);
+    ::HDC target = ::GetDC(hWnd);
+    const double wholeBlitMs = MedianMs(20, [&] { whole.CopyTo(target, ::RECT{0, 0, width, height}); });
+    ::ReleaseDC(hWnd, target);
+    Figure("(a client DC with nothing drawn)", emptyDcMs, "ms");
+    Figure("(BitBlt of a whole-screen DIB to the window)", wholeBlitMs, "ms");
+    Figure("frame through the mirror DC (DcSurface over CClientDC)", mirrorMs, "ms");
+    Figure("frame through per-pixel GetPixel/SetPixelV", gdiMs, "ms");
+    Figure("per-pixel GDI / mirror", gdiMs / mirrorMs, "x");
+}
+
+void MeasureCapture(int width, int height) {
+    ::HDC screen = ::GetDC(nullptr);
+    DibSection dib(width, height);
+    const double blitMs = MedianMs(7, [&] { dib.CopyFrom(screen, 0, 0); });
+    ::ReleaseDC(nullptr, screen);
+
+    const ::RECT all{0, 0, width, height};
+    const double takeMs = MedianMs(7, [&] { fw::win32::CaptureScreen(all); });
+    fw::CWnd cover;
+    double createMs = NowMs();
+    cover.CreateEx(WS_EX_TOPMOST, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, 0);
+    createMs = NowMs() - createMs;
+    BackgroundGrid grid(width, height);
+    const double readMs = MedianMs(7, [&] {
+        fw::CClientDC dc(&cover);
+        CaptureColumns(dc, grid);
+    });
+    cover.DestroyWindow();
+    PumpUntilIdle();
+
+    Figure("plain BitBlt of the screen", blitMs, "ms");
+    Figure("capture: screen taken at creation", takeMs, "ms");
+    Figure("capture: column-major reads through the mirror DC", readMs, "ms");
+    Figure("capture total (taken + reads)", takeMs + readMs, "ms");
+    Figure("capture total / plain BitBlt", (takeMs + readMs) / blitMs, "x");
+    Figure("(creating the full-screen window, capture included)", createMs, "ms");
+}
+
+}  // namespace
+}  // namespace tidewell::bench
+
+int main() {
+    using namespace tidewell::bench;
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    std::printf("screen %dx%d\n", width, height);
+    fw::CWnd wnd;
+    if (!wnd.CreateEx(WS_EX_TOPMOST, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, 0)) {
+        std::printf("could not create the window\n");
+        return 1;
+    }
+    PumpUntilIdle();
+    MeasurePrimitives(fw::win32::ToWin(wnd.m_hWnd), width, height);
+    MeasureFrames(wnd, width, height);
+    MeasureCapture(width, height);
+    wnd.DestroyWindow();
+    return 0;
+}
