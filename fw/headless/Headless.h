@@ -17,6 +17,18 @@
 //   10 ms (0 included) is the platform's default tick of 15.625 ms (64 Hz);
 //   other periods are taken as given. A timer that missed several periods
 //   fires once and is due again at its next period boundary after now.
+// - Creation sends WM_CREATE (−1 destroys the window again: WM_DESTROY,
+//   WM_NCDESTROY), then WM_SIZE and WM_MOVE, then shows a WS_VISIBLE window.
+// - Default processing: WM_CLOSE destroys the window (a dialog's posts
+//   IDCANCEL instead); WM_SYSCOMMAND SC_CLOSE sends WM_CLOSE, every command
+//   is recorded (DefaultSysCommands); WM_SETCURSOR asks a child's parent
+//   first, then sets the class cursor for the client area and returns TRUE
+//   (FALSE when the class has none); WM_NCACTIVATE returns TRUE; WM_PAINT
+//   validates; WM_ERASEBKGND fills with the class brush, a dialog's face
+//   colour, or nothing without a brush; WM_SETICON keeps the icon.
+//   DestroyWindow: owned windows first, activation moves on, WM_DESTROY to
+//   the window and then its children, WM_NCDESTROY to the children and then
+//   the window; its timers go with it.
 // - Dialog templates are laid out with fixed dialog base units of 6 x 13
 //   pixels (8-point text): x pixels = x * 6 / 4, y pixels = y * 13 / 8,
 //   rounded to nearest, as the platform's MapDialogRect does.
@@ -36,10 +48,11 @@ class CWnd;
 namespace fw::headless {
 
 // ---------------------------------------------------------------- reset
-// A fresh state: no windows, classes, timers, queued messages or quit flag;
+// A fresh state: no windows, timers, queued messages or quit flag;
 // a 1024 x 768 black screen; tick count 0 and wall time 0; an empty profile
 // with writes succeeding; no scripts, answers, logs or counters; cursor at
-// (0, 0); default Run time limit. Dialog templates (resources) stay.
+// (0, 0); default Run time limit. Dialog templates (resources) and window
+// classes stay, as the program keeps their names for the process.
 void Reset();
 
 // ---------------------------------------------------------------- screen

@@ -27,7 +27,6 @@ namespace hl = fw::headless;
 class HeadlessTest : public ::testing::Test {
 protected:
     void SetUp() override { hl::Reset(); }
-    void TearDown() override { hl::Reset(); }
 
     fw::CWinApp m_app{"FwTests"};
 };
