@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "particles/Particle.h"
+#include "ParticleOfSize.h"
 
 namespace tidewell {
 namespace {
@@ -13,13 +14,6 @@ constexpr COLORREF kDark = 0x00203040u;
 constexpr COLORREF kPicture = 0x00112233u;
 constexpr int kW = 9;
 constexpr int kH = 7;
-
-CParticle OfSize(int size) {
-    RandomSource random(1);
-    CParticle particle(random);
-    particle.m_nSize = size;
-    return particle;
-}
 
 // One text row per grid row: '#' where the cell is non-zero.
 std::vector<std::string> Picture(const OccupancyGrid& grid) {
@@ -36,7 +30,7 @@ std::vector<std::string> Picture(const OccupancyGrid& grid) {
 
 std::vector<std::string> CountedAt(int size, int x, int y) {
     OccupancyGrid occupancy(kW, kH);
-    OfSize(size).CountFootprint(x, y, +1, kW, kH, occupancy);
+    testing::ParticleOfSize(size).CountFootprint(x, y, +1, kW, kH, occupancy);
     return Picture(occupancy);
 }
 
@@ -56,7 +50,7 @@ std::vector<std::string> Changed(const MemorySurface& surface, COLORREF before) 
 std::vector<std::string> RestoredAt(int size, int x, int y) {
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(kW, kH, kPicture);
-    OfSize(size).RestoreFootprint(x, y, kW, kH, background, surface);
+    testing::ParticleOfSize(size).RestoreFootprint(x, y, kW, kH, background, surface);
     return Changed(surface, kDark);
 }
 
@@ -79,7 +73,7 @@ TEST(Footprint, ShapesOfTheThreeSizeClasses) {
 TEST(Footprint, DrawPaintsTheSameShapeWhite) {
     for (int size : {1, 2, 3}) {
         MemorySurface surface(kW, kH, kDark);
-        OfSize(size).DrawFootprint(4, 3, surface);
+        testing::ParticleOfSize(size).DrawFootprint(4, 3, surface);
         EXPECT_EQ(Changed(surface, kDark), CountedAt(size, 4, 3)) << "size " << size;
         for (COLORREF pixel : surface.Pixels()) {
             EXPECT_TRUE(pixel == kDark || pixel == kWhite);
@@ -89,7 +83,7 @@ TEST(Footprint, DrawPaintsTheSameShapeWhite) {
 
 TEST(Footprint, CountAddsTheDeltaAndCanGoBelowZero) {
     OccupancyGrid occupancy(kW, kH);
-    const CParticle particle = OfSize(1);
+    const CParticle particle = testing::ParticleOfSize(1);
     particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
     particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
     EXPECT_EQ(occupancy.At(4, 3), 2);
@@ -131,7 +125,7 @@ TEST(Footprint, BelowTheBottomEdge) {
 
 TEST(Footprint, RestorePaintsTheBackgroundOverWhateverIsShown) {
     MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = OfSize(2);
+    const CParticle particle = testing::ParticleOfSize(2);
     particle.DrawFootprint(4, 3, surface);
     BackgroundGrid background(kW, kH, kDark);
     background.At(4, 2) = kPicture;
@@ -144,7 +138,7 @@ TEST(Footprint, RestorePaintsTheBackgroundOverWhateverIsShown) {
 
 TEST(Footprint, DrawingWhollyOutsideChangesNothing) {
     MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = OfSize(3);
+    const CParticle particle = testing::ParticleOfSize(3);
     for (int x : {-3, kW + 2, INT_MAX, INT_MIN}) {
         for (int y : {-3, kH + 2, INT_MAX, INT_MIN}) {
             particle.DrawFootprint(x, y, surface);
@@ -157,7 +151,7 @@ TEST(Footprint, ExtremeCentresTouchNothing) {
     OccupancyGrid occupancy(kW, kH);
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(kW, kH, kPicture);
-    const CParticle particle = OfSize(3);
+    const CParticle particle = testing::ParticleOfSize(3);
     for (int v : {INT_MAX, INT_MIN}) {
         particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
         particle.CountFootprint(3, v, +1, kW, kH, occupancy);
@@ -171,7 +165,7 @@ TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     OccupancyGrid occupancy(4, 3);
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(4, 3, kPicture);
-    const CParticle particle = OfSize(3);
+    const CParticle particle = testing::ParticleOfSize(3);
     particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
     particle.RestoreFootprint(4, 3, kW, kH, background, surface);
     EXPECT_EQ(Picture(occupancy), (std::vector<std::string>{"....", "...#", "..#."}));
@@ -184,7 +178,7 @@ TEST(Footprint, ANegativeSizeTouchesNothing) {
     OccupancyGrid occupancy(kW, kH);
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(kW, kH, kPicture);
-    const CParticle particle = OfSize(3);
+    const CParticle particle = testing::ParticleOfSize(3);
     particle.CountFootprint(-1, -1, +1, -5, -5, occupancy);
     particle.RestoreFootprint(-1, -1, -5, kH, background, surface);
     EXPECT_EQ(Picture(occupancy), kNothing);
@@ -195,7 +189,7 @@ TEST(Footprint, EmptyGridsHoldNoCellsAndStaySafe) {
     OccupancyGrid occupancy(0, 5);
     const BackgroundGrid background(7, -2);
     MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = OfSize(3);
+    const CParticle particle = testing::ParticleOfSize(3);
     particle.CountFootprint(1, 1, +1, kW, kH, occupancy);
     particle.RestoreFootprint(1, 1, kW, kH, background, surface);
     EXPECT_EQ(occupancy.Size(), 0u);

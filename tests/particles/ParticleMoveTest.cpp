@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "particles/Particle.h"
+#include "ParticleOfSize.h"
 #include "SeedSearch.h"
 
 namespace tidewell {
@@ -11,8 +12,7 @@ namespace {
 // A particle that has moved before (last tick 1000) with a known state.
 class ParticleMove : public ::testing::Test {
 protected:
-    ParticleMove() : m_construction(1), m_particle(m_construction), m_clock(1000) {
-        m_particle.m_nSize = 3;
+    ParticleMove() : m_particle(testing::ParticleOfSize(3)), m_clock(1000) {
         m_particle.m_nSpeed = 100;
         m_particle.m_bRespawn = false;
         m_particle.m_x = 0.25;
@@ -22,7 +22,6 @@ protected:
         m_particle.m_dwLastTick = 1000;
     }
 
-    RandomSource m_construction;
     CParticle m_particle;
     ScriptedClock m_clock;
     RandomSource m_random{42};

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "particles/Particle.h"
+#include "ParticleOfSize.h"
 #include "SeedSearch.h"
 
 namespace tidewell {
@@ -52,9 +53,7 @@ public:
 
 // A particle that is already in play: no birth pending, a known motion.
 CParticle InPlay(int size, double x, double y, double vx, double vy) {
-    RandomSource random(1);
-    CParticle particle(random);
-    particle.m_nSize = size;
+    CParticle particle = testing::ParticleOfSize(size);
     particle.m_nSpeed = 100;
     particle.m_bRespawn = false;
     particle.m_x = x;
@@ -67,9 +66,7 @@ CParticle InPlay(int size, double x, double y, double vx, double vy) {
 }
 
 CParticle Newborn(int size) {
-    RandomSource random(1);
-    CParticle particle(random);
-    particle.m_nSize = size;
+    CParticle particle = testing::ParticleOfSize(size);
     particle.m_nSpeed = 100;
     return particle;
 }

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "particles/Particle.h"
+#include "ParticleOfSize.h"
 #include "SeedSearch.h"
 
 namespace tidewell {
@@ -24,9 +25,7 @@ void PrintTo(const VelocityCase& c, std::ostream* os) { *os << "size " << c.size
 // Velocity drawn for a particle of a size and speed when r1 and r2 are the
 // given rand() results.
 CParticle WithVelocity(int size, int speed, int r1, int r2) {
-    RandomSource construction(1);
-    CParticle particle(construction);
-    particle.m_nSize = size;
+    CParticle particle = testing::ParticleOfSize(size);
     RandomSource random(testing::SeedSearch::ForFirstTwo(r1, r2));
     particle.SetSpeed(speed, random);
     return particle;
@@ -46,9 +45,7 @@ TEST_P(VelocityRanges, ExtremeDrawsReachTheEndsOfTheRange) {
 
 TEST_P(VelocityRanges, EveryDrawStaysInTheRange) {
     const VelocityCase c = GetParam();
-    RandomSource construction(1);
-    CParticle particle(construction);
-    particle.m_nSize = c.size;
+    CParticle particle = testing::ParticleOfSize(c.size);
     RandomSource random(99);
     for (int i = 0; i < 2000; ++i) {
         particle.SetSpeed(c.speed, random);
@@ -75,8 +72,7 @@ TEST(ParticleVelocity, DrawsHorizontalBeforeVertical) {
 }
 
 TEST(ParticleVelocity, DrawsTwoRandomNumbers) {
-    RandomSource construction(1);
-    CParticle particle(construction);
+    CParticle particle = testing::ParticleOfSize(1);
     RandomSource random(31);
     RandomSource reference(31);
     particle.SetSpeed(50, random);
