@@ -98,14 +98,7 @@ void ActivateWindow(HWND hWnd) { ActivateTopLevel(hWnd); }
 void ActivateOtherApplication() { DeactivateApplication(); }
 
 HWND CreatePlainWindow(DWORD dwStyle, int x, int y, int width, int height, HWND hWndParent) {
-    CreateParams params;
-    params.style = dwStyle;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.hWndParent = hWndParent;
-    return CreateWindowFor(params);
+    return CreateWindowFor(nullptr, 0, nullptr, "", dwStyle, x, y, width, height, hWndParent, 0, nullptr);
 }
 BOOL DestroyWindow(HWND hWnd) { return Destroy(hWnd); }
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,21 +15,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* className, const char* windowNa
     if (m_hWnd != nullptr) {
         return FALSE;  // already bound to a window
     }
-    headless::CreateParams params;
-    params.object = this;
-    params.exStyle = dwExStyle;
-    params.className = className;
-    params.text = windowName;
-    params.style = dwStyle;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.hWndParent = hWndParent;
-    params.id = static_cast<int>(nIDorHMenu);
-    params.param = lpParam;
     // On failure the object may already have deleted itself: not touched.
-    return headless::CreateWindowFor(params) != nullptr ? TRUE : FALSE;
+    return headless::CreateWindowFor(this, dwExStyle, className, windowName, dwStyle, x, y, width, height,
+                                     hWndParent, static_cast<int>(nIDorHMenu), lpParam) != nullptr
+               ? TRUE
+               : FALSE;
 }
 
 BOOL CWnd::DestroyWindow() { return headless::Destroy(m_hWnd); }

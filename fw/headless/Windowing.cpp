@@ -222,6 +222,24 @@ HWND CreateWindowFor(const CreateParams& p) {
     return FindWindow(hWnd) != nullptr ? hWnd : nullptr;
 }
 
+HWND CreateWindowFor(CWnd* object, DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                     int y, int width, int height, HWND hWndParent, int id, void* param) {
+    CreateParams params;
+    params.object = object;
+    params.exStyle = exStyle;
+    params.className = className;
+    params.text = text;
+    params.style = style;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    params.hWndParent = hWndParent;
+    params.id = id;
+    params.param = param;
+    return CreateWindowFor(params);
+}
+
 BOOL Destroy(HWND hWnd) {
     WindowRecord* record = FindWindow(hWnd);
     if (record == nullptr || record->destroying) {

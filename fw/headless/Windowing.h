@@ -40,6 +40,9 @@ struct CreateParams {
 // Makes the window: WM_CREATE (−1 fails and destroys what was made), WM_SIZE
 // and WM_MOVE, then shows it when it has WS_VISIBLE. Null on failure.
 HWND CreateWindowFor(const CreateParams& params);
+// The same from CreateEx's arguments, shown when WS_VISIBLE.
+HWND CreateWindowFor(CWnd* object, DWORD exStyle, const char* className, const char* text, DWORD style, int x,
+                     int y, int width, int height, HWND hWndParent, int id, void* param);
 BOOL Destroy(HWND hWnd);
 
 // Shows or hides: a window shown becomes invalid, a top-level one active; a

@@ -7,22 +7,13 @@
 
 #include "fw/Fw.h"
 #include "fw/headless/Headless.h"
+#include "fw/headless/Screen.h"
 #include "tests/fw/RecordingWnd.h"
-
-namespace fw::test {
-inline RECT MakeRectForTest(int left, int top, int right, int bottom) {
-    RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
-}  // namespace fw::test
 
 namespace fw::test {
 
 namespace hl = fw::headless;
+using fw::headless::MakeRect;
 
 class HeadlessTest : public ::testing::Test {
 protected:

@@ -62,10 +62,10 @@ TEST_F(PaintTest, AWindowThatHasNotPaintedShowsWhatIsUnderIt) {
 TEST_F(PaintTest, ANewVisibleWindowIsInvalidAsAWholeAndOnePaintValidatesIt) {
     PainterWnd wnd(m_log);
     ASSERT_TRUE(wnd.CreatePopup(10, 20, 50, 40));
-    EXPECT_TRUE(SameRect(hl::InvalidRect(wnd.m_hWnd), MakeRectForTest(0, 0, 50, 40)));
+    EXPECT_TRUE(SameRect(hl::InvalidRect(wnd.m_hWnd), MakeRect(0, 0, 50, 40)));
     hl::PumpMessages();
     ASSERT_EQ(wnd.m_paints.size(), 1u);
-    EXPECT_TRUE(SameRect(wnd.m_paints[0], MakeRectForTest(0, 0, 50, 40)));
+    EXPECT_TRUE(SameRect(wnd.m_paints[0], MakeRect(0, 0, 50, 40)));
     EXPECT_FALSE(hl::IsInvalid(wnd.m_hWnd));
     EXPECT_EQ(hl::GetScreenPixel(10, 20), kInk);
     EXPECT_EQ(hl::GetScreenPixel(59, 59), kInk);
@@ -78,12 +78,12 @@ TEST_F(PaintTest, APartialRepaintIsClippedToItsRectangle) {
     ASSERT_TRUE(wnd.CreatePopup(0, 0, 100, 100));
     hl::PumpMessages();
     wnd.m_crInk = RGB(0, 0, 255);
-    RECT part = MakeRectForTest(10, 10, 20, 30);
+    RECT part = MakeRect(10, 10, 20, 30);
     hl::InvalidateRect(wnd.m_hWnd, part, FALSE);
-    hl::InvalidateRect(wnd.m_hWnd, MakeRectForTest(15, 5, 25, 12), FALSE);
+    hl::InvalidateRect(wnd.m_hWnd, MakeRect(15, 5, 25, 12), FALSE);
     hl::PumpMessages();
     ASSERT_EQ(wnd.m_paints.size(), 2u);
-    EXPECT_TRUE(SameRect(wnd.m_paints[1], MakeRectForTest(10, 5, 25, 30))) << "the union of both";
+    EXPECT_TRUE(SameRect(wnd.m_paints[1], MakeRect(10, 5, 25, 30))) << "the union of both";
     EXPECT_EQ(wnd.m_crProbe, kInk);
     EXPECT_EQ(wnd.m_crOutsideProbe, CLR_INVALID);
     EXPECT_EQ(hl::GetScreenPixel(10, 5), RGB(0, 0, 255));
@@ -129,7 +129,7 @@ TEST_F(PaintTest, WritesOutsideTheClientAreaAreDropped) {
     EXPECT_EQ(hl::GetScreenPixel(30, 10), kDesk);
     EXPECT_EQ(hl::GetScreenPixel(10, 30), kDesk);
     EXPECT_EQ(hl::GetScreenPixel(10, 10), kInk);
-    RECT big = MakeRectForTest(-5, -5, 100, 100);
+    RECT big = MakeRect(-5, -5, 100, 100);
     CBrush brush(RGB(9, 9, 9));
     dc.FillRect(&big, &brush);
     EXPECT_EQ(hl::GetScreenPixel(9, 9), kDesk);
@@ -168,7 +168,7 @@ TEST_F(PaintTest, AWindowAboveHidesWhatIsUnderItAndUncoversItWhenItGoes) {
     EXPECT_EQ(hl::GetScreenPixel(60, 60), RGB(0, 0, 255));
 
     above.DestroyWindow();
-    EXPECT_TRUE(SameRect(hl::InvalidRect(below.m_hWnd), MakeRectForTest(50, 50, 100, 100)));
+    EXPECT_TRUE(SameRect(hl::InvalidRect(below.m_hWnd), MakeRect(50, 50, 100, 100)));
     EXPECT_EQ(hl::GetScreenPixel(120, 120), kDesk) << "the desktop shows again";
     hl::PumpMessages();
     EXPECT_EQ(hl::GetScreenPixel(60, 60), kInk);
