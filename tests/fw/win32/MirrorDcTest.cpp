@@ -29,9 +29,7 @@ protected:
 
     void DrawPattern() {
         CClientDC dc(&m_wnd);
-        for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) dc.SetPixelV(x, y, TestPattern(x, y));
-        }
+        DrawTestPattern(dc, kWidth, kHeight);
     }
     static ::RECT ScreenRect() { return ::RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight}; }
 

@@ -20,9 +20,7 @@ protected:
         ResetPlatform();
         m_backdrop.m_onPaint = [](RecordingWnd& w) {
             CPaintDC dc(&w);
-            for (int y = 0; y < kBackHeight; ++y) {
-                for (int x = 0; x < kBackWidth; ++x) dc.SetPixelV(x, y, TestPattern(x, y));
-            }
+            DrawTestPattern(dc, kBackWidth, kBackHeight);
         };
         ASSERT_TRUE(m_backdrop.CreatePopup(kBackLeft, kBackTop, kBackWidth, kBackHeight));
         ASSERT_TRUE(ScreenShows(::RECT{kBackLeft, kBackTop, kBackLeft + kBackWidth, kBackTop + kBackHeight},

@@ -53,4 +53,11 @@ inline COLORREF TestPattern(int x, int y) {
                static_cast<unsigned>((x + y) * 13 + 1));
 }
 
+// Draws the test pattern over the top-left width x height pixels.
+inline void DrawTestPattern(CDC& dc, int width, int height) {
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) dc.SetPixelV(x, y, TestPattern(x, y));
+    }
+}
+
 }  // namespace fw::test
