@@ -4,15 +4,11 @@
 #include <cstdint>
 #include <limits>
 
-#include "particles/StepPrefetch.h"
 #include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
 namespace {
-
-// How many particles ahead of the step the memory is asked for.
-constexpr int kPrefetchDistance = 6;
 
 // trunc((width + height) * 0.003 * number + 10), clamped to [low, high] as a
 // double first so no number, however large or negative, overflows the
@@ -125,27 +121,19 @@ void CParticleField::DrawFrame(CDrawingSurface& surface) {
     if (m_bClear) {
         Clear(surface);
     }
-    MemorySurface* memory = ExactMemorySurface(surface);
-    const StepPrefetch prefetch(*m_pOccupancy, *m_pBackground, memory);
-    if (memory != nullptr) {
+    if (MemorySurface* memory = ExactMemorySurface(surface)) {
         MemorySurfaceAccess access(*memory);
-        StepAll(access, prefetch);
+        StepAll(access);
     } else {
         InterfaceAccess access(surface);
-        StepAll(access, prefetch);
+        StepAll(access);
     }
 }
 
 template <typename Access>
-void CParticleField::StepAll(Access& surface, const StepPrefetch& prefetch) {
+void CParticleField::StepAll(Access& surface) {
     const int count = ActiveCount();
-    for (int i = 0; i < std::min(count, kPrefetchDistance); ++i) {
-        prefetch.Ahead(m_pParticles[static_cast<std::size_t>(i)]);
-    }
     for (int i = 0; i < count; ++i) {
-        if (i + kPrefetchDistance < count) {
-            prefetch.Ahead(m_pParticles[static_cast<std::size_t>(i + kPrefetchDistance)]);
-        }
         m_pParticles[static_cast<std::size_t>(i)].StepWith(surface, m_nWidth, m_nHeight, *m_pOccupancy,
                                                            *m_pBackground, m_random);
     }

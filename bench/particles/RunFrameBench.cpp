@@ -53,13 +53,13 @@ void BM_RunFrame(benchmark::State& state) {
     }
     const double steps = static_cast<double>(state.iterations()) * field.m_nCount;
     state.counters["particles"] = field.m_nCount;
-    state.counters["ns_per_particle_step"] =
-        benchmark::Counter(steps * 1e-9, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    // CPU time per Move + Step, shown with its unit (for example "52.1ns").
+    state.counters["per_particle_step"] =
+        benchmark::Counter(steps, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 BENCHMARK(BM_RunFrame)
     ->ArgNames({"w", "h", "number"})
-    ->Args({320, 240, 20})
     ->Args({1024, 768, 20})
     ->Args({1920, 1080, 100})
     ->Args({3840, 2160, 100})
