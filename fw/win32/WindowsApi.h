@@ -1,7 +1,9 @@
 #pragma once
 // The one way the Win32 backend sees the system headers. The framework's own
 // declarations come first: they use the platform's names (WM_CREATE, RGB,
-// PostMessage, ...) that <windows.h> turns into macros.
+// PostMessage, ...) that <windows.h> turns into macros. A source that also
+// includes other project headers (particles/Color.h declares CLR_INVALID)
+// includes them before this one.
 #include "fw/Fw.h"
 #include "fw/Backend.h"
 
