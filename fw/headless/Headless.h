@@ -190,6 +190,9 @@ const std::vector<UINT>& DefaultSysCommands();
 HWND CreatePlainWindow(DWORD dwStyle, int x, int y, int width, int height,
                        HWND hWndParent = nullptr);
 BOOL DestroyWindow(HWND hWnd);
+// Moves any window (and its children) to a new screen rectangle, as the user
+// or another program would.
+void MoveTo(HWND hWnd, const RECT& screenRect);
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 

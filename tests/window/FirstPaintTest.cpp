@@ -1,6 +1,5 @@
 // The first paint: the fill rule, the white probe, the grids and the capture
 // of what the window showed; and what later paints do.
-#include "fw/headless/Windowing.h"
 #include "tests/window/WindowTestFixture.h"
 
 namespace tidewell::test {
