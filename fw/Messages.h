@@ -102,6 +102,14 @@ constexpr DWORD BS_CHECKBOX = 0x2u;
 constexpr DWORD BS_AUTOCHECKBOX = 0x3u;
 constexpr DWORD BS_GROUPBOX = 0x7u;
 constexpr DWORD BS_TYPEMASK = 0xFu;
+constexpr DWORD BS_FLAT = 0x8000u;
+constexpr DWORD SBS_HORZ = 0x0u;
+constexpr DWORD SS_LEFT = 0x0u;
+constexpr DWORD SS_RIGHT = 0x2u;
+constexpr DWORD SS_ICON = 0x3u;
+constexpr DWORD SS_BITMAP = 0xEu;
+constexpr DWORD DS_SETFONT = 0x40u;
+constexpr DWORD DS_MODALFRAME = 0x80u;
 constexpr UINT BST_INDETERMINATE = 2;
 
 constexpr UINT HTCLIENT = 1;

@@ -7,6 +7,18 @@ namespace tidewell {
 namespace {
 
 using fw::DWORD;
+using fw::BS_AUTOCHECKBOX;
+using fw::BS_DEFPUSHBUTTON;
+using fw::BS_FLAT;
+using fw::BS_GROUPBOX;
+using fw::BS_PUSHBUTTON;
+using fw::DS_MODALFRAME;
+using fw::DS_SETFONT;
+using fw::SBS_HORZ;
+using fw::SS_BITMAP;
+using fw::SS_ICON;
+using fw::SS_LEFT;
+using fw::SS_RIGHT;
 using fw::WS_CAPTION;
 using fw::WS_CHILD;
 using fw::WS_GROUP;
@@ -14,20 +26,6 @@ using fw::WS_POPUP;
 using fw::WS_SYSMENU;
 using fw::WS_TABSTOP;
 using fw::WS_VISIBLE;
-
-// Dialog and control styles, with the platform's values.
-constexpr DWORD DS_SETFONT = 0x00000040u;
-constexpr DWORD DS_MODALFRAME = 0x00000080u;
-constexpr DWORD BS_PUSHBUTTON = 0x00000000u;
-constexpr DWORD BS_DEFPUSHBUTTON = 0x00000001u;
-constexpr DWORD BS_AUTOCHECKBOX = 0x00000003u;
-constexpr DWORD BS_GROUPBOX = 0x00000007u;
-constexpr DWORD BS_FLAT = 0x00008000u;
-constexpr DWORD SBS_HORZ = 0x00000000u;
-constexpr DWORD SS_LEFT = 0x00000000u;
-constexpr DWORD SS_RIGHT = 0x00000002u;
-constexpr DWORD SS_ICON = 0x00000003u;
-constexpr DWORD SS_BITMAP = 0x0000000Eu;
 
 constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
 constexpr const char* kButton = "BUTTON";
