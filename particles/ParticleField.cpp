@@ -4,11 +4,15 @@
 #include <cstdint>
 #include <limits>
 
+#include "particles/StepPrefetch.h"
 #include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
 namespace {
+
+// How many particles ahead of the step their memory is asked for.
+constexpr int kPrefetchDistance = 6;
 
 // trunc((width + height) * 0.003 * number + 10), clamped to [low, high] as a
 // double first so no number, however large or negative, overflows the
@@ -121,19 +125,24 @@ void CParticleField::DrawFrame(CDrawingSurface& surface) {
     if (m_bClear) {
         Clear(surface);
     }
-    if (MemorySurface* memory = ExactMemorySurface(surface)) {
+    MemorySurface* memory = ExactMemorySurface(surface);
+    const StepPrefetch prefetch(*m_pOccupancy, *m_pBackground, memory);
+    if (memory != nullptr) {
         MemorySurfaceAccess access(*memory);
-        StepAll(access);
+        StepAll(access, prefetch);
     } else {
         InterfaceAccess access(surface);
-        StepAll(access);
+        StepAll(access, prefetch);
     }
 }
 
 template <typename Access>
-void CParticleField::StepAll(Access& surface) {
+void CParticleField::StepAll(Access& surface, const StepPrefetch& prefetch) {
     const int count = ActiveCount();
     for (int i = 0; i < count; ++i) {
+        if (i + kPrefetchDistance < count) {
+            prefetch.Ahead(m_pParticles[static_cast<std::size_t>(i + kPrefetchDistance)], m_nWidth, m_nHeight);
+        }
         m_pParticles[static_cast<std::size_t>(i)].StepWith(surface, m_nWidth, m_nHeight, *m_pOccupancy,
                                                            *m_pBackground, m_random);
     }

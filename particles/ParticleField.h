@@ -11,6 +11,8 @@
 
 namespace tidewell {
 
+class StepPrefetch;
+
 // The particles one window runs, with the grids and the background colour.
 // Members are public: the window's paint handler sizes and fills the grids.
 class CParticleField {
@@ -61,7 +63,7 @@ public:
 private:
     // Steps every active particle in index order.
     template <typename Access>
-    void StepAll(Access& surface);
+    void StepAll(Access& surface, const StepPrefetch& prefetch);
     // Fills the client with the background colour and, in a window narrower
     // than the screen, the background grid too.
     void Clear(CDrawingSurface& surface);
