@@ -1,5 +1,7 @@
 #pragma once
+#include "fw/DirtyRegion.h"
 #include "fw/Types.h"
+#include "particles/PixelView.h"
 
 namespace fw {
 
@@ -25,18 +27,26 @@ private:
 
 // A device context for a window's client area. Reads give what the window
 // shows, CLR_INVALID outside the client area (and outside the clip of a
-// paint); writes outside are dropped. Each backend defines Impl.
+// paint); writes outside are dropped. The pixels are memory the backend
+// shows in the window: what was written there is copied to the window when
+// the context ends. Each backend defines Impl and sets m_pixels.
 class CDC {
 public:
     virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
 
-    COLORREF GetPixel(int x, int y) const;
+    COLORREF GetPixel(int x, int y) const { return m_pixels.Get(x, y); }
+    // TRUE for a live context, whether or not the point was inside.
     BOOL SetPixelV(int x, int y, COLORREF colour);
     void FillRect(const RECT* rect, CBrush* brush);
     BOOL DrawIcon(int x, int y, HICON icon);
     HDC GetSafeHdc() const { return m_hDC; }
+
+    // Direct access to what GetPixel and SetPixelV reach, for callers that
+    // touch many pixels; they report what they wrote with MarkChanged.
+    const tidewell::PixelView& Pixels() const { return m_pixels; }
+    void MarkChanged(const RECT& rect);
 
     HDC m_hDC = nullptr;
 
@@ -45,6 +55,10 @@ public:
 protected:
     CDC() = default;
     Impl* m_pImpl = nullptr;
+    tidewell::PixelView m_pixels;
+    // Off when the pixels are the window's own and need no copying.
+    bool m_bRecordChanges = true;
+    DirtyRegion m_changed;
 };
 
 // For drawing outside a paint; releases the context at its end.

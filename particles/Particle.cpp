@@ -1,11 +1,11 @@
 #include "particles/Particle.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "particles/Footprint.h"
 #include "particles/GridBounds.h"
 #include "particles/IntConversions.h"
-#include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
@@ -106,69 +106,90 @@ void CParticle::Move(CTickSource& ticks, RandomSource& random) {
 
 namespace {
 
-template <typename Access>
-void Restore(const CParticle& particle, int x, int y, int w, int h, const BackgroundGrid& background,
-             Access& surface) {
-    const GridBounds bounds = GridBounds::Of(w, h, background);
-    const COLORREF* cells = background.Data();
-    ForEachFootprintCell(particle.m_nSize, x, y, bounds.width, bounds.height, background.Width(),
-                         [&](int cx, int cy, std::size_t index) { surface.SetPixel(cx, cy, cells[index]); });
+// The square a footprint of the size class can cover around (x, y).
+SurfaceRect FootprintBox(int nSize, int x, int y) {
+    const int reach = SizeClassOf(nSize) - 1;
+    return SurfaceRect{x - reach, y - reach, x + reach + 1, y + reach + 1};
 }
 
-template <typename Access>
-void Draw(const CParticle& particle, int x, int y, Access& surface) {
-    ForEachFootprintPixel(particle.m_nSize, x, y, 0, 0, 0,
-                          [&](int cx, int cy, bool, std::size_t) { surface.SetPixel(cx, cy, kWhite); });
+SurfaceRect Intersection(const SurfaceRect& a, const SurfaceRect& b) {
+    return SurfaceRect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                       std::min(a.bottom, b.bottom)};
+}
+
+SurfaceRect Union(const SurfaceRect& a, const SurfaceRect& b) {
+    if (a.IsEmpty()) {
+        return b;
+    }
+    if (b.IsEmpty()) {
+        return a;
+    }
+    return SurfaceRect{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                       std::max(a.bottom, b.bottom)};
+}
+
+// Where a restore of the footprint at (x, y) may write: inside the grid.
+SurfaceRect RestoredBox(int nSize, int x, int y, const GridBounds& bounds) {
+    return Intersection(FootprintBox(nSize, x, y), SurfaceRect{0, 0, bounds.width, bounds.height});
+}
+
+// Where a draw of the footprint at (x, y) may write: on the surface.
+SurfaceRect DrawnBox(int nSize, int x, int y, const PixelView& pixels) {
+    return Intersection(FootprintBox(nSize, x, y), pixels.Readable());
+}
+
+void Restore(const CParticle& particle, int x, int y, const GridBounds& bounds, const BackgroundGrid& background,
+             const PixelView& pixels) {
+    ForEachFootprintCell(particle.m_nSize, x, y, bounds.width, bounds.height, background.Width(),
+                         [&](int cx, int cy, std::size_t index) { pixels.Set(cx, cy, background.CellAt(index)); });
 }
 
 // The step's erase: CountFootprint with -1, then RestoreFootprint, at the
-// last drawn position. With both grids of one size each pixel is visited
-// once for both; the two passes touch different memory, so the effect is
-// the same.
-template <typename Access>
-void Erase(const CParticle& particle, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
-           Access& surface) {
+// last drawn position; returns where it may have written. With both grids
+// of one size each pixel is visited once for both; the two passes touch
+// different memory, so the effect is the same.
+SurfaceRect Erase(const CParticle& particle, int w, int h, OccupancyGrid& occupancy,
+                  const BackgroundGrid& background, const PixelView& pixels) {
     const int x = particle.m_drawnX;
     const int y = particle.m_drawnY;
+    const GridBounds restored = GridBounds::Of(w, h, background);
     if (occupancy.Width() != background.Width() || occupancy.Height() != background.Height()) {
         particle.CountFootprint(x, y, -1, w, h, occupancy);
-        Restore(particle, x, y, w, h, background, surface);
-        return;
+        Restore(particle, x, y, restored, background, pixels);
+        return RestoredBox(particle.m_nSize, x, y, restored);
     }
-    const GridBounds bounds = GridBounds::Of(w, h, occupancy);
-    std::int32_t* counts = occupancy.Data();
-    const COLORREF* colours = background.Data();
-    ForEachFootprintCell(particle.m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
+    ForEachFootprintCell(particle.m_nSize, x, y, restored.width, restored.height, occupancy.Width(),
                          [&](int cx, int cy, std::size_t index) {
-                             --counts[index];
-                             surface.SetPixel(cx, cy, colours[index]);
+                             --occupancy.CellAt(index);
+                             pixels.Set(cx, cy, background.CellAt(index));
                          });
+    return RestoredBox(particle.m_nSize, x, y, restored);
 }
 
-// The step's draw: CountFootprint with +1, then DrawFootprint, in one visit.
-template <typename Access>
-void DrawCounted(const CParticle& particle, int x, int y, int w, int h, OccupancyGrid& occupancy, Access& surface) {
+// The step's draw: CountFootprint with +1, then DrawFootprint, in one visit;
+// returns where it may have written.
+SurfaceRect DrawCounted(const CParticle& particle, int x, int y, int w, int h, OccupancyGrid& occupancy,
+                        const PixelView& pixels) {
     const GridBounds bounds = GridBounds::Of(w, h, occupancy);
-    std::int32_t* counts = occupancy.Data();
     ForEachFootprintPixel(particle.m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
                           [&](int cx, int cy, bool inside, std::size_t index) {
                               if (inside) {
-                                  ++counts[index];
+                                  ++occupancy.CellAt(index);
                               }
-                              surface.SetPixel(cx, cy, kWhite);
+                              pixels.Set(cx, cy, kWhite);
                           });
+    return DrawnBox(particle.m_nSize, x, y, pixels);
 }
 
 // Whether the particle glances off the side of a white area, judged around
 // its last drawn position: the pixel on the side it heads for is white, no
 // footprint accounts for that white, and the pixel below is not white.
-template <typename Access>
-bool Bounces(const CParticle& particle, Access& surface, const OccupancyGrid& occupancy) {
+bool Bounces(const CParticle& particle, const PixelView& pixels, const OccupancyGrid& occupancy) {
     const std::int64_t x = particle.m_drawnX;
     const std::int64_t y = particle.m_drawnY;
-    const COLORREF left = surface.GetPixel(ClampToInt(x - 1), ClampToInt(y));
-    const COLORREF below = surface.GetPixel(ClampToInt(x), ClampToInt(y + 1));
-    const COLORREF right = surface.GetPixel(ClampToInt(x + 1), ClampToInt(y));
+    const COLORREF left = pixels.Get(ClampToInt(x - 1), ClampToInt(y));
+    const COLORREF below = pixels.Get(ClampToInt(x), ClampToInt(y + 1));
+    const COLORREF right = pixels.Get(ClampToInt(x + 1), ClampToInt(y));
     // No footprint is ever counted outside the grid, so such a cell reads 0.
     auto unoccupied = [&occupancy](std::int64_t cx, std::int64_t cy) {
         return !GridBounds::Of(occupancy).Contains(cx, cy) ||
@@ -185,20 +206,27 @@ bool Bounces(const CParticle& particle, Access& surface, const OccupancyGrid& oc
 
 void CParticle::CountFootprint(int x, int y, int delta, int w, int h, OccupancyGrid& occupancy) const {
     const GridBounds bounds = GridBounds::Of(w, h, occupancy);
-    std::int32_t* cells = occupancy.Data();
     ForEachFootprintCell(m_nSize, x, y, bounds.width, bounds.height, occupancy.Width(),
-                         [&](int, int, std::size_t index) { cells[index] += delta; });
+                         [&](int, int, std::size_t index) { occupancy.CellAt(index) += delta; });
 }
 
 void CParticle::RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background,
                                  CDrawingSurface& surface) const {
-    InterfaceAccess access(surface);
-    Restore(*this, x, y, w, h, background, access);
+    const GridBounds bounds = GridBounds::Of(w, h, background);
+    Restore(*this, x, y, bounds, background, surface.View());
+    const SurfaceRect written = RestoredBox(m_nSize, x, y, bounds);
+    if (!written.IsEmpty()) {
+        surface.Changed(written);
+    }
 }
 
 void CParticle::DrawFootprint(int x, int y, CDrawingSurface& surface) const {
-    InterfaceAccess access(surface);
-    Draw(*this, x, y, access);
+    const PixelView& pixels = surface.View();
+    ForEachFootprintPixel(m_nSize, x, y, 0, 0, 0, [&](int cx, int cy, bool, std::size_t) { pixels.Set(cx, cy, kWhite); });
+    const SurfaceRect written = DrawnBox(m_nSize, x, y, pixels);
+    if (!written.IsEmpty()) {
+        surface.Changed(written);
+    }
 }
 
 std::int32_t CParticle::ColumnOf(double x, int w) { return TruncateToPixel((x + 1) * 0.5 * w * 2 - 0.5 * w + 0.5); }
@@ -212,18 +240,6 @@ void CParticle::Project(int w, int h) {
 
 void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
                      const BackgroundGrid& background, RandomSource& random) {
-    if (MemorySurface* memory = ExactMemorySurface(surface)) {
-        MemorySurfaceAccess access(*memory);
-        StepWith(access, w, h, occupancy, background, random);
-    } else {
-        InterfaceAccess access(surface);
-        StepWith(access, w, h, occupancy, background, random);
-    }
-}
-
-template <typename Access>
-void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy,
-                         const BackgroundGrid& background, RandomSource& random) {
     if (m_bRespawn) {
         Respawn(random);
         m_bRespawn = false;
@@ -231,16 +247,24 @@ void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy
     m_x = m_x + std::sin(m_y * m_x) * 0.001;
     Project(w, h);
 
-    Erase(*this, w, h, occupancy, background, surface);
+    const PixelView& pixels = surface.View();
+    SurfaceRect written = Erase(*this, w, h, occupancy, background, pixels);
+    // One report per step: the erase and the draw lie next to each other.
+    auto report = [&] {
+        if (!written.IsEmpty()) {
+            surface.Changed(written);
+        }
+    };
 
     const std::int64_t margin = kFootprintReach + 1;
     const std::int64_t right = std::int64_t{w} + margin;
     const std::int64_t bottom = std::int64_t{h} + margin;
     if (m_px < -margin || m_py > bottom || m_px > right) {
+        report();
         return;
     }
 
-    if (Bounces(*this, surface, occupancy)) {
+    if (Bounces(*this, pixels, occupancy)) {
         m_vx = m_vx * -0.5;
         m_vy = m_vy * 0.6;
         m_x = m_prevX + m_vx;
@@ -250,19 +274,17 @@ void CParticle::StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy
 
     if (m_px > right || m_px < -margin || m_py < -margin) {
         m_bRespawn = true;
+        report();
         return;
     }
     // Not changed rows since the last draw: lift it so it shows from the next step on.
     if (m_py == m_drawnY) {
         m_y = m_y - 0.001;
     }
-    DrawCounted(*this, m_px, m_py, w, h, occupancy, surface);
+    written = Union(written, DrawCounted(*this, m_px, m_py, w, h, occupancy, pixels));
     m_drawnX = m_px;
     m_drawnY = m_py;
+    report();
 }
-
-template void CParticle::StepWith(InterfaceAccess&, int, int, OccupancyGrid&, const BackgroundGrid&, RandomSource&);
-template void CParticle::StepWith(MemorySurfaceAccess&, int, int, OccupancyGrid&, const BackgroundGrid&,
-                                  RandomSource&);
 
 }  // namespace tidewell

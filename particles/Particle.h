@@ -17,7 +17,6 @@ public:
 
     // Draws the size class from random (one rand()).
     explicit CParticle(RandomSource& random);
-    virtual ~CParticle() = default;
 
     // Draws m_vx then m_vy from the size class and m_nSpeed (two rand()).
     void RandomizeVelocity(RandomSource& random);
@@ -55,12 +54,6 @@ public:
     std::uint32_t m_dwLastTick;  // 0xFFFFFFFF: not moved yet
     double m_vx;
     double m_vy;
-
-    // Step over a surface reached through Access: InterfaceAccess or
-    // MemorySurfaceAccess (SurfaceAccess.h), the two it is built for.
-    template <typename Access>
-    void StepWith(Access& surface, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
-                  RandomSource& random);
 };
 
 }  // namespace tidewell

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "particles/StepPrefetch.h"
-#include "particles/SurfaceAccess.h"
 
 namespace tidewell {
 
@@ -97,8 +96,9 @@ void CParticleField::SetBackColor(COLORREF colour) {
 }
 
 void CParticleField::MakeGrids(int width, int height) {
-    m_pOccupancy = std::make_unique<OccupancyGrid>(width, height, 0);
-    m_pBackground = std::make_unique<BackgroundGrid>(width, height, 0);
+    m_pOccupancy = std::make_unique<OccupancyGrid>();
+    m_pBackground = std::make_unique<BackgroundGrid>();
+    MakeInterleavedGrids(width, height, *m_pOccupancy, *m_pBackground);
 }
 
 void CParticleField::Clear(CDrawingSurface& surface) {
@@ -113,7 +113,7 @@ void CParticleField::Clear(CDrawingSurface& surface) {
     surface.FillRect(SurfaceRect{0, 0, clientWidth, clientHeight}, m_crBack);
     // A window as wide as the screen keeps its captured picture.
     if (clientWidth < screenWidth) {
-        std::fill(m_pBackground->Data(), m_pBackground->Data() + m_pBackground->Size(), m_crBack);
+        m_pBackground->Fill(m_crBack);
     }
     m_bClear = false;
 }
@@ -125,26 +125,14 @@ void CParticleField::DrawFrame(CDrawingSurface& surface) {
     if (m_bClear) {
         Clear(surface);
     }
-    MemorySurface* memory = ExactMemorySurface(surface);
-    const StepPrefetch prefetch(*m_pOccupancy, *m_pBackground, memory);
-    if (memory != nullptr) {
-        MemorySurfaceAccess access(*memory);
-        StepAll(access, prefetch);
-    } else {
-        InterfaceAccess access(surface);
-        StepAll(access, prefetch);
-    }
-}
-
-template <typename Access>
-void CParticleField::StepAll(Access& surface, const StepPrefetch& prefetch) {
+    const StepPrefetch prefetch(*m_pOccupancy, surface.View());
     const int count = ActiveCount();
     for (int i = 0; i < count; ++i) {
         if (i + kPrefetchDistance < count) {
             prefetch.Ahead(m_pParticles[static_cast<std::size_t>(i + kPrefetchDistance)], m_nWidth, m_nHeight);
         }
-        m_pParticles[static_cast<std::size_t>(i)].StepWith(surface, m_nWidth, m_nHeight, *m_pOccupancy,
-                                                           *m_pBackground, m_random);
+        m_pParticles[static_cast<std::size_t>(i)].Step(surface, m_nWidth, m_nHeight, *m_pOccupancy, *m_pBackground,
+                                                       m_random);
     }
 }
 

@@ -11,8 +11,6 @@
 
 namespace tidewell {
 
-class StepPrefetch;
-
 // The particles one window runs, with the grids and the background colour.
 // Members are public: the window's paint handler sizes and fills the grids.
 class CParticleField {
@@ -61,9 +59,6 @@ public:
     std::int32_t m_nSpeededCount = 0;
 
 private:
-    // Steps every active particle in index order.
-    template <typename Access>
-    void StepAll(Access& surface, const StepPrefetch& prefetch);
     // Fills the client with the background colour and, in a window narrower
     // than the screen, the background grid too.
     void Clear(CDrawingSurface& surface);

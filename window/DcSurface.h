@@ -5,24 +5,30 @@
 namespace tidewell {
 
 // The simulation's drawing surface over a window's device context: a frame's
-// CClientDC or a paint's CPaintDC.
+// CClientDC or a paint's CPaintDC. Pixels are the context's own memory; what
+// the simulation wrote is reported to the context, which copies just that to
+// the window.
 class DcSurface : public CDrawingSurface {
 public:
-    explicit DcSurface(fw::CDC& dc) : m_dc(dc) {}
+    explicit DcSurface(fw::CDC& dc) : m_dc(dc) { SetView(dc.Pixels()); }
 
-    COLORREF GetPixel(int x, int y) override { return m_dc.GetPixel(x, y); }
-    void SetPixel(int x, int y, COLORREF colour) override { m_dc.SetPixelV(x, y, colour); }
     void FillRect(const SurfaceRect& rect, COLORREF colour) override {
+        fw::CBrush brush(colour);
+        const fw::RECT r = ToRect(rect);
+        m_dc.FillRect(&r, &brush);
+    }
+    void Changed(const SurfaceRect& rect) override { m_dc.MarkChanged(ToRect(rect)); }
+
+private:
+    static fw::RECT ToRect(const SurfaceRect& rect) {
         fw::RECT r;
         r.left = rect.left;
         r.top = rect.top;
         r.right = rect.right;
         r.bottom = rect.bottom;
-        fw::CBrush brush(colour);
-        m_dc.FillRect(&r, &brush);
+        return r;
     }
 
-private:
     fw::CDC& m_dc;
 };
 

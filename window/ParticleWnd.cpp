@@ -129,11 +129,12 @@ void CParticleWnd::CaptureBackground(const fw::CDC& dc) {
     const int width = m_field.m_nWidth;
     const int height = m_field.m_nHeight;
     m_field.MakeGrids(width, height);
-    // Column by column, as the screen is read.
+    // Row by row through the context's memory; what lies outside it reads CLR_INVALID.
     BackgroundGrid& background = *m_field.m_pBackground;
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            background.At(x, y) = dc.GetPixel(x, y);
+    const PixelView& pixels = dc.Pixels();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            background.At(x, y) = pixels.Get(x, y);
         }
     }
 }

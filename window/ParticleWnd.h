@@ -56,7 +56,7 @@ protected:
 
 private:
     // Makes both grids at the grid size and copies the paint's pixels into
-    // the background grid, column by column.
+    // the background grid.
     void CaptureBackground(const fw::CDC& dc);
 
     // Set while CreateParticleWindow waits on the platform, so it learns

@@ -1,15 +1,18 @@
 // Win32 drawing costs under the real window system (run under Wine on Xvfb
 // by tools/wine/run-bench): single-pixel GDI calls against memory, a screen
-// blit, one particle frame through the mirror DC against per-pixel GDI, and
-// the first paint's capture against one plain screen blit.
+// blit, particle frames through the window's DC with what they change
+// against what they copy to the window, and the first paint's capture
+// against one plain screen blit.
 #include <memory>
 
+#include <vector>
+
 #include "bench/win32/BenchHost.h"
-#include "bench/win32/GdiSurface.h"
 #include "particles/ParticleField.h"
 #include "window/DcSurface.h"
 // (after the above)
 #include "bench/win32/Stopwatch.h"
+#include "fw/win32/FlushCounter.h"
 #include "fw/win32/WindowMirror.h"
 
 namespace tidewell::bench {
@@ -80,9 +83,9 @@ int InView(const CParticleField& field) {
 
 // A field as a full-screen window has it after creation and first paint.
 struct Scene {
-    Scene(int width, int height) : host(width, height) {
+    Scene(int width, int height, int number) : host(width, height) {
         field.m_random.Seed(1);
-        field.Init(&host, 100, fw::RGB(22, 93, 165));
+        field.Init(&host, number, fw::RGB(22, 93, 165));
         field.SetParticleSpeed(50);
         // As the first paint does: the grid size, then the grids.
         field.m_nWidth = width;
@@ -93,75 +96,58 @@ struct Scene {
     CParticleField field;
 };
 
-void MeasureFrames(fw::CWnd& wnd, int width, int height) {
-    Scene mirrored(width, height);
+// The client's pixels as the context reaches them.
+std::vector<COLORREF> Snapshot(const fw::CDC& dc, int width, int height) {
+    std::vector<COLORREF> pixels;
+    pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixels.push_back(dc.Pixels().Get(x, y));
+    }
+    return pixels;
+}
+
+// Frames as the window runs them (a client DC each), with what each changed
+// on the window against what its context copied there.
+void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
+    Scene scene(width, height, number);
+    auto frame = [&] {
+        scene.host.NextFrame();
+        fw::CClientDC dc(&wnd);
+        DcSurface surface(dc);
+        scene.field.RunFrame(surface);
+    };
     {
         fw::CClientDC dc(&wnd);
-        CaptureColumns(dc, *mirrored.field.m_pBackground);
+        CaptureColumns(dc, *scene.field.m_pBackground);
         DcSurface surface(dc);
-        mirrored.field.DrawFrame(surface);
+        scene.field.DrawFrame(surface);
     }
     // Particles are born below the bottom edge: frames cost what they cost
     // once the field is in view.
-    for (int i = 0; i < kWarmUpFrames; ++i) {
-        mirrored.host.NextFrame();
-        fw::CClientDC dc(&wnd);
-        DcSurface surface(dc);
-        mirrored.field.RunFrame(surface);
-    }
-    std::printf("frame: %d particles on %dx%d, %d in view after %d frames\n", mirrored.field.m_nCount, width,
-                height, InView(mirrored.field), kWarmUpFrames);
-    const double mirrorMs = MedianMs(60, [&] {
-        mirrored.host.NextFrame();
-        fw::CClientDC dc(&wnd);
-        DcSurface surface(dc);
-        mirrored.field.RunFrame(surface);
-    });
+    for (int i = 0; i < kWarmUpFrames; ++i) frame();
+    std::printf("Number %d: %d particles on %dx%d, %d in view after %d frames\n", number, scene.field.m_nCount,
+                width, height, InView(scene.field), kWarmUpFrames);
 
-    // The per-pixel way takes the window's DC for each frame too.
-    Scene direct(width, height);
-    *direct.field.m_pBackground = *mirrored.field.m_pBackground;
-    ::HWND hWnd = fw::win32::ToWin(wnd.m_hWnd);
-    auto gdiFrame = [&](bool move) {
-        ::HDC real = ::GetDC(hWnd);
-        GdiSurface gdi(real);
-        if (move) {
-            direct.host.NextFrame();
-            direct.field.RunFrame(gdi);
-        } else {
-            direct.field.DrawFrame(gdi);
-        }
-        ::ReleaseDC(hWnd, real);
-    };
-    gdiFrame(false);
-    for (int i = 0; i < kWarmUpFrames; ++i) gdiFrame(true);
-    const double gdiMs = MedianMs(60, [&] { gdiFrame(true); });
-
-    Scene memory(width, height);
-    *memory.field.m_pBackground = *mirrored.field.m_pBackground;
-    MemorySurface plain(width, height);
-    std::copy(mirrored.field.m_pBackground->Data(),
-              mirrored.field.m_pBackground->Data() + mirrored.field.m_pBackground->Size(), plain.Pixels().begin());
-    memory.field.DrawFrame(plain);
-    for (int i = 0; i < kWarmUpFrames; ++i) {
-        memory.host.NextFrame();
-        memory.field.RunFrame(plain);
+    constexpr int kCounted = 60;
+    long long changed = 0;
+    const fw::win32::FlushCounts before = fw::win32::Flushed();
+    for (int i = 0; i < kCounted; ++i) {
+        scene.host.NextFrame();
+        fw::CClientDC dc(&wnd);
+        const std::vector<COLORREF> old = Snapshot(dc, width, height);
+        DcSurface surface(dc);
+        scene.field.RunFrame(surface);
+        const std::vector<COLORREF> now = Snapshot(dc, width, height);
+        for (std::size_t p = 0; p < now.size(); ++p) changed += old[p] != now[p] ? 1 : 0;
     }
-    const double memoryMs = MedianMs(60, [&] {
-        memory.host.NextFrame();
-        memory.field.RunFrame(plain);
-    });
-    Figure("(the same frame on an in-memory surface, no window)", memoryMs, "ms");
-    const double emptyDcMs = MedianMs(60, [&] { fw::CClientDC dc(&wnd); });
-    DibSection whole(width, height);
-    ::HDC target = ::GetDC(hWnd);
-    const double wholeBlitMs = MedianMs(20, [&] { whole.CopyTo(target, ::RECT{0, 0, width, height}); });
-    ::ReleaseDC(hWnd, target);
-    Figure("(a client DC with nothing drawn)", emptyDcMs, "ms");
-    Figure("(BitBlt of a whole-screen DIB to the window)", wholeBlitMs, "ms");
-    Figure("frame through the mirror DC (DcSurface over CClientDC)", mirrorMs, "ms");
-    Figure("frame through per-pixel GetPixel/SetPixelV", gdiMs, "ms");
-    Figure("per-pixel GDI / mirror", gdiMs / mirrorMs, "x");
+    const fw::win32::FlushCounts after = fw::win32::Flushed();
+    const double copiedPerFrame = static_cast<double>(after.pixels - before.pixels) / kCounted;
+    const double changedPerFrame = static_cast<double>(changed) / kCounted;
+    Figure("pixels changed per frame", changedPerFrame, "px");
+    Figure("pixels copied to the window per frame", copiedPerFrame, "px");
+    Figure("rectangles copied per frame", static_cast<double>(after.rects - before.rects) / kCounted, "");
+    Figure("copied / changed", copiedPerFrame / changedPerFrame, "x");
+    Figure("frame through the window's DC (DcSurface over CClientDC)", MedianMs(60, frame), "ms");
 }
 
 void MeasureCapture(int width, int height) {
@@ -207,7 +193,7 @@ int main() {
     }
     PumpUntilIdle();
     MeasurePrimitives(fw::win32::ToWin(wnd.m_hWnd), width, height);
-    MeasureFrames(wnd, width, height);
+    for (int number : {20, 100}) MeasureFrames(wnd, width, height, number);
     MeasureCapture(width, height);
     wnd.DestroyWindow();
     return 0;

@@ -20,44 +20,16 @@ bool CDC::Impl::Visible(int sx, int sy) const {
     return true;
 }
 
-CDC::~CDC() { headless::CloseDc(m_pImpl); }
-
-COLORREF CDC::GetPixel(int x, int y) const {
-    if (m_pImpl == nullptr) {
-        return CLR_INVALID;
-    }
-    const int sx = m_pImpl->origin.x + x;
-    const int sy = m_pImpl->origin.y + y;
-    return m_pImpl->Visible(sx, sy) ? headless::TheWorld().screen.Get(sx, sy) : CLR_INVALID;
+void CDC::Impl::Attach(CDC& dc) {
+    owner = &dc;
+    dc.m_pImpl = this;
+    dc.m_hDC = reinterpret_cast<HDC>(this);
+    dc.m_pixels = headless::PixelsOf(*this);
+    // The screen's own pixels need no copying back.
+    dc.m_bRecordChanges = !copy.empty();
 }
 
-BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
-    if (m_pImpl == nullptr) {
-        return FALSE;
-    }
-    const int sx = m_pImpl->origin.x + x;
-    const int sy = m_pImpl->origin.y + y;
-    if (m_pImpl->Visible(sx, sy)) {
-        headless::TheWorld().screen.Set(sx, sy, colour);
-    }
-    return TRUE;  // the platform reports success for a clipped pixel as well
-}
-
-void CDC::FillRect(const RECT* rect, CBrush* brush) {
-    if (m_pImpl == nullptr || rect == nullptr || brush == nullptr) {
-        return;
-    }
-    const RECT target = headless::IntersectRects(
-        headless::OffsetRectBy(*rect, m_pImpl->origin.x, m_pImpl->origin.y), m_pImpl->clip);
-    headless::Screen& screen = headless::TheWorld().screen;
-    for (int sy = target.top; sy < target.bottom; ++sy) {
-        for (int sx = target.left; sx < target.right; ++sx) {
-            if (m_pImpl->above.empty() || m_pImpl->Visible(sx, sy)) {
-                screen.Set(sx, sy, brush->GetColor());
-            }
-        }
-    }
-}
+CDC::~CDC() { headless::CloseDc(m_pImpl, m_changed); }
 
 BOOL CDC::DrawIcon(int x, int y, HICON icon) {
     if (m_pImpl == nullptr || icon == nullptr) {
@@ -69,10 +41,9 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
 
 CClientDC::CClientDC(CWnd* pWnd) {
     headless::WindowRecord* record = pWnd != nullptr ? headless::FindWindow(pWnd->m_hWnd) : nullptr;
-    m_pImpl = headless::OpenDc(record != nullptr ? record->hWnd : nullptr,
-                               record != nullptr ? headless::MakeRect(0, 0, record->Width(), record->Height())
-                                                 : RECT());
-    m_hDC = reinterpret_cast<HDC>(m_pImpl);
+    headless::OpenDc(record != nullptr ? record->hWnd : nullptr,
+                     record != nullptr ? headless::MakeRect(0, 0, record->Width(), record->Height()) : RECT())
+        ->Attach(*this);
 }
 
 CClientDC::~CClientDC() = default;
@@ -80,8 +51,7 @@ CClientDC::~CClientDC() = default;
 CPaintDC::CPaintDC(CWnd* pWnd) {
     const HWND hWnd = pWnd != nullptr ? pWnd->m_hWnd : nullptr;
     headless::WindowRecord* record = headless::FindWindow(hWnd);
-    m_pImpl = headless::OpenDc(record != nullptr ? hWnd : nullptr, record != nullptr ? record->invalid : RECT());
-    m_hDC = reinterpret_cast<HDC>(m_pImpl);
+    headless::OpenDc(record != nullptr ? hWnd : nullptr, record != nullptr ? record->invalid : RECT())->Attach(*this);
     m_ps = headless::BeginPaint(record != nullptr ? hWnd : nullptr, m_pImpl);
 }
 
@@ -116,9 +86,46 @@ CDC::Impl* OpenDc(HWND hWnd, const RECT& clientClip) {
     return impl;
 }
 
-void CloseDc(CDC::Impl* impl) {
+tidewell::PixelView PixelsOf(CDC::Impl& impl) {
+    const RECT& clip = impl.clip;
+    if (IsEmptyRect(clip)) {
+        return tidewell::PixelView();
+    }
+    const tidewell::SurfaceRect readable{clip.left - impl.origin.x, clip.top - impl.origin.y,
+                                         clip.right - impl.origin.x, clip.bottom - impl.origin.y};
+    Screen& screen = TheWorld().screen;
+    if (impl.above.empty()) {
+        return tidewell::PixelView(screen.PixelAt(clip.left, clip.top), screen.Width(), readable,
+                                   tidewell::PixelOrder::kColorRef);
+    }
+    impl.copy.clear();
+    for (int sy = clip.top; sy < clip.bottom; ++sy) {
+        for (int sx = clip.left; sx < clip.right; ++sx) {
+            impl.copy.push_back(impl.Visible(sx, sy) ? screen.Get(sx, sy) : CLR_INVALID);
+        }
+    }
+    return tidewell::PixelView(impl.copy.data(), clip.right - clip.left, readable, tidewell::PixelOrder::kColorRef);
+}
+
+void CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     if (impl == nullptr) {
         return;
+    }
+    if (!impl->copy.empty()) {
+        const int width = impl->clip.right - impl->clip.left;
+        Screen& screen = TheWorld().screen;
+        for (const RECT& r : changed.Rects()) {
+            const RECT target = IntersectRects(OffsetRectBy(r, impl->origin.x, impl->origin.y), impl->clip);
+            for (int sy = target.top; sy < target.bottom; ++sy) {
+                for (int sx = target.left; sx < target.right; ++sx) {
+                    if (impl->Visible(sx, sy)) {
+                        const std::size_t index = static_cast<std::size_t>(sy - impl->clip.top) * width +
+                                                  static_cast<std::size_t>(sx - impl->clip.left);
+                        screen.Set(sx, sy, impl->copy[index]);
+                    }
+                }
+            }
+        }
     }
     TheWorld().liveDcs.erase(impl);
     delete impl;
@@ -126,17 +133,12 @@ void CloseDc(CDC::Impl* impl) {
 
 bool FillThroughDc(HDC hDC, COLORREF colour) {
     auto* impl = reinterpret_cast<CDC::Impl*>(hDC);
-    if (TheWorld().liveDcs.count(impl) == 0) {
+    if (TheWorld().liveDcs.count(impl) == 0 || impl->owner == nullptr) {
         return false;
     }
-    Screen& screen = TheWorld().screen;
-    for (int sy = impl->clip.top; sy < impl->clip.bottom; ++sy) {
-        for (int sx = impl->clip.left; sx < impl->clip.right; ++sx) {
-            if (impl->Visible(sx, sy)) {
-                screen.Set(sx, sy, colour);
-            }
-        }
-    }
+    RECT all = OffsetRectBy(impl->clip, -impl->origin.x, -impl->origin.y);
+    CBrush brush(colour);
+    impl->owner->FillRect(&all, &brush);
     return true;
 }
 
@@ -157,11 +159,21 @@ PAINTSTRUCT BeginPaint(HWND hWnd, CDC::Impl* impl) {
     return ps;
 }
 
-void ValidateByPainting(HWND hWnd) {
-    CDC::Impl* impl = OpenDc(hWnd, FindWindow(hWnd) != nullptr ? FindWindow(hWnd)->invalid : RECT());
-    BeginPaint(hWnd, impl);
-    CloseDc(impl);
-}
+namespace {
+
+// The paint of the platform's default processing: a CPaintDC for a window
+// that may have no object of its own.
+class DefaultPaintDc : public CDC {
+public:
+    explicit DefaultPaintDc(HWND hWnd) {
+        OpenDc(hWnd, FindWindow(hWnd) != nullptr ? FindWindow(hWnd)->invalid : RECT())->Attach(*this);
+        BeginPaint(hWnd, m_pImpl);
+    }
+};
+
+}  // namespace
+
+void ValidateByPainting(HWND hWnd) { DefaultPaintDc dc(hWnd); }
 
 // A brush handle carries its colour, one above, so that black is not null.
 HBRUSH BrushFromColour(COLORREF colour) {

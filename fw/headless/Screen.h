@@ -22,6 +22,10 @@ public:
         }
     }
 
+    // The memory of pixel (x, y), which must lie on the screen; rows follow
+    // each other Width() pixels apart.
+    COLORREF* PixelAt(int x, int y) { return m_pixels.data() + Index(x, y); }
+
     // False (and nothing changed) when the size does not match.
     bool SetDesktop(const std::vector<COLORREF>& pixels);
     const std::vector<COLORREF>& Desktop() const { return m_desktop; }

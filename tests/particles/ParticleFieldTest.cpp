@@ -236,26 +236,18 @@ TEST_F(ParticleFieldFrames, ParticlesRiseAndShow) {
 
 TEST_F(ParticleFieldFrames, EveryMoveComesBeforeTheFirstStep) {
     // A surface that notes how often the clock had been read when the frame
-    // first touched it.
+    // first reported a change (steps read no clock).
     class ClockWatchingSurface : public MemorySurface {
     public:
         ClockWatchingSurface(const ScriptedClock& clock) : MemorySurface(320, 200, kDesk), m_clock(clock) {}
-        COLORREF GetPixel(int x, int y) override {
-            Note();
-            return MemorySurface::GetPixel(x, y);
-        }
-        void SetPixel(int x, int y, COLORREF colour) override {
-            Note();
-            MemorySurface::SetPixel(x, y, colour);
-        }
-        std::uint64_t m_readsAtFirstTouch = 0;
-
-    private:
-        void Note() {
+        void Changed(const SurfaceRect&) override {
             if (m_readsAtFirstTouch == 0) {
                 m_readsAtFirstTouch = m_clock.Reads();
             }
         }
+        std::uint64_t m_readsAtFirstTouch = 0;
+
+    private:
         const ScriptedClock& m_clock;
     };
     ClockWatchingSurface surface(m_host.m_clock);
@@ -277,7 +269,7 @@ TEST_F(ParticleFieldFrames, ClearFillsTheClientButKeepsAFullWidthPicture) {
     }
     EXPECT_EQ(m_field.m_pBackground->At(5, 5), kGreen);
     EXPECT_EQ(m_field.m_pBackground->At(0, 0), kDesk);
-    EXPECT_TRUE(std::equal(occupancy.Data(), occupancy.Data() + occupancy.Size(), m_field.m_pOccupancy->Data()));
+    EXPECT_TRUE(occupancy == *m_field.m_pOccupancy);
 }
 
 TEST_F(ParticleFieldFrames, ClearInANarrowWindowRefillsTheBackgroundToo) {
@@ -288,11 +280,10 @@ TEST_F(ParticleFieldFrames, ClearInANarrowWindowRefillsTheBackgroundToo) {
     m_field.SetBackColor(kGreen);
     m_field.DrawFrame(m_surface);
     const BackgroundGrid& background = *m_field.m_pBackground;
-    EXPECT_TRUE(std::all_of(background.Data(), background.Data() + background.Size(),
-                            [](COLORREF cell) { return cell == kGreen; }));
+    EXPECT_TRUE(background == BackgroundGrid(background.Width(), background.Height(), kGreen));
     EXPECT_TRUE(std::all_of(m_surface.Pixels().begin(), m_surface.Pixels().end(),
                             [](COLORREF pixel) { return pixel == kGreen; }));
-    EXPECT_TRUE(std::equal(occupancy.Data(), occupancy.Data() + occupancy.Size(), m_field.m_pOccupancy->Data()));
+    EXPECT_TRUE(occupancy == *m_field.m_pOccupancy);
 }
 
 TEST_F(ParticleFieldFrames, AClearPaintsOnlyTheClientRectangle) {

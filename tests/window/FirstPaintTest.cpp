@@ -206,7 +206,7 @@ TEST_F(FirstPaint, OccupancyStartsAtZeroUnderTheFirstFootprints) {
     // erase at (-1, -1) of a first step can only touch (1, 0) and (0, 1).
     const OccupancyGrid& occupancy = *wnd->m_field.m_pOccupancy;
     std::int64_t total = 0;
-    for (std::size_t i = 0; i < occupancy.Size(); ++i) total += occupancy.Data()[i];
+    for (std::size_t i = 0; i < occupancy.Size(); ++i) total += occupancy.CellAt(i);
     std::int64_t expected = 0;
     for (std::int32_t i = 0; i < wnd->m_field.m_nCount; ++i) {
         const CParticle& p = wnd->m_field.m_pParticles[static_cast<std::size_t>(i)];

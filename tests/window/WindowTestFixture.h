@@ -158,7 +158,11 @@ protected:
             return {};
         }
         const BackgroundGrid& grid = *wnd.m_field.m_pBackground;
-        return std::vector<COLORREF>(grid.Data(), grid.Data() + grid.Size());
+        std::vector<COLORREF> cells;
+        for (std::size_t i = 0; i < grid.Size(); ++i) {
+            cells.push_back(grid.CellAt(i));
+        }
+        return cells;
     }
 
     std::unique_ptr<fw::CWinApp> m_app;

@@ -113,6 +113,32 @@ TEST_F(MirrorDcTest, WhatWasDrawnIsWhatTheScreenShowsPixelForPixel) {
     EXPECT_EQ(Picture(kWidth, kHeight, [&](int x, int y) { return dc.GetPixel(x, y); }), expected);
 }
 
+TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
+    DrawPattern();
+    // Drawing behind the framework's back: a copy of more than what changed would show the pattern again.
+    ::HWND hWnd = win32::ToWin(m_wnd.m_hWnd);
+    ::HDC real = ::GetDC(hWnd);
+    ::PatBlt(real, 0, 0, kWidth, kHeight, BLACKNESS);
+    ::ReleaseDC(hWnd, real);
+    {
+        CClientDC dc(&m_wnd);
+        dc.SetPixelV(3, 4, RGB(255, 0, 0));
+        // Straight into the context's memory, as a frame draws.
+        dc.Pixels().Set(50, 40, RGB(1, 2, 3));
+        RECT changed;
+        changed.left = 50;
+        changed.top = 40;
+        changed.right = 51;
+        changed.bottom = 41;
+        dc.MarkChanged(changed);
+    }
+    const auto expected = Picture(kWidth, kHeight, [](int x, int y) {
+        return x == 3 && y == 4 ? RGB(255, 0, 0) : x == 50 && y == 40 ? RGB(1, 2, 3) : RGB(0, 0, 0);
+    });
+    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
+        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
+}
+
 TEST_F(MirrorDcTest, AnInvalidatedAreaShowsTheMirrorAgain) {
     DrawPattern();
     const auto expected = Picture(kWidth, kHeight, TestPattern);
