@@ -26,18 +26,16 @@ void CDC::MarkChanged(const RECT& rect) {
 }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
-    if (m_hDC == nullptr) {
-        return FALSE;
+    if (!m_pixels.Contains(x, y)) {
+        return FALSE;  // as the platform fails a point outside the clip
     }
-    if (m_pixels.Contains(x, y)) {
-        m_pixels.Set(x, y, colour);
-        RECT point;
-        point.left = x;
-        point.top = y;
-        point.right = x + 1;
-        point.bottom = y + 1;
-        MarkChanged(point);
-    }
+    m_pixels.Set(x, y, colour);
+    RECT point;
+    point.left = x;
+    point.top = y;
+    point.right = x + 1;
+    point.bottom = y + 1;
+    MarkChanged(point);
     return TRUE;
 }
 

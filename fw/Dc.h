@@ -37,7 +37,7 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     COLORREF GetPixel(int x, int y) const { return m_pixels.Get(x, y); }
-    // TRUE for a live context, whether or not the point was inside.
+    // FALSE, and nothing written, for a point outside.
     BOOL SetPixelV(int x, int y, COLORREF colour);
     void FillRect(const RECT* rect, CBrush* brush);
     BOOL DrawIcon(int x, int y, HICON icon);
