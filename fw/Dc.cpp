@@ -17,12 +17,8 @@ void CDC::MarkChanged(const RECT& rect) {
         return;
     }
     const tidewell::SurfaceRect readable = m_pixels.Readable();
-    RECT clipped;
-    clipped.left = std::max<LONG>(rect.left, readable.left);
-    clipped.top = std::max<LONG>(rect.top, readable.top);
-    clipped.right = std::min<LONG>(rect.right, readable.right);
-    clipped.bottom = std::min<LONG>(rect.bottom, readable.bottom);
-    m_changed.Add(clipped);
+    m_changed.Add(RECT{std::max<LONG>(rect.left, readable.left), std::max<LONG>(rect.top, readable.top),
+                       std::min<LONG>(rect.right, readable.right), std::min<LONG>(rect.bottom, readable.bottom)});
 }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
@@ -30,12 +26,7 @@ BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
         return FALSE;  // as the platform fails a point outside the clip
     }
     m_pixels.Set(x, y, colour);
-    RECT point;
-    point.left = x;
-    point.top = y;
-    point.right = x + 1;
-    point.bottom = y + 1;
-    MarkChanged(point);
+    MarkChanged(RECT{x, y, x + 1, y + 1});
     return TRUE;
 }
 

@@ -9,12 +9,8 @@ namespace {
 long long AreaOf(const RECT& r) { return static_cast<long long>(r.right - r.left) * (r.bottom - r.top); }
 
 RECT Bounds(const RECT& a, const RECT& b) {
-    RECT r;
-    r.left = std::min(a.left, b.left);
-    r.top = std::min(a.top, b.top);
-    r.right = std::max(a.right, b.right);
-    r.bottom = std::max(a.bottom, b.bottom);
-    return r;
+    return RECT{std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+                std::max(a.bottom, b.bottom)};
 }
 
 // A copy of its own costs about as much as this many more pixels in one

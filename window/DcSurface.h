@@ -20,14 +20,7 @@ public:
     void Changed(const SurfaceRect& rect) override { m_dc.MarkChanged(ToRect(rect)); }
 
 private:
-    static fw::RECT ToRect(const SurfaceRect& rect) {
-        fw::RECT r;
-        r.left = rect.left;
-        r.top = rect.top;
-        r.right = rect.right;
-        r.bottom = rect.bottom;
-        return r;
-    }
+    static fw::RECT ToRect(const SurfaceRect& rect) { return fw::RECT{rect.left, rect.top, rect.right, rect.bottom}; }
 
     fw::CDC& m_dc;
 };

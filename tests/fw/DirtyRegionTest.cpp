@@ -9,15 +9,6 @@
 namespace fw {
 namespace {
 
-RECT R(LONG left, LONG top, LONG right, LONG bottom) {
-    RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
-
 struct Case {
     const char* name;
     std::vector<RECT> added;
@@ -26,15 +17,15 @@ struct Case {
 
 TEST(DirtyRegion, MergesOnlyWhereThatCopiesHardlyMore) {
     const Case cases[] = {
-        {"empty and inverted rectangles are nothing", {R(0, 0, 0, 5), R(4, 4, 2, 9)}, {}},
-        {"an erase and a draw side by side become one", {R(10, 10, 15, 15), R(11, 12, 16, 17)}, {R(10, 10, 16, 17)}},
+        {"empty and inverted rectangles are nothing", {RECT{0, 0, 0, 5}, RECT{4, 4, 2, 9}}, {}},
+        {"an erase and a draw side by side become one", {RECT{10, 10, 15, 15}, RECT{11, 12, 16, 17}}, {RECT{10, 10, 16, 17}}},
         {"particles far apart stay apart",
-         {R(10, 10, 15, 15), R(900, 500, 905, 505), R(40, 700, 43, 703)},
-         {R(10, 10, 15, 15), R(900, 500, 905, 505), R(40, 700, 43, 703)}},
+         {RECT{10, 10, 15, 15}, RECT{900, 500, 905, 505}, RECT{40, 700, 43, 703}},
+         {RECT{10, 10, 15, 15}, RECT{900, 500, 905, 505}, RECT{40, 700, 43, 703}}},
         {"what a fill of the client covers adds nothing",
-         {R(0, 0, 800, 600), R(10, 10, 15, 15), R(700, 20, 705, 25)},
-         {R(0, 0, 800, 600)}},
-        {"a rectangle inside the last one adds nothing", {R(10, 10, 20, 20), R(12, 12, 14, 14)}, {R(10, 10, 20, 20)}},
+         {RECT{0, 0, 800, 600}, RECT{10, 10, 15, 15}, RECT{700, 20, 705, 25}},
+         {RECT{0, 0, 800, 600}}},
+        {"a rectangle inside the last one adds nothing", {RECT{10, 10, 20, 20}, RECT{12, 12, 14, 14}}, {RECT{10, 10, 20, 20}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -125,12 +125,7 @@ TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
         dc.SetPixelV(3, 4, RGB(255, 0, 0));
         // Straight into the context's memory, as a frame draws.
         dc.Pixels().Set(50, 40, RGB(1, 2, 3));
-        RECT changed;
-        changed.left = 50;
-        changed.top = 40;
-        changed.right = 51;
-        changed.bottom = 41;
-        dc.MarkChanged(changed);
+        dc.MarkChanged(RECT{50, 40, 51, 41});
     }
     const auto expected = Picture(kWidth, kHeight, [](int x, int y) {
         return x == 3 && y == 4 ? RGB(255, 0, 0) : x == 50 && y == 40 ? RGB(1, 2, 3) : RGB(0, 0, 0);
