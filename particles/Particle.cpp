@@ -108,8 +108,10 @@ namespace {
 
 // The square a footprint of the size class can cover around (x, y).
 SurfaceRect FootprintBox(int nSize, int x, int y) {
-    const int reach = SizeClassOf(nSize) - 1;
-    return SurfaceRect{x - reach, y - reach, x + reach + 1, y + reach + 1};
+    // Centres may lie anywhere in int range; the box is cut to it.
+    const std::int64_t reach = SizeClassOf(nSize) - 1;
+    return SurfaceRect{ClampToInt(x - reach), ClampToInt(y - reach), ClampToInt(x + reach + 1),
+                       ClampToInt(y + reach + 1)};
 }
 
 SurfaceRect Intersection(const SurfaceRect& a, const SurfaceRect& b) {
