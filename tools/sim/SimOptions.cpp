@@ -4,30 +4,11 @@
 #include <functional>
 #include <map>
 
+#include "settings/StoredValue.h"
+
 namespace tidewell::sim {
 
 namespace {
-
-// Decimal digits with an optional leading '-': nothing else is a number.
-bool ParseInteger(const std::string& text, std::int64_t& value) {
-    std::size_t at = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) {
-        at = 1;
-    }
-    if (at == text.size() || text.size() - at > 12) {
-        return false;
-    }
-    std::int64_t magnitude = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < '0' || text[at] > '9') {
-            return false;
-        }
-        magnitude = magnitude * 10 + (text[at] - '0');
-    }
-    value = negative ? -magnitude : magnitude;
-    return true;
-}
 
 std::vector<std::string> Split(const std::string& text, char separator) {
     std::vector<std::string> parts(1);
@@ -66,7 +47,7 @@ private:
     bool Unsigned(const std::string& option, const std::string& text, std::uint32_t max,
                   std::uint32_t& result) {
         std::int64_t value = 0;
-        if (!ParseInteger(text, value)) {
+        if (!ParseDecimal(text, value)) {
             return Malformed(option, text, "a whole number");
         }
         if (value < 0 || value > static_cast<std::int64_t>(max)) {
@@ -80,13 +61,12 @@ private:
     // profile's signed 32-bit integer.
     bool Stored(const std::string& option, const std::string& text, std::int32_t& result) {
         std::int64_t value = 0;
-        if (!ParseInteger(text, value)) {
+        if (!ParseDecimal(text, value)) {
             return Malformed(option, text, "a whole number");
         }
-        if (value < INT32_MIN || value > static_cast<std::int64_t>(UINT32_MAX)) {
+        if (!ParseStoredValue(text, result)) {
             return OutOfRange(option, text, "-2147483648..4294967295 (32 bits)");
         }
-        result = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
         return true;
     }
 
@@ -94,8 +74,8 @@ private:
                std::int32_t& green, std::int32_t& blue) {
         const std::vector<std::string> parts = Split(text, ',');
         std::int64_t ignored = 0;
-        if (parts.size() != 3 || !ParseInteger(parts[0], ignored) ||
-            !ParseInteger(parts[1], ignored) || !ParseInteger(parts[2], ignored)) {
+        if (parts.size() != 3 || !ParseDecimal(parts[0], ignored) ||
+            !ParseDecimal(parts[1], ignored) || !ParseDecimal(parts[2], ignored)) {
             return Malformed(option, text, "R,G,B");
         }
         return Stored(option, parts[0], red) && Stored(option, parts[1], green) &&
@@ -106,7 +86,7 @@ private:
         const std::vector<std::string> parts = Split(text, 'x');
         std::int64_t w = 0;
         std::int64_t h = 0;
-        if (parts.size() != 2 || !ParseInteger(parts[0], w) || !ParseInteger(parts[1], h)) {
+        if (parts.size() != 2 || !ParseDecimal(parts[0], w) || !ParseDecimal(parts[1], h)) {
             return Malformed(option, text, "WxH");
         }
         if (w < 1 || h < 1 || w > SimLimits::kMaxSide || h > SimLimits::kMaxSide) {
@@ -134,7 +114,7 @@ bool Parser::Action(const std::string& option, const std::string& text) {
     const std::string frames = text.substr(0, colon);
     const std::string op = text.substr(colon + 1);
     std::int64_t k = 0;
-    if (!ParseInteger(frames, k)) {
+    if (!ParseDecimal(frames, k)) {
         return Malformed(option, text, "K:OP with K a whole number");
     }
     if (k < 0 || k > static_cast<std::int64_t>(SimLimits::kMaxFrames)) {

@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+
+#include "app/x11/SaverOptions.h"
+#include "fw/App.h"
+
+namespace tidewell {
+
+// The Linux program's application object: the settings from the settings
+// file under the options, then the particle windows where the options say.
+class CSaverApp : public fw::CWinApp {
+public:
+    // host: the window to draw in for -root and -window-id.
+    CSaverApp(const SaverOptions& options, fw::HWND host);
+    ~CSaverApp() override;
+
+    // TRUE when a particle window runs as the main window. FALSE with a
+    // one-line reason in m_strError.
+    fw::BOOL InitInstance() override;
+
+    std::string m_strError;
+
+private:
+    void LoadSettings(bool hostHasNoPicture);
+    fw::BOOL StartInHost();
+    fw::BOOL StartWindow();
+    fw::BOOL StartFullScreen();
+
+    SaverOptions m_options;
+    fw::HWND m_hHost;
+};
+
+}  // namespace tidewell

@@ -1,0 +1,83 @@
+// The message loop and the clocks. The loop's order is the platform's:
+// posted messages, the quit request, input and other server events, paints,
+// then timers; it sleeps until the server, a timer or a signal needs it.
+#include <poll.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <ctime>
+
+#include "fw/x11/Connection.h"
+#include "fw/x11/EventLoop.h"
+#include "fw/x11/MessageQueue.h"
+#include "fw/x11/WindowRecord.h"
+
+namespace fw {
+
+namespace {
+
+// True once a signal asked the program to end.
+bool SignalArrived() {
+    char bytes[16];
+    return ::read(x11::X().signalFd, bytes, sizeof bytes) > 0;
+}
+
+void Wait() {
+    x11::Connection& c = x11::X();
+    ::XFlush(c.display);
+    const double due = x11::NextDueMs();
+    ::timespec timeout = {};
+    ::timespec* limit = nullptr;
+    if (due >= 0) {
+        const double ms = std::max(0.0, due - x11::NowMs());
+        timeout.tv_sec = static_cast<time_t>(ms / 1000);
+        timeout.tv_nsec = static_cast<long>(std::fmod(ms, 1000.0) * 1e6);
+        limit = &timeout;
+    }
+    ::pollfd fds[] = {{ConnectionNumber(c.display), POLLIN, 0}, {c.signalFd, POLLIN, 0}};
+    ::ppoll(fds, 2, limit, nullptr);
+}
+
+}  // namespace
+
+void x11::DestroyAllWindows() {
+    if (!Connected()) return;
+    for (::Window window : OurWindows()) DestroyOurWindow(window, false);
+    ::XSync(X().display, False);
+}
+
+int CWinApp::Run() {
+    if (!x11::Connected()) return -1;
+    ::Display* display = x11::X().display;
+    for (;;) {
+        // A signal ends the program as closing its windows would: every
+        // window object is destroyed, and nothing is left on the server.
+        if (SignalArrived()) {
+            x11::DestroyAllWindows();
+            return 0;
+        }
+        if (const auto posted = x11::TakePosted()) {
+            const x11::WindowRecord* record = x11::RecordOf(posted->hWnd);
+            CWnd* wnd = CWnd::FromHandlePermanent(posted->hWnd);
+            if (record != nullptr && !record->destroying && wnd != nullptr) {
+                detail::DeliverMessage(*wnd, posted->message, posted->wParam, posted->lParam);
+            }
+            continue;
+        }
+        if (const auto code = x11::QuitRequested()) return *code;
+        if (::XPending(display) > 0) {
+            ::XEvent event;
+            ::XNextEvent(display, &event);
+            x11::Dispatch(event);
+            continue;
+        }
+        if (x11::PaintOne() || x11::FireDueTimer()) continue;
+        Wait();
+    }
+}
+
+DWORD GetTickCount() { return static_cast<DWORD>(static_cast<std::uint64_t>(x11::NowMs())); }
+
+std::int64_t GetCurrentTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+}  // namespace fw

@@ -1,0 +1,34 @@
+#include "fw/x11/MessageQueue.h"
+
+#include <deque>
+
+namespace fw {
+
+namespace x11 {
+
+namespace {
+std::deque<PostedMessage>& Queue() {
+    static auto& queue = *new std::deque<PostedMessage>;
+    return queue;
+}
+std::optional<int> g_quit;  // the first request wins
+}  // namespace
+
+void Post(const PostedMessage& posted) { Queue().push_back(posted); }
+
+std::optional<PostedMessage> TakePosted() {
+    if (Queue().empty()) return std::nullopt;
+    const PostedMessage posted = Queue().front();
+    Queue().pop_front();
+    return posted;
+}
+
+std::optional<int> QuitRequested() { return g_quit; }
+
+}  // namespace x11
+
+void PostQuitMessage(int nExitCode) {
+    if (!x11::g_quit) x11::g_quit = nExitCode;
+}
+
+}  // namespace fw

@@ -1,0 +1,20 @@
+#pragma once
+#include <optional>
+
+#include "fw/x11/XlibApi.h"
+
+namespace fw::x11 {
+
+// Messages posted to our windows, in the order posted, and the quit request.
+struct PostedMessage {
+    HWND hWnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+void Post(const PostedMessage& posted);
+std::optional<PostedMessage> TakePosted();
+// The exit code once PostQuitMessage has run.
+std::optional<int> QuitRequested();
+
+}  // namespace fw::x11

@@ -1,0 +1,10 @@
+#pragma once
+#include "fw/x11/XlibApi.h"
+
+namespace fw::x11 {
+
+// The cursor a registered class names; 0 (the parent's) for the default
+// class and unknown names.
+::Cursor ClassCursor(const char* className);
+
+}  // namespace fw::x11

@@ -1,0 +1,26 @@
+#pragma once
+// The one way the X11 backend sees Xlib. The framework's declarations come
+// first: Xlib defines macros (None, Bool, True, False, Status, KeyPress, ...)
+// that must not reach them.
+#include <cstdint>
+
+#include "fw/Backend.h"
+#include "fw/Fw.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XShm.h>
+
+namespace fw::x11 {
+
+// A framework window handle is the X window id.
+inline ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
+inline HWND ToFw(::Window window) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)); }
+
+inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+RECT Intersection(const RECT& a, const RECT& b);
+// The smallest rectangle holding both; an empty one adds nothing.
+RECT Union(const RECT& a, const RECT& b);
+RECT MakeRect(int left, int top, int right, int bottom);
+
+}  // namespace fw::x11
