@@ -32,7 +32,7 @@ struct CDC::Impl {
         window = record->window;
         gc = record->gc;
         pImage = record->image.get();
-        clip = x11::Intersection(limit, x11::MakeRect(0, 0, pImage->Width(), pImage->Height()));
+        clip = x11::Intersection(limit, RECT{0, 0, pImage->Width(), pImage->Height()});
     }
 };
 
@@ -46,7 +46,7 @@ COLORREF CDC::GetPixel(int x, int y) const {
 BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
     if (m_pImpl == nullptr || !m_pImpl->Inside(x, y)) return FALSE;
     m_pImpl->pImage->Row(y)[x] = WindowImage::FromColorRef(colour);
-    m_pImpl->Touch(x11::MakeRect(x, y, x + 1, y + 1));
+    m_pImpl->Touch(RECT{x, y, x + 1, y + 1});
     return TRUE;
 }
 
@@ -67,7 +67,7 @@ BOOL CDC::DrawIcon(int /*x*/, int /*y*/, HICON /*icon*/) { return FALSE; }
 CClientDC::CClientDC(CWnd* pWnd) {
     m_pImpl = new Impl;
     if (pWnd == nullptr) return;
-    m_pImpl->Bind(pWnd->m_hWnd, x11::MakeRect(0, 0, 0x7FFFFFFF, 0x7FFFFFFF));
+    m_pImpl->Bind(pWnd->m_hWnd, RECT{0, 0, 0x7FFFFFFF, 0x7FFFFFFF});
     m_hDC = reinterpret_cast<HDC>(pWnd->m_hWnd);
 }
 
@@ -79,7 +79,7 @@ CPaintDC::CPaintDC(CWnd* pWnd) {
     x11::WindowRecord* record = x11::RecordOf(pWnd->m_hWnd);
     if (record == nullptr) return;
     // BeginPaint: the invalid part is the clip, and it is valid from now.
-    m_ps.rcPaint = x11::Intersection(record->invalid, x11::MakeRect(0, 0, record->width, record->height));
+    m_ps.rcPaint = x11::Intersection(record->invalid, RECT{0, 0, record->width, record->height});
     record->invalid = RECT();
     m_hDC = m_ps.hdc = reinterpret_cast<HDC>(pWnd->m_hWnd);
     m_pImpl->Bind(pWnd->m_hWnd, m_ps.rcPaint);

@@ -92,7 +92,7 @@ void Dispatch(const ::XEvent& event) {
     switch (event.type) {
         case Expose: {
             const ::XExposeEvent& e = event.xexpose;
-            record->invalid = Union(record->invalid, MakeRect(e.x, e.y, e.x + e.width, e.y + e.height));
+            record->invalid = Union(record->invalid, RECT{e.x, e.y, e.x + e.width, e.y + e.height});
             break;
         }
         case ConfigureNotify:

@@ -27,7 +27,7 @@ std::vector<RECT> RandrMonitors() {
     int count = 0;
     ::XRRMonitorInfo* info = ::XRRGetMonitors(X().display, X().root, True, &count);
     for (int i = 0; info != nullptr && i < count; ++i) {
-        const RECT r = MakeRect(info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height);
+        const RECT r = RECT{info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height};
         if (IsEmpty(r)) continue;
         if (info[i].primary) {
             monitors.insert(monitors.begin(), r);
@@ -43,7 +43,7 @@ std::vector<RECT> RandrMonitors() {
 
 std::vector<RECT> Monitors() {
     std::vector<RECT> monitors = RandrMonitors();
-    if (monitors.empty()) monitors.push_back(MakeRect(0, 0, X().rootWidth, X().rootHeight));
+    if (monitors.empty()) monitors.push_back(RECT{0, 0, X().rootWidth, X().rootHeight});
     return monitors;
 }
 

@@ -60,7 +60,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* className, const char* windowNa
     record.takesFocus = topLevel && (dwStyle & WS_POPUP) != 0;
     record.width = std::max(width, 0);
     record.height = std::max(height, 0);
-    record.invalid = x11::MakeRect(0, 0, record.width, record.height);
+    record.invalid = RECT{0, 0, record.width, record.height};
     record.image = std::make_unique<x11::WindowImage>(record.width, record.height);
     // Taken now, before the window covers what it shows.
     if (x11::RecordOf(hWndParent) == nullptr) x11::LoadDesktopPicture(parent, topLevel, x, y, *record.image);
@@ -134,11 +134,11 @@ BOOL CWnd::KillTimer(UINT_PTR nIDEvent) {
 void CWnd::GetClientRect(RECT* rect) const {
     *rect = RECT();
     if (const x11::WindowRecord* record = x11::RecordOf(m_hWnd)) {
-        *rect = x11::MakeRect(0, 0, record->width, record->height);
+        *rect = RECT{0, 0, record->width, record->height};
         return;
     }
     ::XWindowAttributes attributes;
-    if (Geometry(m_hWnd, attributes)) *rect = x11::MakeRect(0, 0, attributes.width, attributes.height);
+    if (Geometry(m_hWnd, attributes)) *rect = RECT{0, 0, attributes.width, attributes.height};
 }
 
 void CWnd::GetWindowRect(RECT* rect) const {
@@ -149,7 +149,7 @@ void CWnd::GetWindowRect(RECT* rect) const {
         x11::ErrorTrap trap;
         ::XTranslateCoordinates(X().display, ToX(m_hWnd), X().root, 0, 0, &origin.x, &origin.y, &ignored);
     }
-    *rect = x11::MakeRect(origin.x, origin.y, origin.x + rect->Width(), origin.y + rect->Height());
+    *rect = RECT{origin.x, origin.y, origin.x + rect->Width(), origin.y + rect->Height()};
 }
 
 void CWnd::ScreenToClient(POINT* point) const {
@@ -164,7 +164,7 @@ void CWnd::ScreenToClient(RECT* rect) const {
     topLeft.x = rect->left;
     topLeft.y = rect->top;
     ScreenToClient(&topLeft);
-    *rect = x11::MakeRect(topLeft.x, topLeft.y, topLeft.x + rect->Width(), topLeft.y + rect->Height());
+    *rect = RECT{topLeft.x, topLeft.y, topLeft.x + rect->Width(), topLeft.y + rect->Height()};
 }
 
 void CWnd::CenterWindow(CWnd* /*pAlternateOwner*/) {
@@ -190,7 +190,7 @@ BOOL CWnd::IsWindow() const {
 
 void CWnd::Invalidate(BOOL /*bErase*/) {
     if (x11::WindowRecord* record = x11::RecordOf(m_hWnd)) {
-        record->invalid = x11::MakeRect(0, 0, record->width, record->height);
+        record->invalid = RECT{0, 0, record->width, record->height};
     }
 }
 

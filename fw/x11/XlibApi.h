@@ -21,6 +21,5 @@ inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.t
 RECT Intersection(const RECT& a, const RECT& b);
 // The smallest rectangle holding both; an empty one adds nothing.
 RECT Union(const RECT& a, const RECT& b);
-RECT MakeRect(int left, int top, int right, int bottom);
 
 }  // namespace fw::x11
