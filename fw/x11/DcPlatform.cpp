@@ -3,6 +3,7 @@
 // context ends.
 #include <algorithm>
 
+#include "fw/x11/ChangedArea.h"
 #include "fw/x11/Connection.h"
 #include "fw/x11/WindowRecord.h"
 
@@ -15,14 +16,16 @@ struct CDC::Impl {
     ::GC gc = nullptr;
     WindowImage* pImage = nullptr;
     RECT clip;  // client coordinates; empty: nothing readable
-    RECT dirty;
+    x11::ChangedArea changed;
 
     bool Inside(int x, int y) const { return x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom; }
-    void Touch(const RECT& r) { dirty = x11::Union(dirty, r); }
+    void Touch(const RECT& r) { changed.Add(r); }
 
     void Flush() {
-        if (pImage != nullptr) pImage->Put(window, gc, dirty);
-        dirty = RECT();
+        if (pImage != nullptr) {
+            for (const RECT& r : changed.Rects()) pImage->Put(window, gc, r);
+        }
+        changed.Clear();
     }
 
     // Binds to the window's image and limits access to limit ∩ client.
