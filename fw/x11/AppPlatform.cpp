@@ -16,12 +16,11 @@ namespace fw {
 
 namespace {
 
-// True once a signal asked the program to end.
-bool SignalArrived() {
-    char bytes[16];
-    return ::read(x11::X().signalFd, bytes, sizeof bytes) > 0;
-}
+bool g_signalled = false;  // a signal asked the program to end
 
+// Sleeps until the server sends something, a timer is due or a signal
+// arrives; only then are the server's socket and the signal pipe read, so a
+// frame costs a flush and a wait, not a round of empty reads.
 void Wait() {
     x11::Connection& c = x11::X();
     ::XFlush(c.display);
@@ -35,7 +34,12 @@ void Wait() {
         limit = &timeout;
     }
     ::pollfd fds[] = {{ConnectionNumber(c.display), POLLIN, 0}, {c.signalFd, POLLIN, 0}};
-    ::ppoll(fds, 2, limit, nullptr);
+    if (::ppoll(fds, 2, limit, nullptr) <= 0) return;
+    if ((fds[1].revents & POLLIN) != 0) {
+        char bytes[16];
+        g_signalled = ::read(c.signalFd, bytes, sizeof bytes) > 0;
+    }
+    if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) ::XEventsQueued(c.display, QueuedAfterReading);
 }
 
 }  // namespace
@@ -52,7 +56,7 @@ int CWinApp::Run() {
     for (;;) {
         // A signal ends the program as closing its windows would: every
         // window object is destroyed, and nothing is left on the server.
-        if (SignalArrived()) {
+        if (g_signalled) {
             x11::DestroyAllWindows();
             return 0;
         }
@@ -65,7 +69,8 @@ int CWinApp::Run() {
             continue;
         }
         if (const auto code = x11::QuitRequested()) return *code;
-        if (::XPending(display) > 0) {
+        // Events already read, by the wait or by any reply since.
+        if (::XEventsQueued(display, QueuedAlready) > 0) {
             ::XEvent event;
             ::XNextEvent(display, &event);
             x11::Dispatch(event);

@@ -1,9 +1,8 @@
-// Device contexts over a window's image (see WindowImage.h): reads and
-// writes are memory accesses; what changed reaches the window once, when the
-// context ends.
+// Device contexts over a window's image (see WindowImage.h): the core reads
+// and writes its memory; what changed reaches the window when the context
+// ends.
 #include <algorithm>
 
-#include "fw/x11/ChangedArea.h"
 #include "fw/x11/Connection.h"
 #include "fw/x11/WindowRecord.h"
 
@@ -15,66 +14,43 @@ struct CDC::Impl {
     ::Window window = 0;
     ::GC gc = nullptr;
     WindowImage* pImage = nullptr;
-    RECT clip;  // client coordinates; empty: nothing readable
-    x11::ChangedArea changed;
 
-    bool Inside(int x, int y) const { return x >= clip.left && x < clip.right && y >= clip.top && y < clip.bottom; }
-    void Touch(const RECT& r) { changed.Add(r); }
-
-    void Flush() {
-        if (pImage != nullptr) {
-            for (const RECT& r : changed.Rects()) pImage->Put(window, gc, r);
-        }
+    // Puts the changed rectangles on the window.
+    void Flush(DirtyRegion& changed) {
+        if (pImage != nullptr) pImage->Put(window, gc, changed.Rects());
         changed.Clear();
     }
 
-    // Binds to the window's image and limits access to limit ∩ client.
-    void Bind(HWND hWnd, const RECT& limit) {
+    // Binds to the window's image; access is limited to limit ∩ client.
+    tidewell::PixelView Bind(HWND hWnd, const RECT& limit) {
         x11::WindowRecord* record = x11::RecordOf(hWnd);
-        if (record == nullptr || record->destroying || !record->image || !record->image->Valid()) return;
+        if (record == nullptr || record->destroying || !record->image || !record->image->Valid()) {
+            return tidewell::PixelView();
+        }
         window = record->window;
         gc = record->gc;
         pImage = record->image.get();
-        clip = x11::Intersection(limit, RECT{0, 0, pImage->Width(), pImage->Height()});
+        const RECT clip = x11::Intersection(limit, RECT{0, 0, pImage->Width(), pImage->Height()});
+        if (x11::IsEmpty(clip)) return tidewell::PixelView();
+        return tidewell::PixelView(pImage->Row(clip.top) + clip.left, pImage->Stride(),
+                                   tidewell::SurfaceRect{clip.left, clip.top, clip.right, clip.bottom},
+                                   tidewell::PixelOrder::kRgbWord);
     }
 };
 
 CDC::~CDC() { delete m_pImpl; }
-
-COLORREF CDC::GetPixel(int x, int y) const {
-    if (m_pImpl == nullptr || !m_pImpl->Inside(x, y)) return CLR_INVALID;
-    return WindowImage::ToColorRef(m_pImpl->pImage->Row(y)[x]);
-}
-
-BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {
-    if (m_pImpl == nullptr || !m_pImpl->Inside(x, y)) return FALSE;
-    m_pImpl->pImage->Row(y)[x] = WindowImage::FromColorRef(colour);
-    m_pImpl->Touch(RECT{x, y, x + 1, y + 1});
-    return TRUE;
-}
-
-void CDC::FillRect(const RECT* rect, CBrush* brush) {
-    if (m_pImpl == nullptr || rect == nullptr || brush == nullptr || !brush->IsCreated()) return;
-    const RECT r = x11::Intersection(*rect, m_pImpl->clip);
-    if (x11::IsEmpty(r)) return;
-    const std::uint32_t pixel = WindowImage::FromColorRef(brush->GetColor());
-    for (LONG y = r.top; y < r.bottom; ++y) {
-        std::fill(m_pImpl->pImage->Row(y) + r.left, m_pImpl->pImage->Row(y) + r.right, pixel);
-    }
-    m_pImpl->Touch(r);
-}
 
 // No icons on this backend.
 BOOL CDC::DrawIcon(int /*x*/, int /*y*/, HICON /*icon*/) { return FALSE; }
 
 CClientDC::CClientDC(CWnd* pWnd) {
     m_pImpl = new Impl;
-    if (pWnd == nullptr) return;
-    m_pImpl->Bind(pWnd->m_hWnd, RECT{0, 0, 0x7FFFFFFF, 0x7FFFFFFF});
+    if (pWnd == nullptr || x11::RecordOf(pWnd->m_hWnd) == nullptr) return;
     m_hDC = reinterpret_cast<HDC>(pWnd->m_hWnd);
+    m_pixels = m_pImpl->Bind(pWnd->m_hWnd, RECT{0, 0, 0x7FFFFFFF, 0x7FFFFFFF});
 }
 
-CClientDC::~CClientDC() { m_pImpl->Flush(); }
+CClientDC::~CClientDC() { m_pImpl->Flush(m_changed); }
 
 CPaintDC::CPaintDC(CWnd* pWnd) {
     m_pImpl = new Impl;
@@ -85,13 +61,15 @@ CPaintDC::CPaintDC(CWnd* pWnd) {
     m_ps.rcPaint = x11::Intersection(record->invalid, RECT{0, 0, record->width, record->height});
     record->invalid = RECT();
     m_hDC = m_ps.hdc = reinterpret_cast<HDC>(pWnd->m_hWnd);
-    m_pImpl->Bind(pWnd->m_hWnd, m_ps.rcPaint);
+    m_pixels = m_pImpl->Bind(pWnd->m_hWnd, m_ps.rcPaint);
 }
 
 CPaintDC::~CPaintDC() {
     // The whole paint clip shows the image again, not only what changed.
-    m_pImpl->Touch(m_pImpl->clip);
-    m_pImpl->Flush();
+    const tidewell::SurfaceRect clip = m_pixels.Readable();
+    m_changed.Clear();
+    m_changed.Add(RECT{clip.left, clip.top, clip.right, clip.bottom});
+    m_pImpl->Flush(m_changed);
 }
 
 }  // namespace fw

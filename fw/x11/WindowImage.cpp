@@ -92,4 +92,23 @@ void WindowImage::Put(::Window window, ::GC gc, const RECT& rect) const {
     }
 }
 
+void WindowImage::Put(::Window window, ::GC gc, const std::vector<RECT>& rects) const {
+    if (rects.size() <= 1) {
+        if (!rects.empty()) Put(window, gc, rects.front());
+        return;
+    }
+    std::vector<::XRectangle> clip;
+    clip.reserve(rects.size());
+    RECT box;
+    for (const RECT& r : rects) {
+        if (IsEmpty(r)) continue;
+        clip.push_back(::XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
+                                    static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
+        box = Union(box, r);
+    }
+    ::XSetClipRectangles(X().display, gc, 0, 0, clip.data(), static_cast<int>(clip.size()), Unsorted);
+    Put(window, gc, box);
+    ::XSetClipMask(X().display, gc, None);
+}
+
 }  // namespace fw::x11

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "fw/x11/XlibApi.h"
 
 namespace fw::x11 {
 
 // A window's pixels in our own memory, in the display's 24-bit true-colour
-// order (0x00RRGGBB per 32-bit word): shared with the server through MIT-SHM
+// order (0x00RRGGBB per 32-bit word, as a device-independent bitmap): shared with the server through MIT-SHM
 // where it can be, a plain client-side image otherwise. Any part of it is
 // put on the window with one request.
 class WindowImage {
@@ -28,6 +29,8 @@ public:
         return reinterpret_cast<const std::uint32_t*>(m_pImage->data +
                                                       static_cast<std::ptrdiff_t>(y) * m_pImage->bytes_per_line);
     }
+    // Pixels from one row to the next.
+    std::ptrdiff_t Stride() const { return m_pImage->bytes_per_line / 4; }
     bool Shared() const { return m_bShared; }
 
     // Copies what the drawable shows at (x, y) into this image at (dx, dy),
@@ -35,14 +38,9 @@ public:
     bool Load(::Drawable source, int x, int y, int w, int h, int dx, int dy);
     // Puts rect of the image at the same place on the window.
     void Put(::Window window, ::GC gc, const RECT& rect) const;
-
-    // Pixel word <-> COLORREF (0x00BBGGRR).
-    static COLORREF ToColorRef(std::uint32_t pixel) {
-        return ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
-    }
-    static std::uint32_t FromColorRef(COLORREF colour) {
-        return ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
-    }
+    // Puts every one of rects with one image request: the box around them,
+    // clipped to them, so the server copies only their pixels.
+    void Put(::Window window, ::GC gc, const std::vector<RECT>& rects) const;
 
 private:
     bool MakeShared();
