@@ -2,6 +2,9 @@
 
 #include <X11/keysym.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "fw/x11/Connection.h"
 #include "fw/x11/WindowRecord.h"
 
