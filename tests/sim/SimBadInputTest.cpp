@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "tests/sim/SimProcess.h"
-#include "tools/sim/PpmFile.h"
 
 namespace tidewell::sim {
 namespace {
@@ -32,74 +31,48 @@ protected:
     TempDir m_dir;
 };
 
-TEST_F(SimBadInput, UnknownOption) {
-    ExpectRefused({"--frams", "3"}, "option", "--frams");
-    ExpectRefused({"stray"}, "option", "stray");
-}
+struct BadInput {
+    std::vector<std::string> args;
+    const char* option;  // both appear in the one line
+    const char* value;
+};
 
-TEST_F(SimBadInput, MissingValue) {
-    ExpectRefused({"--frames"}, "--frames", "missing");
-    ExpectRefused({"--seed", ""}, "--seed", "missing");
-}
-
-TEST_F(SimBadInput, MalformedValue) {
-    ExpectRefused({"--screen", "1024*768"}, "--screen", "1024*768");
-    ExpectRefused({"--color", "1,2"}, "--color", "1,2");
-    ExpectRefused({"--number", "twenty"}, "--number", "twenty");
-    ExpectRefused({"--frames", "5", "--at", "2:jump"}, "--at", "2:jump");
-}
-
-TEST_F(SimBadInput, NumberOutOfRange) {
-    ExpectRefused({"--frame-ms", "1000001"}, "--frame-ms", "1000001");
-    ExpectRefused({"--seed", "4294967296"}, "--seed", "4294967296");
-    ExpectRefused({"--speed", "9999999999"}, "--speed", "9999999999");
-    ExpectRefused({"--frames", "-1"}, "--frames", "-1");
-}
-
-TEST_F(SimBadInput, SizeOfZeroOrAbove8192) {
-    ExpectRefused({"--screen", "0x768"}, "--screen", "0x768");
-    ExpectRefused({"--screen", "1024x8193"}, "--screen", "1024x8193");
-    ExpectRefused({"--client", "0x10"}, "--client", "0x10");
-}
-
-TEST_F(SimBadInput, ClientThatDoesNotFit) {
-    ExpectRefused({"--screen", "640x480", "--client", "641x100"}, "--client", "641x100");
-    ExpectRefused({"--client", "100x769"}, "--client", "100x769");
-}
-
-TEST_F(SimBadInput, PictureMissing) {
-    ExpectRefused({"--picture", m_dir.File("nowhere.ppm")}, "--picture", "nowhere.ppm");
-}
-
-TEST_F(SimBadInput, PictureUnreadable) {
+TEST_F(SimBadInput, EveryKindIsRefusedOnOneLine) {
+    const std::string p3 = Picture("p3.ppm", "P3\n1 1\n255\n1 2 3\n");
+    const std::string wide = Picture("p.ppm", std::string("P6\n2 1\n255\n\0\0\0\0\0\0", 17));
+    const std::string png = Picture("cut.png", "\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR");
     std::filesystem::create_directory(m_dir.File("folder.ppm"));
-    ExpectRefused({"--picture", m_dir.File("folder.ppm")}, "--picture", "folder.ppm");
-}
-
-TEST_F(SimBadInput, PictureNotP6OrNotMaxval255) {
-    ExpectRefused({"--screen", "1x1", "--picture", Picture("p3.ppm", "P3\n1 1\n255\n1 2 3\n")}, "--picture", "p3.ppm");
-    ExpectRefused({"--screen", "1x1", "--picture", Picture("m.ppm", std::string("P6\n1 1\n65535\n\0\0\0\0\0\0", 19))},
-                  "--picture", "m.ppm");
-    ExpectRefused({"--screen", "1x1", "--picture", Picture("m1.ppm", std::string("P6\n1 1\n254\n\0\0\0", 14))},
-                  "--picture", "m1.ppm");
-    ExpectRefused({"--screen", "2x2", "--picture", Picture("short.ppm", "P6\n2 2\n255\nabc")}, "--picture", "short.ppm");
-}
-
-TEST_F(SimBadInput, PictureOfTheWrongSize) {
-    ExpectRefused({"--screen", "1x2", "--picture", Picture("p.ppm", std::string("P6\n2 1\n255\n\0\0\0\0\0\0", 17))},
-                  "--picture", "p.ppm");
-}
-
-TEST_F(SimBadInput, AtThatIsNeverReached) {
-    ExpectRefused({"--at", "1:paint"}, "--at", "1");
-    ExpectRefused({"--frames", "9", "--at", "3:paint", "--at", "10:number=3"}, "--at", "10");
-}
-
-TEST_F(SimBadInput, AnUnwritableOutputIsAnErrorWithNoHalfResult) {
-    const SimRun run = RunSimProcess({"--out", m_dir.File("no/such/folder.png"), "--state", m_dir.File("s.txt")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("--out"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(m_dir.File("s.txt")));
+    const BadInput cases[] = {
+        {{"--frams", "3"}, "option", "--frams"},
+        {{"stray"}, "option", "stray"},
+        {{"--frames"}, "--frames", "missing"},
+        {{"--seed", ""}, "--seed", "missing"},
+        {{"--screen", "1024*768"}, "--screen", "1024*768"},
+        {{"--color", "1,2"}, "--color", "1,2"},
+        {{"--number", "twenty"}, "--number", "twenty"},
+        {{"--frames", "5", "--at", "2:jump"}, "--at", "2:jump"},
+        {{"--frame-ms", "1000001"}, "--frame-ms", "1000001"},
+        {{"--seed", "4294967296"}, "--seed", "4294967296"},
+        {{"--frames", "-1"}, "--frames", "-1"},
+        {{"--screen", "0x768"}, "--screen", "0x768"},
+        {{"--screen", "1024x8193"}, "--screen", "1024x8193"},
+        {{"--screen", "640x480", "--client", "641x100"}, "--client", "641x100"},
+        {{"--at", "1:paint"}, "--at", "1"},
+        // Control characters are escaped, so the message stays one line.
+        {{"--number", "5\nFAKE"}, "--number", "5\\nFAKE"},
+        {{"--frames", "2", "--at", "1:number=\r\x1B[2J"}, "--at", "\\x0D\\x1B[2J"},
+        {{"--bo\tgus"}, "option", "--bo\\tgus"},
+        {{"--picture", m_dir.File("no\nwhere.ppm")}, "--picture", "no\\nwhere.ppm\" does not exist"},
+        {{"--picture", m_dir.File("folder.ppm")}, "--picture", "not a file"},
+        {{"--picture", "/dev/zero"}, "--picture", "not a file"},
+        {{"--screen", "1x1", "--picture", p3}, "--picture", "P6"},
+        {{"--screen", "1x2", "--picture", wide}, "--picture", "is 2x1, not the screen size 1x2"},
+        {{"--screen", "1x1", "--picture", png}, "--picture", "not a readable PNG"},
+    };
+    for (const BadInput& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
+        ExpectRefused(c.args, c.option, c.value);
+    }
 }
 
 }  // namespace

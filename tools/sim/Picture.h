@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "particles/Color.h"
@@ -22,6 +23,20 @@ struct Picture {
 private:
     std::size_t Index(int x, int y) const {
         return static_cast<std::size_t>(x) + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    }
+};
+
+// The size a picture read from a file must have: the screen's. Readers check
+// it from the header, before they allocate anything for the pixels.
+struct PictureSize {
+    long width = 0;
+    long height = 0;
+
+    bool Fits(long w, long h, std::string& error) const {
+        if (w == width && h == height) return true;
+        error = "is " + std::to_string(w) + "x" + std::to_string(h) + ", not the screen size " +
+                std::to_string(width) + "x" + std::to_string(height);
+        return false;
     }
 };
 

@@ -1,95 +1,126 @@
 #include "tools/sim/PngFile.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <fstream>
-#include <vector>
+#include <png.h>
 
-#include "tools/sim/Checksums.h"
+#include <csetjmp>
+#include <vector>
 
 namespace tidewell::sim {
 
 namespace {
 
-void PutBigEndian32(std::vector<unsigned char>& out, std::uint32_t value) {
-    out.push_back(static_cast<unsigned char>(value >> 24));
-    out.push_back(static_cast<unsigned char>(value >> 16));
-    out.push_back(static_cast<unsigned char>(value >> 8));
-    out.push_back(static_cast<unsigned char>(value));
+// libpng reports an error by calling back, and the callback must not return:
+// it keeps the message and jumps back to the setjmp of the running codec.
+struct ErrorTrap {
+    std::jmp_buf jump;
+    std::string message;
+};
+
+[[noreturn]] void OnError(png_structp png, png_const_charp message) {
+    auto* trap = static_cast<ErrorTrap*>(png_get_error_ptr(png));
+    trap->message = message;
+    std::longjmp(trap->jump, 1);
 }
 
-void PutChunk(std::vector<unsigned char>& out, const char type[4],
-              const std::vector<unsigned char>& data) {
-    PutBigEndian32(out, static_cast<std::uint32_t>(data.size()));
-    const std::size_t typeAt = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    PutBigEndian32(out, Crc32(out.data() + typeAt, out.size() - typeAt));
-}
+void OnWarning(png_structp, png_const_charp) {}
 
-// Each row: filter type 0, then red, green, blue per pixel.
-std::vector<unsigned char> Scanlines(const Picture& picture) {
-    std::vector<unsigned char> raw;
-    raw.reserve(static_cast<std::size_t>(picture.height) *
-                (1 + 3 * static_cast<std::size_t>(picture.width)));
-    for (int y = 0; y < picture.height; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < picture.width; ++x) {
-            const COLORREF c = picture.At(x, y);
-            raw.push_back(static_cast<unsigned char>(RedOf(c)));
-            raw.push_back(static_cast<unsigned char>(GreenOf(c)));
-            raw.push_back(static_cast<unsigned char>(BlueOf(c)));
+// The state of one read. It lives outside the function that calls setjmp,
+// so a jump back leaves nothing in it undefined.
+struct Decoder {
+    ErrorTrap trap;
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    std::vector<unsigned char> bytes;
+    std::vector<png_bytep> rows;
+
+    ~Decoder() { png_destroy_read_struct(&png, &info, nullptr); }
+
+    bool Run(std::FILE* in, const PictureSize& screen, std::string& error) {
+        png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &trap, OnError, OnWarning);
+        info = png == nullptr ? nullptr : png_create_info_struct(png);
+        if (info == nullptr) {
+            error = "cannot be read: out of memory";
+            return false;
         }
+        if (setjmp(trap.jump) != 0) {
+            error = "is not a readable PNG: " + trap.message;
+            return false;
+        }
+        png_init_io(png, in);
+        png_read_info(png, info);
+        if (!screen.Fits(png_get_image_width(png, info), png_get_image_height(png, info), error)) {
+            return false;
+        }
+        png_set_expand(png);
+        png_set_scale_16(png);
+        png_set_gray_to_rgb(png);
+        png_set_strip_alpha(png);
+        png_set_interlace_handling(png);
+        png_read_update_info(png, info);
+        const std::size_t stride = png_get_rowbytes(png, info);
+        if (stride != 3 * static_cast<std::size_t>(screen.width)) {
+            error = "has a pixel layout that cannot be read";
+            return false;
+        }
+        bytes.resize(stride * static_cast<std::size_t>(screen.height));
+        for (long y = 0; y < screen.height; ++y) rows.push_back(&bytes[static_cast<std::size_t>(y) * stride]);
+        png_read_image(png, rows.data());
+        png_read_end(png, nullptr);
+        return true;
     }
-    return raw;
-}
+};
 
-// A zlib stream of stored blocks of at most 65535 bytes each.
-std::vector<unsigned char> StoredZlib(const std::vector<unsigned char>& raw) {
-    constexpr std::size_t kMaxBlock = 65535;
-    std::vector<unsigned char> out = {0x78, 0x01};
-    std::size_t at = 0;
-    do {
-        const std::size_t length = std::min(kMaxBlock, raw.size() - at);
-        const bool last = at + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(static_cast<unsigned char>(length));
-        out.push_back(static_cast<unsigned char>(length >> 8));
-        out.push_back(static_cast<unsigned char>(~length));
-        out.push_back(static_cast<unsigned char>(~length >> 8));
-        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                   raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-        at += length;
-    } while (at < raw.size());
-    PutBigEndian32(out, Adler32(raw.data(), raw.size()));
-    return out;
-}
+struct Encoder {
+    ErrorTrap trap;
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    std::vector<unsigned char> row;
+
+    ~Encoder() { png_destroy_write_struct(&png, &info); }
+
+    bool Run(std::FILE* out, const Picture& picture) {
+        png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &trap, OnError, OnWarning);
+        info = png == nullptr ? nullptr : png_create_info_struct(png);
+        if (info == nullptr || setjmp(trap.jump) != 0) {
+            return false;
+        }
+        png_init_io(png, out);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
+                     8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
+        png_write_info(png, info);
+        row.resize(3 * static_cast<std::size_t>(picture.width));
+        for (int y = 0; y < picture.height; ++y) {
+            for (int x = 0; x < picture.width; ++x) {
+                const COLORREF c = picture.At(x, y);
+                row[3 * static_cast<std::size_t>(x)] = static_cast<unsigned char>(RedOf(c));
+                row[3 * static_cast<std::size_t>(x) + 1] = static_cast<unsigned char>(GreenOf(c));
+                row[3 * static_cast<std::size_t>(x) + 2] = static_cast<unsigned char>(BlueOf(c));
+            }
+            png_write_row(png, row.data());
+        }
+        png_write_end(png, nullptr);
+        return true;
+    }
+};
 
 }  // namespace
 
-bool WritePng(const std::string& path, const Picture& picture) {
-    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    std::vector<unsigned char> file(kSignature, kSignature + 8);
-
-    std::vector<unsigned char> header;
-    PutBigEndian32(header, static_cast<std::uint32_t>(picture.width));
-    PutBigEndian32(header, static_cast<std::uint32_t>(picture.height));
-    header.push_back(8);  // bits per channel
-    header.push_back(2);  // truecolour
-    header.push_back(0);  // deflate
-    header.push_back(0);  // adaptive filtering
-    header.push_back(0);  // no interlace
-    PutChunk(file, "IHDR", header);
-    PutChunk(file, "IDAT", StoredZlib(Scanlines(picture)));
-    PutChunk(file, "IEND", {});
-
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
+bool ReadPng(std::FILE* in, const PictureSize& screen, Picture& picture, std::string& error) {
+    Decoder decoder;
+    if (!decoder.Run(in, screen, error)) {
         return false;
     }
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    out.close();
-    return static_cast<bool>(out);
+    picture = Picture(static_cast<int>(screen.width), static_cast<int>(screen.height));
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        picture.pixels[i] = MakeColor(decoder.bytes[3 * i], decoder.bytes[3 * i + 1], decoder.bytes[3 * i + 2]);
+    }
+    return true;
+}
+
+bool WritePng(std::FILE* out, const Picture& picture) {
+    Encoder encoder;
+    return encoder.Run(out, picture) && std::fflush(out) == 0 && !std::ferror(out);
 }
 
 }  // namespace tidewell::sim

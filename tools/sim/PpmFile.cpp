@@ -1,8 +1,6 @@
 #include "tools/sim/PpmFile.h"
 
 #include <cctype>
-#include <cstdint>
-#include <fstream>
 #include <vector>
 
 namespace tidewell::sim {
@@ -11,15 +9,15 @@ namespace {
 
 // Reads one header field: whitespace and '#' comments first, then decimal
 // digits. Fails on anything else, and on values that would not fit.
-bool ReadHeaderNumber(std::istream& in, long& value) {
-    int c = in.get();
+bool ReadHeaderNumber(std::FILE* in, long& value) {
+    int c = std::getc(in);
     while (c != EOF && (std::isspace(c) || c == '#')) {
         if (c == '#') {
             while (c != EOF && c != '\n') {
-                c = in.get();
+                c = std::getc(in);
             }
         }
-        c = in.get();
+        c = std::getc(in);
     }
     if (c == EOF || !std::isdigit(c)) {
         return false;
@@ -30,23 +28,26 @@ bool ReadHeaderNumber(std::istream& in, long& value) {
         if (value > 1000000) {
             return false;
         }
-        c = in.get();
+        c = std::getc(in);
     }
     // Exactly one whitespace character ends the field.
     return c != EOF && std::isspace(c);
 }
 
+// The bytes from here to the end, or -1 when the stream cannot tell.
+long RemainingBytes(std::FILE* in) {
+    const long here = std::ftell(in);
+    if (here < 0 || std::fseek(in, 0, SEEK_END) != 0) {
+        return -1;
+    }
+    const long end = std::ftell(in);
+    return std::fseek(in, here, SEEK_SET) == 0 && end >= here ? end - here : -1;
+}
+
 }  // namespace
 
-bool ReadPpm(const std::string& path, Picture& picture, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot be read";
-        return false;
-    }
-    char magic[2] = {0, 0};
-    in.read(magic, 2);
-    if (!in || magic[0] != 'P' || magic[1] != '6') {
+bool ReadPpm(std::FILE* in, const PictureSize& screen, Picture& picture, std::string& error) {
+    if (std::getc(in) != 'P' || std::getc(in) != '6') {
         error = "is not a binary PPM (P6)";
         return false;
     }
@@ -66,14 +67,17 @@ bool ReadPpm(const std::string& path, Picture& picture, std::string& error) {
         error = "has no pixels";
         return false;
     }
-    if (width > kMaxPpmSide || height > kMaxPpmSide) {
-        error = "is larger than " + std::to_string(kMaxPpmSide) + " pixels on a side";
+    if (!screen.Fits(width, height, error)) {
         return false;
     }
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const long remaining = RemainingBytes(in);
+    if (remaining < 0 || static_cast<std::size_t>(remaining) < count * 3) {
+        error = "is shorter than its header says";
+        return false;
+    }
     std::vector<unsigned char> bytes(count * 3);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(in.gcount()) != bytes.size()) {
+    if (std::fread(bytes.data(), 1, bytes.size(), in) != bytes.size()) {
         error = "is shorter than its header says";
         return false;
     }
@@ -84,12 +88,7 @@ bool ReadPpm(const std::string& path, Picture& picture, std::string& error) {
     return true;
 }
 
-bool WritePpm(const std::string& path, const Picture& picture) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    out << "P6\n" << picture.width << ' ' << picture.height << "\n255\n";
+bool WritePpm(std::FILE* out, const Picture& picture) {
     std::vector<unsigned char> bytes;
     bytes.reserve(picture.pixels.size() * 3);
     for (COLORREF c : picture.pixels) {
@@ -97,9 +96,8 @@ bool WritePpm(const std::string& path, const Picture& picture) {
         bytes.push_back(static_cast<unsigned char>(GreenOf(c)));
         bytes.push_back(static_cast<unsigned char>(BlueOf(c)));
     }
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return static_cast<bool>(out);
+    return std::fprintf(out, "P6\n%d %d\n255\n", picture.width, picture.height) > 0 &&
+           std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
 }
 
 }  // namespace tidewell::sim

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "settings/StoredValue.h"
+#include "tools/sim/Quoted.h"
 
 namespace tidewell::sim {
 
@@ -21,8 +22,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
     return parts;
 }
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 class Parser {
 public:
@@ -129,13 +128,13 @@ bool Parser::Action(const std::string& option, const std::string& text) {
         action.kind = SimAction::Kind::kPaint;
     } else if (equals != std::string::npos && name == "number") {
         action.kind = SimAction::Kind::kNumber;
-        if (!Stored(option + " " + text, argument, action.value)) return false;
+        if (!Stored(option + " " + Quoted(text), argument, action.value)) return false;
     } else if (equals != std::string::npos && name == "speed") {
         action.kind = SimAction::Kind::kSpeed;
-        if (!Stored(option + " " + text, argument, action.value)) return false;
+        if (!Stored(option + " " + Quoted(text), argument, action.value)) return false;
     } else if (equals != std::string::npos && name == "color") {
         action.kind = SimAction::Kind::kColor;
-        if (!Color(option + " " + text, argument, action.red, action.green, action.blue)) return false;
+        if (!Color(option + " " + Quoted(text), argument, action.red, action.green, action.blue)) return false;
     } else {
         return Malformed(option, text, "K:number=N, K:speed=N, K:color=R,G,B or K:paint");
     }
@@ -212,7 +211,7 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
 
 const char* SimUsage() {
     return "usage: tidewell-sim [--screen WxH] [--client WxH] [--seed N] [--number N] [--speed N]\n"
-           "                    [--color R,G,B] [--blank] [--picture FILE.ppm] [--frames N]\n"
+           "                    [--color R,G,B] [--blank] [--picture FILE] [--frames N]\n"
            "                    [--frame-ms MS] [--at K:OP ...] [--out FILE.ppm|FILE.png] [--state FILE]\n"
            "\n"
            "Runs one particle window on a virtual screen: construction, creation, first paint,\n"
@@ -229,16 +228,24 @@ const char* SimUsage() {
            "                     the window keeps the low 8 bits of each)\n"
            "  --blank            stored Blank setting on (default off)\n"
            "                     (stored settings take any 32-bit value)\n"
-           "  --picture FILE     what the screen shows when the window appears: binary PPM (P6,\n"
-           "                     maxval 255) of exactly the screen size (default: black)\n"
+           "  --picture FILE     what the screen shows when the window appears, exactly the\n"
+           "                     screen size (default: black): a PNG of any kind (grey, palette\n"
+           "                     and 16-bit converted, alpha ignored) or a binary PPM (P6, maxval\n"
+           "                     255), told apart by content, not by the name\n"
            "  --frames N         timer frames after the first paint (default 0; 0..1000000)\n"
            "  --frame-ms MS      clock advance before each frame (default 16; 0..1000000)\n"
            "  --at K:OP          after K frames (0: after the first paint) apply OP, in\n"
            "                     command-line order: number=N, speed=N, color=R,G,B, paint\n"
-           "  --out FILE         the client area after the last step: PPM, or PNG for a .png name\n"
+           "  --out FILE         the client area after the last step: PPM, or compressed PNG\n"
+           "                     for a .png name\n"
            "  --state FILE       'count C capacity K width W height H', then per active particle\n"
            "                     'i size x y vx vy px py drawnX drawnY respawn'\n"
            "  --help             this text\n"
+           "\n"
+           "Outputs are written under a temporary name beside them and put in place only when\n"
+           "the whole run has succeeded, so a failed run changes no existing file; a character\n"
+           "device such as /dev/null is written in place. A folder, FIFO or socket as an output,\n"
+           "or two of --out, --state and --picture naming the same file, is bad input.\n"
            "\n"
            "Exit status: 0 on success, 2 on bad input (one line on standard error), 1 when an\n"
            "output file cannot be written.\n";

@@ -1,6 +1,8 @@
 #include "tools/sim/SimScene.h"
 
+#include <algorithm>
 #include <sstream>
+#include <vector>
 
 #include "fw/Fw.h"
 #include "fw/headless/Headless.h"
@@ -124,10 +126,15 @@ SceneResult RunScene(const SimOptions& options, const Picture* desktop) {
         if (wnd != nullptr) {
             hl::PumpMessages();  // the first paint
             fw::DWORD tick = kConstructionTick;
+            // By frame number, keeping the command-line order within a frame,
+            // so the changes cost their count and not frames times count.
+            std::vector<SimAction> actions = options.actions;
+            std::stable_sort(actions.begin(), actions.end(),
+                             [](const SimAction& a, const SimAction& b) { return a.afterFrames < b.afterFrames; });
+            auto next = actions.begin();
             for (std::uint32_t frame = 0;; ++frame) {
-                for (const SimAction& action : options.actions) {
-                    if (action.afterFrames != frame) continue;
-                    Apply(action, *wnd, ClientRect(options));
+                for (; next != actions.end() && next->afterFrames == frame; ++next) {
+                    Apply(*next, *wnd, ClientRect(options));
                     hl::PumpMessages();
                 }
                 if (frame == options.frames) break;

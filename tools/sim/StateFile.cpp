@@ -1,7 +1,6 @@
 #include "tools/sim/StateFile.h"
 
 #include <cstdio>
-#include <fstream>
 
 namespace tidewell::sim {
 
@@ -24,16 +23,6 @@ void WriteState(std::ostream& out, const CParticleField& field) {
             << Exact(p.m_vx) << ' ' << Exact(p.m_vy) << ' ' << p.m_px << ' ' << p.m_py << ' '
             << p.m_drawnX << ' ' << p.m_drawnY << ' ' << (p.m_bRespawn ? 1 : 0) << '\n';
     }
-}
-
-bool WriteStateFile(const std::string& path, const CParticleField& field) {
-    std::ofstream out(path, std::ios::trunc);
-    if (!out) {
-        return false;
-    }
-    WriteState(out, field);
-    out.close();
-    return static_cast<bool>(out);
 }
 
 }  // namespace tidewell::sim

@@ -10,6 +10,5 @@ namespace tidewell::sim {
 // active particle "i size x y vx vy px py drawnX drawnY respawn", doubles as
 // %.17g so they read back bit for bit.
 void WriteState(std::ostream& out, const CParticleField& field);
-bool WriteStateFile(const std::string& path, const CParticleField& field);
 
 }  // namespace tidewell::sim

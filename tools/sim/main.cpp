@@ -2,13 +2,15 @@
 // as a picture and as the particles' state.
 #include <cctype>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "tools/sim/OutputFile.h"
+#include "tools/sim/PictureFile.h"
 #include "tools/sim/PngFile.h"
 #include "tools/sim/PpmFile.h"
+#include "tools/sim/Quoted.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimScene.h"
 
@@ -19,34 +21,9 @@ using namespace tidewell::sim;
 constexpr int kExitBadInput = 2;
 constexpr int kExitCannotWrite = 1;
 
-int BadInput(const std::string& message) {
+int Refuse(int status, const std::string& message) {
     std::fprintf(stderr, "tidewell-sim: %s\n", message.c_str());
-    return kExitBadInput;
-}
-
-bool LoadDesktop(const SimOptions& o, Picture& desktop, std::string& error) {
-    const std::string named = "--picture: \"" + o.picturePath + "\" ";
-    std::error_code ignored;
-    if (!std::filesystem::exists(o.picturePath, ignored)) {
-        error = named + "does not exist";
-        return false;
-    }
-    if (!std::filesystem::is_regular_file(o.picturePath, ignored)) {
-        error = named + "cannot be read: not a file";
-        return false;
-    }
-    std::string why;
-    if (!ReadPpm(o.picturePath, desktop, why)) {
-        error = named + why;
-        return false;
-    }
-    if (desktop.width != o.screenWidth || desktop.height != o.screenHeight) {
-        error = named + "is " + std::to_string(desktop.width) + "x" + std::to_string(desktop.height) +
-                ", not the screen size " + std::to_string(o.screenWidth) + "x" +
-                std::to_string(o.screenHeight);
-        return false;
-    }
-    return true;
+    return status;
 }
 
 bool EndsWithPng(const std::string& path) {
@@ -56,11 +33,24 @@ bool EndsWithPng(const std::string& path) {
     return tail == ".png";
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    return static_cast<bool>(out);
+struct NamedFile {
+    const char* option;
+    std::string path;
+};
+
+// Two options naming one file would have one result overwrite the other, or
+// the picture being read.
+bool NamesOverlap(const SimOptions& o, std::string& error) {
+    const NamedFile named[] = {{"--picture", o.picturePath}, {"--out", o.outPath}, {"--state", o.statePath}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t k = i + 1; k < 3; ++k) {
+            if (named[i].path.empty() || named[k].path.empty() || !SameFile(named[i].path, named[k].path)) continue;
+            error = std::string(named[i].option) + " " + Quoted(named[i].path) + " and " + named[k].option + " " +
+                    Quoted(named[k].path) + " name the same file";
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -70,39 +60,50 @@ int main(int argc, char** argv) {
     SimOptions options;
     std::string error;
     if (!ParseSimOptions(args, options, error)) {
-        return BadInput(error);
+        return Refuse(kExitBadInput, error);
     }
     if (options.help) {
         std::fputs(SimUsage(), stdout);
         return 0;
     }
+    std::unique_ptr<OutputFile> out;
+    std::unique_ptr<OutputFile> state;
+    if (!options.outPath.empty()) out = std::make_unique<OutputFile>("--out", options.outPath);
+    if (!options.statePath.empty()) state = std::make_unique<OutputFile>("--state", options.statePath);
+    for (const OutputFile* file : {out.get(), state.get()}) {
+        if (file != nullptr && !file->CheckKind(error)) return Refuse(kExitBadInput, error);
+    }
+    if (NamesOverlap(options, error)) {
+        return Refuse(kExitBadInput, error);
+    }
     Picture desktop;
-    if (!options.picturePath.empty() && !LoadDesktop(options, desktop, error)) {
-        return BadInput(error);
+    const PictureSize screen{options.screenWidth, options.screenHeight};
+    if (!options.picturePath.empty() && !ReadPictureFile(options.picturePath, screen, desktop, error)) {
+        return Refuse(kExitBadInput, "--picture: " + Quoted(options.picturePath) + " " + error);
+    }
+    // Made before the run, so an output that cannot be written costs no run.
+    for (OutputFile* file : {out.get(), state.get()}) {
+        if (file != nullptr && !file->Open(error)) return Refuse(kExitCannotWrite, error);
     }
 
     const SceneResult scene = RunScene(options, options.picturePath.empty() ? nullptr : &desktop);
     if (!scene.created) {
-        std::fprintf(stderr, "tidewell-sim: the window could not be created\n");
-        return kExitCannotWrite;
+        return Refuse(kExitCannotWrite, "the window could not be created");
     }
-
-    bool written = true;
-    if (!options.outPath.empty()) {
-        written = EndsWithPng(options.outPath) ? WritePng(options.outPath, scene.client)
-                                               : WritePpm(options.outPath, scene.client);
-        if (!written) std::fprintf(stderr, "tidewell-sim: --out: \"%s\" cannot be written\n", options.outPath.c_str());
+    if (out != nullptr) {
+        const bool written = EndsWithPng(options.outPath) ? WritePng(out->Stream(), scene.client)
+                                                          : WritePpm(out->Stream(), scene.client);
+        if (!written || !out->Finish(error)) {
+            return Refuse(kExitCannotWrite, written ? error : "--out: " + Quoted(options.outPath) + " cannot be written");
+        }
     }
-    if (written && !options.statePath.empty()) {
-        written = WriteText(options.statePath, scene.state);
-        if (!written) std::fprintf(stderr, "tidewell-sim: --state: \"%s\" cannot be written\n", options.statePath.c_str());
+    if (state != nullptr) {
+        std::fwrite(scene.state.data(), 1, scene.state.size(), state->Stream());
+        if (!state->Finish(error)) return Refuse(kExitCannotWrite, error);
     }
-    if (!written) {
-        // Half a result is worse than none.
-        std::error_code ignored;
-        if (!options.outPath.empty()) std::filesystem::remove(options.outPath, ignored);
-        if (!options.statePath.empty()) std::filesystem::remove(options.statePath, ignored);
-        return kExitCannotWrite;
+    // Only now is anything that existed replaced.
+    for (OutputFile* file : {out.get(), state.get()}) {
+        if (file != nullptr && !file->Commit(error)) return Refuse(kExitCannotWrite, error);
     }
     return 0;
 }

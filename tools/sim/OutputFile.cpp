@@ -1,0 +1,123 @@
+#include "tools/sim/OutputFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "tools/sim/Quoted.h"
+
+namespace tidewell::sim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Stat(const std::string& path, struct stat& status) { return stat(path.c_str(), &status) == 0; }
+
+mode_t NewFileMode() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+OutputFile::~OutputFile() {
+    if (m_stream != nullptr) std::fclose(m_stream);
+    if (!m_temporary.empty()) unlink(m_temporary.c_str());
+}
+
+bool OutputFile::Failed(const std::string& why, std::string& error) const {
+    error = std::string(m_option) + ": " + Quoted(m_path) + " " + why;
+    return false;
+}
+
+bool OutputFile::CheckKind(std::string& error) const {
+    struct stat status {};
+    if (!Stat(m_path, status) || S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) return true;
+    if (S_ISDIR(status.st_mode)) return Failed("is a folder, not a file", error);
+    if (S_ISFIFO(status.st_mode)) return Failed("is a FIFO, not a file", error);
+    if (S_ISSOCK(status.st_mode)) return Failed("is a socket, not a file", error);
+    return Failed("is not a file", error);
+}
+
+bool OutputFile::OpenDevice(std::string& error) {
+    // Without waiting, and checked again on the open file, in case the name
+    // has meanwhile become a FIFO.
+    const int fd = open(m_path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat status {};
+    if (fd < 0 || fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        (m_stream = fdopen(fd, "wb")) == nullptr) {
+        const std::string why = std::strerror(errno);
+        if (fd >= 0) close(fd);
+        return Failed("cannot be written: " + why, error);
+    }
+    return true;
+}
+
+bool OutputFile::Open(std::string& error) {
+    struct stat status {};
+    mode_t mode = NewFileMode();
+    m_target = m_path;
+    if (Stat(m_path, status)) {
+        if (S_ISCHR(status.st_mode)) return OpenDevice(error);
+        // A file without write permission is not replaced, by root either.
+        if ((status.st_mode & 0222) == 0 || access(m_path.c_str(), W_OK) != 0) {
+            return Failed("cannot be written: it is read-only", error);
+        }
+        mode = status.st_mode & 07777;
+        std::error_code ignored;
+        const fs::path resolved = fs::canonical(m_path, ignored);
+        if (!resolved.empty()) m_target = resolved.string();
+    }
+    const fs::path folder = fs::path(m_target).parent_path();
+    std::string pattern = (folder.empty() ? fs::path(".") : folder).string() + "/.tidewell-sim-XXXXXX";
+    const int fd = mkstemp(pattern.data());
+    if (fd < 0) return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
+    m_temporary = pattern;
+    if (fchmod(fd, mode) != 0 || (m_stream = fdopen(fd, "wb")) == nullptr) {
+        const std::string why = std::strerror(errno);
+        close(fd);
+        return Failed("cannot be written: " + why, error);
+    }
+    return true;
+}
+
+bool OutputFile::Finish(std::string& error) {
+    std::FILE* stream = m_stream;
+    m_stream = nullptr;
+    errno = 0;
+    const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
+    const bool closed = std::fclose(stream) == 0;
+    if (flushed && closed) return true;
+    return Failed(std::string("cannot be written: ") + (errno != 0 ? std::strerror(errno) : "write error"), error);
+}
+
+bool OutputFile::Commit(std::string& error) {
+    if (m_temporary.empty()) return true;
+    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+        return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
+    }
+    m_temporary.clear();
+    return true;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    const bool firstExists = Stat(a, first);
+    const bool secondExists = Stat(b, second);
+    if (firstExists || secondExists) {
+        return firstExists && secondExists && first.st_dev == second.st_dev && first.st_ino == second.st_ino &&
+               !S_ISCHR(first.st_mode);
+    }
+    std::error_code ignored;
+    return fs::weakly_canonical(fs::absolute(a), ignored) == fs::weakly_canonical(fs::absolute(b), ignored);
+}
+
+}  // namespace tidewell::sim
