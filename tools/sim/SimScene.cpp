@@ -105,11 +105,12 @@ void Apply(const SimAction& action, CParticleWnd& wnd, const fw::RECT& client) {
 
 }  // namespace
 
-SceneResult RunScene(const SimOptions& options, const Picture* desktop) {
+SceneResult RunScene(const SimOptions& options, Picture desktop) {
     hl::Reset();
     hl::SetScreenSize(options.screenWidth, options.screenHeight);
-    if (desktop != nullptr) {
-        hl::SetDesktopPicture(desktop->pixels);
+    if (!desktop.pixels.empty()) {
+        hl::SetDesktopPicture(desktop.pixels);
+        desktop = Picture();
     }
     // The window seeds its random source from the wall clock.
     hl::SetWallTime(static_cast<std::int64_t>(options.seed));

@@ -17,8 +17,9 @@ struct SceneResult {
 // Runs one window's life on the headless backend, as the options say: the
 // stored settings go into the profile, then the window is constructed,
 // created and first painted, then the timer frames run with the --at
-// changes between them. desktop is what the screen shows (null: black).
+// changes between them. desktop is what the screen shows (no pixels: black);
+// it is handed over, so only the screen keeps a copy while the window runs.
 // The options must have been validated.
-SceneResult RunScene(const SimOptions& options, const Picture* desktop);
+SceneResult RunScene(const SimOptions& options, Picture desktop);
 
 }  // namespace tidewell::sim

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/sim/OutputFile.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
         if (file != nullptr && !file->Open(error)) return Refuse(kExitCannotWrite, error);
     }
 
-    const SceneResult scene = RunScene(options, options.picturePath.empty() ? nullptr : &desktop);
+    const SceneResult scene = RunScene(options, std::move(desktop));
     if (!scene.created) {
         return Refuse(kExitCannotWrite, "the window could not be created");
     }
