@@ -1,6 +1,8 @@
 // The picture files: PNG and binary PPM, read by content, written as asked.
 #include "tools/sim/PictureFile.h"
 
+#include <sys/resource.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -135,6 +137,24 @@ TEST(PictureFile, BadFilesAreRefusedWithOneReason) {
         EXPECT_NE(read.error.find(c.reason), std::string::npos) << read.error;
         EXPECT_EQ(read.error.find('\n'), std::string::npos) << read.error;
     }
+}
+
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Found by fuzzing: 82 bytes whose text chunk claims 2 GB made the reader
+// allocate and clear all of it before finding the file too short.
+TEST(PictureFile, AChunkThatClaimsGigabytesCostsNoMemory) {
+    TempDir dir;
+    const std::string png = ReadWholeFile(WriteWith(WritePng, dir.File("ok.png"), Gradient(4, 4)));
+    const std::string bomb = png.substr(0, 33) + std::string("\x78\x52\x00\xA0zTXtabc", 11);
+    const long before = PeakKilobytes();
+    const Read read = ReadFile(dir.Write("bomb.png", bomb), 4, 4);
+    EXPECT_NE(read.error.find("not a readable PNG"), std::string::npos) << read.error;
+    EXPECT_LT(PeakKilobytes() - before, 100000);
 }
 
 TEST(PictureFile, OnlyARegularFileIsRead) {

@@ -47,6 +47,10 @@ struct Decoder {
             return false;
         }
         png_init_io(png, in);
+        // Only the pixels matter here: every ancillary chunk but tRNS is
+        // skipped unread, so a text or profile chunk that claims gigabytes
+        // costs no memory.
+        png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
         png_read_info(png, info);
         if (!screen.Fits(png_get_image_width(png, info), png_get_image_height(png, info), error)) {
             return false;
