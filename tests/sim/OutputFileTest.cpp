@@ -1,5 +1,6 @@
 // tidewell-sim's outputs: a failed run leaves every existing file as it was,
 // and nothing an output names can lose data or block the run.
+#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -72,6 +73,23 @@ TEST_F(SimOutputs, NothingIsLostOrBlocked) {
         SCOPED_TRACE(c.args[1] + " " + c.reason);
         ExpectUntouched(c.args, c.status, c.reason);
     }
+}
+
+TEST_F(SimOutputs, ARunEndedByASignalLeavesNoTemporaryFile) {
+    std::string sim = TIDEWELL_SIM_PATH, out = "--out", path = m_dir.File("important.txt"), frames = "--frames",
+                many = "1000000";
+    char* argv[] = {sim.data(), out.data(), path.data(), frames.data(), many.data(), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
+    // The temporary file is made before the run starts.
+    for (int i = 0; i < 3000 && std::distance(fs::directory_iterator(m_dir.File("")), fs::directory_iterator()) == 5; ++i)
+        usleep(10000);
+    kill(pid, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_EQ(ReadWholeFile(path), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir.File("")), fs::directory_iterator()), 5);
 }
 
 TEST_F(SimOutputs, ASocketIsNotWrittenTo) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 
@@ -18,6 +19,45 @@ namespace fs = std::filesystem;
 
 bool Stat(const std::string& path, struct stat& status) { return stat(path.c_str(), &status) == 0; }
 
+// The temporary files that exist now, so that a signal ending the run early
+// (Ctrl-C, kill) removes them too. The handler may use only what is safe in
+// a signal handler, so the names live in fixed buffers.
+struct Temporaries {
+    static constexpr int kSlots = 4;
+    char names[kSlots][4096];
+    volatile std::sig_atomic_t used[kSlots];
+};
+Temporaries g_temporaries;
+
+extern "C" void RemoveTemporariesAndEnd(int signal) {
+    for (int i = 0; i < Temporaries::kSlots; ++i) {
+        if (g_temporaries.used[i] != 0) unlink(g_temporaries.names[i]);
+    }
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+int Remember(const std::string& name) {
+    static const bool installed = [] {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, RemoveTemporariesAndEnd);
+        return true;
+    }();
+    (void)installed;
+    for (int i = 0; i < Temporaries::kSlots; ++i) {
+        if (g_temporaries.used[i] == 0 && name.size() < sizeof g_temporaries.names[i]) {
+            name.copy(g_temporaries.names[i], name.size());
+            g_temporaries.names[i][name.size()] = '\0';
+            g_temporaries.used[i] = 1;
+            return i;
+        }
+    }
+    return -1;
+}
+
+void Forget(int slot) {
+    if (slot >= 0) g_temporaries.used[slot] = 0;
+}
+
 mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
@@ -29,6 +69,7 @@ mode_t NewFileMode() {
 OutputFile::~OutputFile() {
     if (m_stream != nullptr) std::fclose(m_stream);
     if (!m_temporary.empty()) unlink(m_temporary.c_str());
+    Forget(m_slot);
 }
 
 bool OutputFile::Failed(const std::string& why, std::string& error) const {
@@ -80,6 +121,7 @@ bool OutputFile::Open(std::string& error) {
     const int fd = mkstemp(pattern.data());
     if (fd < 0) return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
     m_temporary = pattern;
+    m_slot = Remember(pattern);
     if (fchmod(fd, mode) != 0 || (m_stream = fdopen(fd, "wb")) == nullptr) {
         const std::string why = std::strerror(errno);
         close(fd);
@@ -104,6 +146,8 @@ bool OutputFile::Commit(std::string& error) {
         return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
     }
     m_temporary.clear();
+    Forget(m_slot);
+    m_slot = -1;
     return true;
 }
 

@@ -9,7 +9,8 @@ namespace tidewell::sim {
 // One file a run writes (--out, --state). Nothing that exists is touched
 // until the whole run has succeeded: a regular file is written beside its
 // target under a temporary name and renamed over it by Commit; if the run
-// fails instead, the temporary file goes and the target stays as it was. A
+// fails instead, or a signal such as Ctrl-C ends it, the temporary file goes
+// and the target stays as it was. A
 // character device such as /dev/null is written in place, and never
 // replaced or removed.
 class OutputFile {
@@ -45,6 +46,7 @@ private:
     std::string m_target;     // m_path with symbolic links followed
     std::string m_temporary;  // empty: written in place, or not yet opened
     std::FILE* m_stream = nullptr;
+    int m_slot = -1;  // where a signal handler finds m_temporary
 };
 
 // Whether two names, as given, lead to the same file: existing files are
