@@ -20,7 +20,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 # band along the bottom and a white column at the right.
 python3 "$here/make_desktop.py" 800 600 "$work/desk800.ppm"
 python3 "$here/make_desktop.py" 1920 1080 "$work/desk1080.ppm"
-python3 "$here/make_desktop.py" 200 1000 "$work/tall.ppm"
+python3 "$here/make_desktop.py" 200 1000 "$work/desk-tall.ppm"
 
 scene() {
   local name=$1; shift
@@ -39,7 +39,7 @@ scene changes        --screen 800x600 --picture "$work/desk800.ppm" --frames 400
                      --at 250:paint --at 300:number=60 --at 320:color=10,20,30
 scene preview-change --client 152x112 --frames 300 --at 100:number=100 --at 200:color=0,0,0 --at 250:number=3
 scene short-client   --screen 800x600 --client 800x300 --picture "$work/desk800.ppm" --frames 300
-scene tall           --screen 200x1000 --picture "$work/tall.ppm" --number 100 --frames 600 --speed 100
+scene tall           --screen 200x1000 --picture "$work/desk-tall.ppm" --number 100 --frames 600 --speed 100
 scene tiny           --screen 8x8 --number 100 --frames 200
 scene one-pixel      --screen 1x1 --frames 50
 scene slow-frames    --screen 640x480 --frames 200 --frame-ms 100 --speed 15
