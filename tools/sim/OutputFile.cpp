@@ -89,12 +89,13 @@ bool OutputFile::CheckKind(std::string& error) const {
 bool OutputFile::OpenDevice(std::string& error) {
     // Without waiting, and checked again on the open file, in case the name
     // has meanwhile become a FIFO.
+    errno = 0;
     const int fd = open(m_path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat status {};
     if (fd < 0 || fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode) ||
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
         (m_stream = fdopen(fd, "wb")) == nullptr) {
-        const std::string why = std::strerror(errno);
+        const std::string why = errno != 0 ? std::strerror(errno) : "it is no longer a device";
         if (fd >= 0) close(fd);
         return Failed("cannot be written: " + why, error);
     }
