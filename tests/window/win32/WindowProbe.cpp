@@ -167,7 +167,11 @@ int Capture(fw::CWinApp& app, const std::string& desktopPath, const std::string&
             const std::string& readyPath) {
     Picture desktop;
     std::string error;
-    if (!tidewell::sim::ReadPpm(desktopPath, desktop, error)) {
+    const tidewell::sim::PictureSize screenSize{::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    std::FILE* in = std::fopen(desktopPath.c_str(), "rb");
+    const bool read = in != nullptr && tidewell::sim::ReadPpm(in, screenSize, desktop, error);
+    if (in != nullptr) std::fclose(in);
+    if (!read) {
         std::printf("FAIL desktop picture %s\n", error.c_str());
         return 101;
     }
@@ -213,7 +217,10 @@ int Capture(fw::CWinApp& app, const std::string& desktopPath, const std::string&
     const std::size_t mirrorDiffers = Differences(mirror, screen, mirror.width, mirror.height);
     Check(mirrorDiffers == 0, "the mirror agrees pixel for pixel with the screen (" +
                                   std::to_string(mirrorDiffers) + " differ)");
-    tidewell::sim::WritePpm(mirrorPath, mirror);
+    if (std::FILE* out = std::fopen(mirrorPath.c_str(), "wb")) {
+        tidewell::sim::WritePpm(out, mirror);
+        std::fclose(out);
+    }
     Touch(readyPath);
 
     // The script now takes its own screenshot and then presses a key.
