@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "fw/Types.h"
 
@@ -11,6 +12,16 @@ DWORD GetTickCount();
 // Seconds since 1970, like time(0).
 std::int64_t GetCurrentTime();
 void PostQuitMessage(int nExitCode);
+
+// One monitor of the desktop. Screen coordinates put the primary's top-left
+// corner at (0, 0), so another monitor may lie at negative coordinates.
+struct MonitorArea {
+    RECT rect;
+    bool primary = false;
+};
+// Every monitor, in the platform's order; exactly one is the primary.
+std::vector<MonitorArea> EnumMonitors();
+
 HCURSOR SetCursor(HCURSOR cursor);
 // Registers (once per distinct set) and returns a class name that stays valid
 // for the life of the process.

@@ -1,5 +1,6 @@
 #pragma once
-// The stored settings: six 32-bit values in section "Config" of the
+// The stored settings: six 32-bit values (and AllMonitors, which the dialog
+// does not show) in section "Config" of the
 // application's profile. Nothing is bounded here; the places that use a value
 // apply its limits.
 #include "fw/App.h"
@@ -15,6 +16,7 @@ struct SettingNames {
     static constexpr const char* kColorGreen = "ColorGreen";
     static constexpr const char* kColorBlue = "ColorBlue";
     static constexpr const char* kBlank = "Blank";
+    static constexpr const char* kAllMonitors = "AllMonitors";
 };
 
 struct SettingDefaults {
@@ -24,11 +26,14 @@ struct SettingDefaults {
     static constexpr int kColorGreen = 93;
     static constexpr int kColorBlue = 165;
     static constexpr int kBlank = 0;
+    static constexpr int kAllMonitors = 1;
 };
 
 int ReadNumber(fw::CWinApp& app);
 int ReadSpeed(fw::CWinApp& app);
 int ReadBlank(fw::CWinApp& app);
+// Nonzero: the full-screen run covers every monitor; 0: the primary only.
+int ReadAllMonitors(fw::CWinApp& app);
 // Reads ColorBlue, ColorGreen, ColorRed in that order; keeps the low 8 bits.
 COLORREF ReadColor(fw::CWinApp& app);
 

@@ -2,25 +2,26 @@
 
 namespace tidewell {
 
-CFullScreenWnd::CFullScreenWnd() : CParticleWnd(fw::TRUE) {
-    m_ptFirst.x = -1;
-    m_ptFirst.y = -1;
+CFullScreenWnd::CFullScreenWnd()
+    : CParticleWnd(fw::TRUE), m_group(std::make_shared<FullScreenGroup>()), m_ptFirst(m_group->m_ptFirst) {
+    m_group->Join(this);
 }
 
-CFullScreenWnd::~CFullScreenWnd() = default;
+CFullScreenWnd::CFullScreenWnd(std::shared_ptr<FullScreenGroup> group, const fw::RECT& rcMonitor,
+                               unsigned monitorIndex)
+    : CParticleWnd(fw::TRUE, rcMonitor, monitorIndex), m_group(std::move(group)), m_ptFirst(m_group->m_ptFirst) {
+    m_group->Join(this);
+}
+
+CFullScreenWnd::~CFullScreenWnd() { m_group->Leave(this); }
 
 fw::BOOL CFullScreenWnd::CreateFullScreen() {
-    fw::RECT rect;
-    rect.left = 0;
-    rect.top = 0;
-    rect.right = fw::GetSystemMetrics(fw::SM_CXSCREEN);
-    rect.bottom = fw::GetSystemMetrics(fw::SM_CYSCREEN);
-    return CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE, rect, nullptr);
+    return CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE, ScreenRect(), nullptr);
 }
 
 // Closing always goes through the queue, so the handler that saw the input
-// finishes before the window is destroyed.
-void CFullScreenWnd::PostClose() { PostMessage(fw::WM_CLOSE, 0, 0); }
+// finishes before any window is destroyed.
+void CFullScreenWnd::PostClose() { m_group->CloseAll(); }
 
 void CFullScreenWnd::OnSysCommand(fw::UINT nID, fw::LPARAM lParam) {
     // Compared whole: a request to start the saver, or to close by the system
@@ -32,7 +33,9 @@ void CFullScreenWnd::OnSysCommand(fw::UINT nID, fw::LPARAM lParam) {
 }
 
 void CFullScreenWnd::OnDestroy() {
-    fw::PostQuitMessage(0);
+    if (m_group->IsLastWindow(this)) {
+        fw::PostQuitMessage(0);
+    }
     fw::CWnd::OnDestroy();
 }
 
@@ -50,7 +53,8 @@ fw::BOOL CFullScreenWnd::OnNcActivate(fw::BOOL bActive) {
 }
 
 void CFullScreenWnd::OnActivate(fw::UINT nState, fw::CWnd* pWndOther, fw::BOOL bMinimized) {
-    if (nState == fw::WA_INACTIVE) {
+    // Activation moving to another of the saver's windows is no switch.
+    if (nState == fw::WA_INACTIVE && !m_group->Contains(pWndOther)) {
         PostClose();
     }
     CParticleWnd::OnActivate(nState, pWndOther, bMinimized);
@@ -64,10 +68,17 @@ void CFullScreenWnd::OnActivateApp(fw::BOOL bActive, fw::DWORD dwThreadID) {
 }
 
 void CFullScreenWnd::OnMouseMove(fw::UINT nFlags, fw::POINT point) {
+    // In screen coordinates, so a move onto another monitor counts. The
+    // window has no frame: its client area starts at its window rectangle.
+    fw::RECT window;
+    GetWindowRect(&window);
+    fw::POINT onScreen;
+    onScreen.x = point.x + window.left;
+    onScreen.y = point.y + window.top;
     // The first message only says where the cursor rests.
     if (m_ptFirst.x == -1 && m_ptFirst.y == -1) {
-        m_ptFirst = point;
-    } else if (point.x != m_ptFirst.x || point.y != m_ptFirst.y) {
+        m_ptFirst = onScreen;
+    } else if (onScreen.x != m_ptFirst.x || onScreen.y != m_ptFirst.y) {
         PostClose();
     }
     CParticleWnd::OnMouseMove(nFlags, point);

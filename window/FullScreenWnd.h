@@ -1,20 +1,31 @@
 #pragma once
+#include <memory>
+
+#include "window/FullScreenGroup.h"
 #include "window/ParticleWnd.h"
 
 namespace tidewell {
 
-// The run-mode window: top-most over the primary screen, cursor hidden,
-// closed by the first sign of the user. Always made on the heap.
+// The run-mode window: top-most over its screen, cursor hidden, closed by the
+// first sign of the user. Always made on the heap.
 class CFullScreenWnd : public CParticleWnd {
+private:
+    std::shared_ptr<FullScreenGroup> m_group;  // before m_ptFirst, which refers into it
+
 public:
+    // The only window of its saver, over the primary screen.
     CFullScreenWnd();
+    // One of a saver's windows: over the monitor, seeded with its index.
+    CFullScreenWnd(std::shared_ptr<FullScreenGroup> group, const fw::RECT& rcMonitor, unsigned monitorIndex);
     ~CFullScreenWnd() override;
 
-    // Covers (0, 0, screen width, screen height). Returns the creation
-    // result; on FALSE the object has already been deleted.
+    // Covers its screen. Returns the creation result; on FALSE the object has
+    // already been deleted.
     fw::BOOL CreateFullScreen();
 
-    fw::POINT m_ptFirst;  // (-1, -1) until the first mouse message
+    // The saver's first mouse position in screen coordinates, shared by all
+    // its windows; (-1, -1) until the first mouse message.
+    fw::POINT& m_ptFirst;
 
 protected:
     void OnSysCommand(fw::UINT nID, fw::LPARAM lParam) override;
@@ -31,6 +42,7 @@ protected:
     void OnSysKeyDown(fw::UINT nChar, fw::UINT nRepCnt, fw::UINT nFlags) override;
 
 private:
+    // Closes every window of the saver.
     void PostClose();
 };
 

@@ -29,10 +29,15 @@ const char* CParticleWnd::RegisteredClassName() { return g_registeredClass; }
 
 void CParticleWnd::ForgetRegisteredClass() { g_registeredClass = nullptr; }
 
-CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete)
-    : m_bAutoDelete(fw::FALSE), m_bBlank(fw::FALSE), m_bCaptured(fw::FALSE) {
+CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete) : CParticleWnd(bAutoDelete, std::nullopt, 0) {}
+
+CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete, const fw::RECT& rcMonitor, unsigned seedOffset)
+    : CParticleWnd(bAutoDelete, std::optional<fw::RECT>(rcMonitor), seedOffset) {}
+
+CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete, std::optional<fw::RECT> rcMonitor, unsigned seedOffset)
+    : m_bAutoDelete(fw::FALSE), m_bBlank(fw::FALSE), m_bCaptured(fw::FALSE), m_rcMonitor(rcMonitor) {
     // The seed comes first: constructing the particles draws their sizes.
-    m_field.m_random.Seed(static_cast<std::uint32_t>(fw::GetCurrentTime()));
+    m_field.m_random.Seed(static_cast<std::uint32_t>(fw::GetCurrentTime()) + seedOffset);
     fw::CWinApp& app = *fw::AfxGetApp();
     m_bBlank = ReadBlank(app);
     m_bAutoDelete = bAutoDelete;
@@ -46,7 +51,7 @@ CParticleWnd::~CParticleWnd() = default;
 fw::BOOL CParticleWnd::CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
                                             const fw::RECT& rect, fw::CWnd* pParentWnd,
                                             fw::UINT /*nID*/, void* /*pContext*/) {
-    if (rect.right - rect.left == fw::GetSystemMetrics(fw::SM_CXSCREEN) &&
+    if (rect.right - rect.left == ScreenRect().Width() &&
         g_registeredClass == nullptr) {
         g_registeredClass = fw::AfxRegisterWndClass(
             fw::CS_VREDRAW | fw::CS_HREDRAW, fw::AfxGetApp()->LoadCursor(IDC_NULLCURSOR),
@@ -105,7 +110,7 @@ void CParticleWnd::OnPaint() {
     fw::RECT client;
     GetClientRect(&client);
 
-    if (client.right < fw::GetSystemMetrics(fw::SM_CXSCREEN) || m_bBlank) {
+    if (client.right < ScreenRect().Width() || m_bBlank) {
         dc.FillRect(&client, &brush);
     }
     // The grids keep the size of the first paint: a later resize must never
@@ -151,9 +156,20 @@ void CParticleWnd::PostNcDestroy() {
     delete this;
 }
 
+fw::RECT CParticleWnd::ScreenRect() const {
+    if (m_rcMonitor) {
+        return *m_rcMonitor;
+    }
+    fw::RECT screen;
+    screen.right = fw::GetSystemMetrics(fw::SM_CXSCREEN);
+    screen.bottom = fw::GetSystemMetrics(fw::SM_CYSCREEN);
+    return screen;
+}
+
 void CParticleWnd::GetScreenSize(int& width, int& height) {
-    width = fw::GetSystemMetrics(fw::SM_CXSCREEN);
-    height = fw::GetSystemMetrics(fw::SM_CYSCREEN);
+    const fw::RECT screen = ScreenRect();
+    width = screen.Width();
+    height = screen.Height();
 }
 
 void CParticleWnd::GetClientSize(int& width, int& height) {

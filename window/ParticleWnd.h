@@ -1,4 +1,6 @@
 #pragma once
+#include <optional>
+
 #include "fw/Fw.h"
 #include "particles/FieldHost.h"
 #include "particles/ParticleField.h"
@@ -12,6 +14,11 @@ namespace tidewell {
 class CParticleWnd : public fw::CWnd, public CFieldHost {
 public:
     explicit CParticleWnd(fw::BOOL bAutoDelete);
+    // A window that stands for one monitor of several: the monitor's
+    // rectangle is its screen wherever the window asks for the screen's size,
+    // and seedOffset (the monitor's index) keeps its random source apart from
+    // its neighbours', which are seeded in the same second.
+    CParticleWnd(fw::BOOL bAutoDelete, const fw::RECT& rcMonitor, unsigned seedOffset);
     ~CParticleWnd() override;
 
     // rect is in the parent's client coordinates, or the screen's without a
@@ -48,6 +55,10 @@ public:
     static void ForgetRegisteredClass();
 
 protected:
+    // The screen in screen coordinates: the window's monitor, or the primary
+    // screen read afresh.
+    fw::RECT ScreenRect() const;
+
     int OnCreate(fw::CREATESTRUCT* lpCreateStruct) override;
     void OnTimer(fw::UINT_PTR nIDEvent) override;
     void OnPaint() override;
@@ -61,7 +72,10 @@ private:
 
     // Set while CreateParticleWindow waits on the platform, so it learns
     // whether a failed creation already deleted this object.
+    CParticleWnd(fw::BOOL bAutoDelete, std::optional<fw::RECT> rcMonitor, unsigned seedOffset);
+
     bool* m_pDeletionWatch = nullptr;
+    std::optional<fw::RECT> m_rcMonitor;
 };
 
 }  // namespace tidewell

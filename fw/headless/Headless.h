@@ -39,6 +39,7 @@
 #include <string>
 #include <vector>
 
+#include "fw/Platform.h"
 #include "fw/Types.h"
 
 namespace fw {
@@ -69,6 +70,13 @@ int ScreenHeight();
 void SetDesktopPicture(const std::vector<COLORREF>& pixels);
 void FillDesktop(COLORREF colour);
 const std::vector<COLORREF>& DesktopPicture();
+
+// The desktop's monitors (EnumMonitors). Empty, the default: one primary
+// monitor covering the whole screen. Otherwise exactly these, in this order;
+// SM_CXSCREEN and SM_CYSCREEN then give the primary's size. Pixels exist only
+// inside the screen, so a monitor beyond it (at negative coordinates, say)
+// takes windows and input but shows nothing.
+void SetMonitors(const std::vector<MonitorArea>& monitors);
 
 // What the screen shows now: CLR_INVALID outside. Writes outside are dropped.
 COLORREF GetScreenPixel(int x, int y);

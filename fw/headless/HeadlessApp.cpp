@@ -61,10 +61,15 @@ HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
 }
 
 int GetSystemMetrics(int nIndex) {
-    const headless::Screen& screen = headless::TheWorld().screen;
+    RECT primary;
+    for (const MonitorArea& monitor : EnumMonitors()) {
+        if (monitor.primary) {
+            primary = monitor.rect;
+        }
+    }
     switch (nIndex) {
-        case SM_CXSCREEN: return screen.Width();
-        case SM_CYSCREEN: return screen.Height();
+        case SM_CXSCREEN: return primary.Width();
+        case SM_CYSCREEN: return primary.Height();
         case SM_CXICON:
         case SM_CYICON: return 32;
         default: return 0;

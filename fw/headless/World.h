@@ -98,6 +98,7 @@ struct ColorAnswer {
 
 struct World {
     Screen screen{kDefaultScreenWidth, kDefaultScreenHeight};
+    std::vector<MonitorArea> monitors;  // empty: one, the whole screen
     VirtualClock clock;
 
     std::map<HWND, std::unique_ptr<WindowRecord>> windows;  // live; handles grow, so creation order

@@ -1,0 +1,38 @@
+// The desktop's monitors, as the system lists them.
+#include "fw/win32/WindowsApi.h"
+
+namespace fw {
+
+using win32::ToFw;
+
+namespace {
+
+::BOOL CALLBACK AddMonitor(::HMONITOR hMonitor, ::HDC, ::LPRECT, ::LPARAM data) {
+    ::MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (::GetMonitorInfoA(hMonitor, &info)) {
+        MonitorArea monitor;
+        monitor.rect = ToFw(info.rcMonitor);
+        monitor.primary = (info.dwFlags & MONITORINFOF_PRIMARY) != 0;
+        reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(monitor);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<MonitorArea> EnumMonitors() {
+    std::vector<MonitorArea> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<::LPARAM>(&monitors));
+    if (monitors.empty()) {
+        // Never seen, but a desktop always has the primary screen.
+        MonitorArea primary;
+        primary.rect.right = ::GetSystemMetrics(SM_CXSCREEN);
+        primary.rect.bottom = ::GetSystemMetrics(SM_CYSCREEN);
+        primary.primary = true;
+        monitors.push_back(primary);
+    }
+    return monitors;
+}
+
+}  // namespace fw

@@ -1,0 +1,157 @@
+// Run mode on a desktop of several monitors: one window per monitor, each a
+// screen of its own, acting together as one saver.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "AppFixture.h"
+#include "window/FullScreenWnd.h"
+
+namespace tidewell::test {
+namespace {
+
+namespace hl = fw::headless;
+
+fw::RECT Rect(int left, int top, int right, int bottom) {
+    fw::RECT r;
+    r.left = left;
+    r.top = top;
+    r.right = right;
+    r.bottom = bottom;
+    return r;
+}
+
+fw::MonitorArea Monitor(const fw::RECT& rect, bool primary = false) {
+    fw::MonitorArea m;
+    m.rect = rect;
+    m.primary = primary;
+    return m;
+}
+
+class MonitorsStartUpTest : public AppFixture {
+protected:
+    // Two monitors of different sizes on one wide screen, and one left of
+    // the primary (negative coordinates, off the simulated pixels), listed
+    // with the primary in the middle.
+    const fw::RECT kLeft = Rect(-640, 100, 0, 580);
+    const fw::RECT kPrimary = Rect(0, 0, 1024, 768);
+    const fw::RECT kRight = Rect(1024, 0, 1824, 600);
+
+    void SetUp() override {
+        AppFixture::SetUp();
+        hl::SetScreenSize(1824, 768);
+        std::vector<COLORREF> desktop(1824u * 768u);
+        for (std::size_t i = 0; i < desktop.size(); ++i) desktop[i] = static_cast<COLORREF>(i % 0xFFFFu);
+        hl::SetDesktopPicture(desktop);
+        hl::SetMonitors({Monitor(kLeft), Monitor(kPrimary, true), Monitor(kRight)});
+        hl::SetWallTime(1000);
+        hl::SetCursorPos(1500, 300);
+        SetCommandLine({"/s"});
+    }
+
+    // The run-mode windows, in creation order.
+    static std::vector<CFullScreenWnd*> Savers() {
+        std::vector<CFullScreenWnd*> savers;
+        for (fw::HWND h : hl::LiveWindows()) {
+            if (auto* w = dynamic_cast<CFullScreenWnd*>(hl::GetWindowInfo(h)->object)) savers.push_back(w);
+        }
+        return savers;
+    }
+    static CFullScreenWnd* SaverOver(const fw::RECT& monitor) {
+        for (CFullScreenWnd* w : Savers()) {
+            const fw::RECT r = hl::GetWindowInfo(w->m_hWnd)->rect;
+            if (r.left == monitor.left && r.top == monitor.top && r.right == monitor.right &&
+                r.bottom == monitor.bottom) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(MonitorsStartUpTest, EachMonitorIsAScreenOfItsOwn) {
+    Store("Number", 40);
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    hl::PumpMessages();
+    ASSERT_EQ(Savers().size(), 3u);
+    EXPECT_EQ(m_app.m_pMainWnd, SaverOver(kPrimary)) << "the primary's window is the main window";
+    for (const fw::RECT& monitor : {kLeft, kPrimary, kRight}) {
+        CFullScreenWnd* w = SaverOver(monitor);
+        ASSERT_NE(w, nullptr) << monitor.left;
+        const int width = monitor.Width();
+        const int height = monitor.Height();
+        EXPECT_EQ(w->m_field.m_nCount,
+                  CParticleField::CountFor(width, height, 40, CParticleField::CapacityFor(width, height)));
+        EXPECT_EQ(w->m_field.m_nWidth, width);
+        EXPECT_EQ(w->m_field.m_nHeight, height);
+    }
+    // Not filled: as wide as its own screen. Its capture is its monitor's part
+    // of the desktop.
+    const BackgroundGrid& right = *SaverOver(kRight)->m_field.m_pBackground;
+    EXPECT_EQ(right.At(0, 0), hl::DesktopPicture()[1024]);
+    EXPECT_EQ(right.At(799, 599), hl::DesktopPicture()[1823u + 599u * 1824u]);
+}
+
+TEST_F(MonitorsStartUpTest, ThePrimarySeedsAsALoneWindowAndTheOthersDiffer) {
+    // Two monitors of one size: the same count, but never the same particles.
+    hl::SetMonitors({Monitor(Rect(0, 0, 800, 600), true), Monitor(Rect(800, 0, 1600, 600))});
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    std::vector<std::uint32_t> states;
+    for (CFullScreenWnd* w : Savers()) {
+        states.push_back(w->m_field.m_random.State());
+        w->DestroyWindow();
+    }
+    ASSERT_EQ(states.size(), 2u);
+    hl::ClearQuit();
+    hl::SetMonitors({});
+    hl::SetScreenSize(800, 600);
+    auto* lone = new CFullScreenWnd;
+    ASSERT_TRUE(lone->CreateFullScreen());
+    EXPECT_EQ(states[0], lone->m_field.m_random.State());
+    EXPECT_NE(states[1], states[0]);
+    lone->DestroyWindow();
+}
+
+TEST_F(MonitorsStartUpTest, AllMonitorsZeroCoversThePrimaryOnly) {
+    Store("AllMonitors", 0);
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    ASSERT_EQ(Savers().size(), 1u);
+    EXPECT_EQ(m_app.m_pMainWnd, SaverOver(kPrimary));
+}
+
+TEST_F(MonitorsStartUpTest, ActivationMovingBetweenTheSaversWindowsClosesNothing) {
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    for (CFullScreenWnd* w : Savers()) hl::ActivateWindow(w->m_hWnd);
+    hl::MouseMove(1500, 300);  // where the first mouse message found the cursor
+    hl::PumpMessages();
+    EXPECT_EQ(Savers().size(), 3u);
+    EXPECT_EQ(hl::PostedMessagesWaiting(), 0u);
+}
+
+struct Ending {
+    const char* what;
+    std::function<void()> input;
+};
+
+class MonitorsEndingTest : public MonitorsStartUpTest, public ::testing::WithParamInterface<Ending> {};
+
+TEST_P(MonitorsEndingTest, OneInputEndsTheWholeSaver) {
+    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+    hl::ScheduleAfter(500, GetParam().input);
+    EXPECT_EQ(m_app.Run(), 0);
+    EXPECT_TRUE(Savers().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, MonitorsEndingTest,
+    ::testing::Values(Ending{"Key", [] { hl::KeyDown(hl::VK_SPACE); }},
+                      Ending{"Button", [] { hl::MouseButtonDown(hl::MouseButton::Right); }},
+                      Ending{"MoveOntoThePrimary", [] { hl::MouseMove(500, 300); }},
+                      Ending{"MoveOntoTheLeftMonitor", [] { hl::MouseMove(-10, 300); }},
+                      Ending{"OtherApplication", [] { hl::ActivateOtherApplication(); }},
+                      Ending{"OtherWindow",
+                             [] { hl::ActivateWindow(hl::CreatePlainWindow(fw::WS_POPUP, 0, 0, 9, 9)); }}),
+    [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.what); });
+
+}  // namespace
+}  // namespace tidewell::test
