@@ -1,5 +1,6 @@
 // Modal dialogs from the program's resource templates, the colour chooser and
 // the controls' state, through the system's dialog manager.
+#include "fw/win32/DialogBitmaps.h"
 #include "fw/win32/WindowProcedure.h"
 
 namespace fw {
@@ -29,6 +30,7 @@ namespace {
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     if (dialog == nullptr) return FALSE;
     win32::Subclass(hWnd, *dialog);
+    win32::FitBitmapStatics(hWnd, dialog->m_nIDTemplate);
     return detail::DeliverMessage(*dialog, WM_INITDIALOG, wParam, lParam);
 }
 

@@ -17,6 +17,7 @@ import json
 import struct
 import subprocess
 import sys
+import xml.etree.ElementTree as ElementTree
 
 LANG_GERMAN_GERMANY = 0x0407
 
@@ -28,11 +29,12 @@ RT_STRING = 6
 RT_GROUP_CURSOR = 12
 RT_GROUP_ICON = 14
 RT_VERSION = 16
+RT_MANIFEST = 24
 
 TYPE_NAMES = {
     RT_CURSOR: "cursor", RT_BITMAP: "bitmap", RT_ICON: "icon", RT_DIALOG: "dialog",
     RT_STRING: "string table", RT_GROUP_CURSOR: "cursor group",
-    RT_GROUP_ICON: "icon group", RT_VERSION: "version",
+    RT_GROUP_ICON: "icon group", RT_VERSION: "version", RT_MANIFEST: "manifest",
 }
 
 IDD_ABOUTBOX = 100
@@ -42,6 +44,25 @@ IDC_NULLCURSOR = 129
 IDB_BANNER = 133
 STRING_BLOCK_OF_DESCRIPTION = 1  # strings 0..15
 VERSION_ID = 1
+MANIFEST_ID = 1  # the one the loader reads for the process
+
+MANIFEST_NAMESPACES = {
+    "asm": "urn:schemas-microsoft-com:asm.v1",
+    "asm3": "urn:schemas-microsoft-com:asm.v3",
+    "compat": "urn:schemas-microsoft-com:compatibility.v1",
+    "ws2005": "http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+    "ws2016": "http://schemas.microsoft.com/SMI/2016/WindowsSettings",
+}
+# Per-monitor v2, falling back to per-monitor where v2 is unknown.
+MANIFEST_DPI_AWARENESS = ["PerMonitorV2", "PerMonitor"]
+MANIFEST_DPI_AWARE = "true/pm"
+MANIFEST_COMMON_CONTROLS = {"type": "win32", "name": "Microsoft.Windows.Common-Controls",
+                            "version": "6.0.0.0", "publicKeyToken": "6595b64144ccf1df"}
+# Windows 7, 8, 8.1, and 10 and 11.
+MANIFEST_SUPPORTED_OS = {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+                         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+                         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+                         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}
 
 DS_SETFONT = 0x40
 
@@ -585,6 +606,35 @@ def check_version(check, resources):
                         VERSION_TRANSLATION)
 
 
+def check_manifest(check, resources):
+    data = only_resource(check, resources, (RT_MANIFEST, MANIFEST_ID))
+    if data is None:
+        return
+    try:
+        root = ElementTree.fromstring(data)
+    except ElementTree.ParseError as error:
+        check.fail("manifest is not well-formed XML: %s" % error)
+        return
+    ns = MANIFEST_NAMESPACES
+    check.equal("manifest root", root.tag, "{%s}assembly" % ns["asm"])
+
+    def text(path):
+        found = root.find(path, ns)
+        return None if found is None else (found.text or "").strip()
+    settings = "asm3:application/asm3:windowsSettings/"
+    awareness = text(settings + "ws2016:dpiAwareness")
+    check.equal("manifest dpiAwareness",
+                awareness and [part.strip() for part in awareness.split(",")], MANIFEST_DPI_AWARENESS)
+    check.equal("manifest dpiAware", text(settings + "ws2005:dpiAware"), MANIFEST_DPI_AWARE)
+    identities = [{key: found.get(key) for key in MANIFEST_COMMON_CONTROLS}
+                  for found in root.findall("asm:dependency/asm:dependentAssembly/asm:assemblyIdentity", ns)]
+    if MANIFEST_COMMON_CONTROLS not in identities:
+        check.fail("manifest has no dependency on the common controls 6: %s" % identities)
+    supported = {found.get("Id") for found in
+                 root.findall("compat:compatibility/compat:application/compat:supportedOS", ns)}
+    check.equal("manifest supportedOS", sorted(supported), sorted(MANIFEST_SUPPORTED_OS))
+
+
 def check_program(path):
     with open(path, "rb") as handle:
         resources = PeResources(handle.read()).resources
@@ -597,7 +647,8 @@ def check_program(path):
     check_cursor(check, resources, referenced)
     check_strings(check, resources)
     check_version(check, resources)
-    wanted = {(RT_DIALOG, IDD_ABOUTBOX), (RT_DIALOG, IDD_SETTINGS),
+    check_manifest(check, resources)
+    wanted = {(RT_MANIFEST, MANIFEST_ID), (RT_DIALOG, IDD_ABOUTBOX), (RT_DIALOG, IDD_SETTINGS),
               (RT_GROUP_ICON, IDR_MAINFRAME), (RT_GROUP_CURSOR, IDC_NULLCURSOR),
               (RT_BITMAP, IDB_BANNER), (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
               (RT_VERSION, VERSION_ID)} | referenced

@@ -147,6 +147,19 @@ class ProgramFileTest(CheckerTestCase):
         path = self.damaged((self.data_offset(rc.RT_VERSION, 1) + at, struct.pack("<I", 2)))
         self.assertFails([path], "file version")
 
+    def manifest_patch(self, old, new):
+        data = self.pe.resources[(rc.RT_MANIFEST, rc.MANIFEST_ID)][0x0407]
+        return self.data_offset(rc.RT_MANIFEST, rc.MANIFEST_ID) + data.index(old), new
+
+    def test_manifest_faults(self):
+        for old, new, phrase in [(b"PerMonitorV2,", b"PerMonitor  ,", "dpiAwareness"),
+                                 (b"true/pm", b"true   ", "dpiAware"),
+                                 (b"6.0.0.0", b"5.8.0.0", "common controls 6"),
+                                 (b"8e0f7a12", b"0e0f7a12", "supportedOS"),
+                                 (b"</assembly>", b"</assembl >", "well-formed")]:
+            with self.subTest(phrase):
+                self.assertFails([self.damaged(self.manifest_patch(old, new))], "manifest", phrase)
+
     def test_truncated_file(self):
         path = os.path.join(self.folder, "truncated.exe")
         with open(path, "wb") as handle:

@@ -16,11 +16,18 @@ from picture import Picture  # noqa: E402
 WHITE = (255, 255, 255)
 
 
-def fullscreen(desktop_path, first_path, second_path, min_particle_pixels):
+def parse_region(text):
+    """'+x,y,w,h' (particles wanted there) or '=x,y,w,h' (the picture untouched)."""
+    x, y, w, h = (int(v) for v in text[1:].split(","))
+    return text[0], x, y, w, h
+
+
+def fullscreen(desktop_path, first_path, second_path, min_particle_pixels, regions=()):
     """The run shows the desktop picture with white particles that move:
     every pixel that differs from the picture is white (so the two shots can
     differ only where one of them has a particle), there are enough of them,
-    and the two shots differ."""
+    and the two shots differ. Each '+' region (a monitor) has enough particle
+    pixels of its own; each '=' region shows the picture untouched."""
     desktop, first, second = Picture(desktop_path), Picture(first_path), Picture(second_path)
     if not desktop.size() == first.size() == second.size():
         print(f"sizes differ: {desktop.size()} {first.size()} {second.size()}")
@@ -39,6 +46,12 @@ def fullscreen(desktop_path, first_path, second_path, min_particle_pixels):
     print(f"particle pixels (both shots): {particles}, non-white changes: {off_white}, "
           f"pixels changed between shots: {moved}")
     ok = off_white == 0 and particles >= min_particle_pixels and moved > 0
+    for kind, x0, y0, w, h in (parse_region(r) for r in regions):
+        changed = sum(1 for y in range(y0, y0 + h) for x in range(x0, x0 + w)
+                      for shot in (first, second)
+                      if shot.at(x + y * desktop.width) != desktop.at(x + y * desktop.width))
+        print(f"  region {x0},{y0} {w}x{h}: {changed} particle pixels")
+        ok = ok and (changed >= min_particle_pixels if kind == "+" else changed == 0)
     return 0 if ok else 1
 
 
@@ -111,14 +124,14 @@ def cursor(expect):
 
 
 def main(argv):
-    if len(argv) == 5 and argv[0] == "fullscreen":
-        return fullscreen(argv[1], argv[2], argv[3], int(argv[4]))
+    if len(argv) >= 5 and argv[0] == "fullscreen" and all(r[:1] in ("+", "=") for r in argv[5:]):
+        return fullscreen(argv[1], argv[2], argv[3], int(argv[4]), argv[5:])
     if len(argv) == 5 and argv[0] == "preview":
         return preview(argv[1], argv[2], argv[3], int(argv[4]))
     if len(argv) == 2 and argv[0] == "cursor" and argv[1] in ("hidden", "shown"):
         return cursor(argv[1])
     print(__doc__)
-    print("usage: screens.py fullscreen DESKTOP SHOT1 SHOT2 MIN_PARTICLE_PIXELS\n"
+    print("usage: screens.py fullscreen DESKTOP SHOT1 SHOT2 MIN_PARTICLE_PIXELS [+|=X,Y,W,H ...]\n"
           "       screens.py preview SHOT1 SHOT2 RRGGBB MIN_AREA\n"
           "       screens.py cursor hidden|shown")
     return 2
