@@ -12,15 +12,6 @@ namespace {
 
 namespace hl = fw::headless;
 
-fw::RECT Rect(int left, int top, int right, int bottom) {
-    fw::RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
-
 fw::MonitorArea Monitor(const fw::RECT& rect, bool primary = false) {
     fw::MonitorArea m;
     m.rect = rect;
@@ -33,9 +24,9 @@ protected:
     // Two monitors of different sizes on one wide screen, and one left of
     // the primary (negative coordinates, off the simulated pixels), listed
     // with the primary in the middle.
-    const fw::RECT kLeft = Rect(-640, 100, 0, 580);
-    const fw::RECT kPrimary = Rect(0, 0, 1024, 768);
-    const fw::RECT kRight = Rect(1024, 0, 1824, 600);
+    const fw::RECT kLeft = fw::RECT{-640, 100, 0, 580};
+    const fw::RECT kPrimary = fw::RECT{0, 0, 1024, 768};
+    const fw::RECT kRight = fw::RECT{1024, 0, 1824, 600};
 
     void SetUp() override {
         AppFixture::SetUp();
@@ -94,7 +85,7 @@ TEST_F(MonitorsStartUpTest, EachMonitorIsAScreenOfItsOwn) {
 
 TEST_F(MonitorsStartUpTest, ThePrimarySeedsAsALoneWindowAndTheOthersDiffer) {
     // Two monitors of one size: the same count, but never the same particles.
-    hl::SetMonitors({Monitor(Rect(0, 0, 800, 600), true), Monitor(Rect(800, 0, 1600, 600))});
+    hl::SetMonitors({Monitor(fw::RECT{0, 0, 800, 600}, true), Monitor(fw::RECT{800, 0, 1600, 600})});
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
     std::vector<std::uint32_t> states;
     for (CFullScreenWnd* w : Savers()) {
