@@ -12,21 +12,14 @@ namespace {
 
 namespace hl = fw::headless;
 
-fw::MonitorArea Monitor(const fw::RECT& rect, bool primary = false) {
-    fw::MonitorArea m;
-    m.rect = rect;
-    m.primary = primary;
-    return m;
-}
-
 class MonitorsStartUpTest : public AppFixture {
 protected:
     // Two monitors of different sizes on one wide screen, and one left of
     // the primary (negative coordinates, off the simulated pixels), listed
     // with the primary in the middle.
-    const fw::RECT kLeft = fw::RECT{-640, 100, 0, 580};
-    const fw::RECT kPrimary = fw::RECT{0, 0, 1024, 768};
-    const fw::RECT kRight = fw::RECT{1024, 0, 1824, 600};
+    const fw::RECT kLeft{-640, 100, 0, 580};
+    const fw::RECT kPrimary{0, 0, 1024, 768};
+    const fw::RECT kRight{1024, 0, 1824, 600};
 
     void SetUp() override {
         AppFixture::SetUp();
@@ -34,7 +27,7 @@ protected:
         std::vector<COLORREF> desktop(1824u * 768u);
         for (std::size_t i = 0; i < desktop.size(); ++i) desktop[i] = static_cast<COLORREF>(i % 0xFFFFu);
         hl::SetDesktopPicture(desktop);
-        hl::SetMonitors({Monitor(kLeft), Monitor(kPrimary, true), Monitor(kRight)});
+        hl::SetMonitors({{kLeft, false}, {kPrimary, true}, {kRight, false}});
         hl::SetWallTime(1000);
         hl::SetCursorPos(1500, 300);
         SetCommandLine({"/s"});
@@ -48,13 +41,11 @@ protected:
         }
         return savers;
     }
+    // The window whose top-left corner is the monitor's (its size: the grids').
     static CFullScreenWnd* SaverOver(const fw::RECT& monitor) {
         for (CFullScreenWnd* w : Savers()) {
             const fw::RECT r = hl::GetWindowInfo(w->m_hWnd)->rect;
-            if (r.left == monitor.left && r.top == monitor.top && r.right == monitor.right &&
-                r.bottom == monitor.bottom) {
-                return w;
-            }
+            if (r.left == monitor.left && r.top == monitor.top) return w;
         }
         return nullptr;
     }
@@ -69,10 +60,8 @@ TEST_F(MonitorsStartUpTest, EachMonitorIsAScreenOfItsOwn) {
     for (const fw::RECT& monitor : {kLeft, kPrimary, kRight}) {
         CFullScreenWnd* w = SaverOver(monitor);
         ASSERT_NE(w, nullptr) << monitor.left;
-        const int width = monitor.Width();
-        const int height = monitor.Height();
-        EXPECT_EQ(w->m_field.m_nCount,
-                  CParticleField::CountFor(width, height, 40, CParticleField::CapacityFor(width, height)));
+        const int width = monitor.Width(), height = monitor.Height();
+        EXPECT_EQ(w->m_field.m_nCount, CParticleField::CountFor(width, height, 40, 2 * (width + height)));
         EXPECT_EQ(w->m_field.m_nWidth, width);
         EXPECT_EQ(w->m_field.m_nHeight, height);
     }
@@ -85,7 +74,7 @@ TEST_F(MonitorsStartUpTest, EachMonitorIsAScreenOfItsOwn) {
 
 TEST_F(MonitorsStartUpTest, ThePrimarySeedsAsALoneWindowAndTheOthersDiffer) {
     // Two monitors of one size: the same count, but never the same particles.
-    hl::SetMonitors({Monitor(fw::RECT{0, 0, 800, 600}, true), Monitor(fw::RECT{800, 0, 1600, 600})});
+    hl::SetMonitors({{fw::RECT{0, 0, 800, 600}, true}, {fw::RECT{800, 0, 1600, 600}, false}});
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
     std::vector<std::uint32_t> states;
     for (CFullScreenWnd* w : Savers()) {
