@@ -35,29 +35,21 @@ constexpr int kBannerHeightPixels = 250;
 int Tolerance(int pixels) { return pixels / 40 + 3; }
 
 struct Control {
-    HWND hWnd;
     RECT rect;  // screen
     std::string className;
     LONG style;
 };
 
 bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
-bool Overlap(const RECT& a, const RECT& b) {
     RECT both;
-    return IntersectRect(&both, &a, &b) != FALSE;
+    return IntersectRect(&both, &inner, &outer) && EqualRect(&both, &inner);
 }
 
-bool IsGroupBox(const Control& c) {
-    return c.className == "Button" && (c.style & BS_TYPEMASK) == BS_GROUPBOX;
-}
+bool IsGroupBox(const Control& c) { return c.className == "Button" && (c.style & BS_TYPEMASK) == BS_GROUPBOX; }
 
 BOOL CALLBACK AddControl(HWND hWnd, LPARAM data) {
     if (!IsWindowVisible(hWnd)) return TRUE;
-    Control c{hWnd, {}, {}, GetWindowLongA(hWnd, GWL_STYLE)};
+    Control c{{}, {}, GetWindowLongA(hWnd, GWL_STYLE)};
     GetWindowRect(hWnd, &c.rect);
     char name[64] = {};
     GetClassNameA(hWnd, name, sizeof name);
@@ -105,7 +97,8 @@ int main(int argc, char** argv) {
         for (std::size_t j = i + 1; j < controls.size(); ++j) {
             const Control& a = controls[i];
             const Control& b = controls[j];
-            if (!Overlap(a.rect, b.rect)) continue;
+            RECT both;
+            if (!IntersectRect(&both, &a.rect, &b.rect)) continue;
             const bool held = (IsGroupBox(a) && !IsGroupBox(b) && Inside(b.rect, a.rect)) ||
                               (IsGroupBox(b) && !IsGroupBox(a) && Inside(a.rect, b.rect));
             overlaps += held ? 0 : 1;
