@@ -160,10 +160,7 @@ fw::RECT CParticleWnd::ScreenRect() const {
     if (m_rcMonitor) {
         return *m_rcMonitor;
     }
-    fw::RECT screen;
-    screen.right = fw::GetSystemMetrics(fw::SM_CXSCREEN);
-    screen.bottom = fw::GetSystemMetrics(fw::SM_CYSCREEN);
-    return screen;
+    return fw::RECT{0, 0, fw::GetSystemMetrics(fw::SM_CXSCREEN), fw::GetSystemMetrics(fw::SM_CYSCREEN)};
 }
 
 void CParticleWnd::GetScreenSize(int& width, int& height) {
