@@ -13,8 +13,9 @@ DWORD GetTickCount();
 std::int64_t GetCurrentTime();
 void PostQuitMessage(int nExitCode);
 
-// One monitor of the desktop. Screen coordinates put the primary's top-left
-// corner at (0, 0), so another monitor may lie at negative coordinates.
+// One monitor of the desktop, in the coordinates windows are placed in. On
+// Windows the primary's top-left corner is (0, 0), so another monitor may lie
+// at negative coordinates.
 struct MonitorArea {
     RECT rect;
     bool primary = false;

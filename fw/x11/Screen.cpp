@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "fw/Platform.h"
 #include "fw/x11/Connection.h"
 
 namespace fw {
@@ -50,6 +51,13 @@ std::vector<RECT> Monitors() {
 void SetScreenSize(int width, int height) { g_screen = Size{width, height}; }
 
 }  // namespace x11
+
+// In root-window coordinates, where X places windows; the primary first.
+std::vector<MonitorArea> EnumMonitors() {
+    std::vector<MonitorArea> areas;
+    for (const RECT& monitor : x11::Monitors()) areas.push_back(MonitorArea{monitor, areas.empty()});
+    return areas;
+}
 
 int GetSystemMetrics(int nIndex) {
     if (nIndex == SM_CXICON || nIndex == SM_CYICON) return 32;
