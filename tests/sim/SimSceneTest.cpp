@@ -131,38 +131,6 @@ TEST(SimScene, APictureWithWhiteRectanglesIsCapturedAndBouncedOff) {
     EXPECT_NE(scene.state, unbounced.state);
 }
 
-TEST(SimScene, AWhiteProbedDesktopIsFilledWithTheColour) {
-    TempDir dir;
-    Picture white(300, 200, kWhite);
-    ASSERT_TRUE(WritePpm(dir.File("white.ppm"), white));
-    const Scene scene = Render(dir, {"--screen", "300x200", "--picture", dir.File("white.ppm"),
-                                     "--color", "1,2,3", "--frames", "10"});
-    EXPECT_EQ(CountOf(scene.picture, MakeColor(1, 2, 3)) + CountOf(scene.picture, kWhite),
-              scene.picture.pixels.size());
-    EXPECT_GT(CountOf(scene.picture, MakeColor(1, 2, 3)), 50000u);
-}
-
-TEST(SimScene, APreviewIsFilledAndKeepsTheScreensCount) {
-    TempDir dir;
-    const std::string desktop = WriteDesktop(dir, 1024, 768);
-    const Scene scene = Render(dir, {"--client", "152x112", "--picture", desktop, "--frames", "200",
-                                     "--color", "278,93,165"});
-    EXPECT_EQ(scene.state[0], "count 117 capacity 547 width 152 height 112");
-    EXPECT_EQ(scene.picture.width, 152);
-    EXPECT_EQ(scene.picture.height, 112);
-    const COLORREF back = MakeColor(22, 93, 165);
-    EXPECT_EQ(CountOf(scene.picture, back) + CountOf(scene.picture, kWhite), scene.picture.pixels.size());
-    EXPECT_GT(CountOf(scene.picture, kWhite), 0u);
-}
-
-TEST(SimScene, BlankFillsTheFullScreenWindow) {
-    TempDir dir;
-    const std::string desktop = WriteDesktop(dir, 1024, 768);
-    const Scene scene = Render(dir, {"--picture", desktop, "--blank", "--frames", "100"});
-    const COLORREF back = MakeColor(22, 93, 165);
-    EXPECT_EQ(CountOf(scene.picture, back) + CountOf(scene.picture, kWhite), scene.picture.pixels.size());
-}
-
 TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     TempDir a, b, c;
     const Scene low = Render(a, {"--speed", "-5"});
