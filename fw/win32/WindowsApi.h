@@ -55,9 +55,5 @@ inline ::RECT ToWin(const RECT& r) { return ::RECT{r.left, r.top, r.right, r.bot
 // The program module: resources and window classes belong to it.
 inline ::HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
 
-// Gives the application its default name, the program file's name without
-// folder and extension, unless it has one.
-void EnsureAppName(CWinApp& app);
-
 }  // namespace win32
 }  // namespace fw

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "AppFixture.h"
+#include "fw/Backend.h"
 #include "res/resource.h"
 
 namespace tidewell::test {
@@ -140,24 +141,29 @@ TEST_F(SettingsDialogTest, AboutIdIsComparedWithoutItsLowFourBits) {
 }
 
 TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
+    int defaulted = 0;
+    fw::detail::SetDefaultProcessingObserver([&](fw::HWND, fw::UINT message) {
+        defaulted += message == fw::WM_SYSCOMMAND ? 1 : 0;
+    });
     hl::ScriptSysCommand(fw::SC_MOVE);
     hl::ScriptSysCommand(0x0020);
     hl::ScriptEscape();
     RunSettingsStart();
-    EXPECT_EQ(hl::DefaultSysCommands(), (std::vector<fw::UINT>{fw::SC_MOVE, 0x0020}));
+    fw::detail::SetDefaultProcessingObserver(nullptr);
+    EXPECT_EQ(defaulted, 2);
     EXPECT_EQ(hl::DialogHistory().size(), 1u);
 }
 
 TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
     hl::ScriptWait(50);
-    OnDialog([](CSettingsDlg& dlg) {
+    OnDialog([this](CSettingsDlg& dlg) {
         EXPECT_TRUE(hl::DrawnIcons().empty()) << "a normal paint draws no icon";
         dlg.ShowWindow(6 /* SW_MINIMIZE */);
         ASSERT_TRUE(dlg.IsIconic());
-        const std::size_t erases = hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
+        const std::size_t erases = m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
         hl::InvalidateRect(dlg.m_hWnd, fw::RECT{0, 0, 10000, 10000});
         hl::PumpMessages();
-        EXPECT_GT(hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
+        EXPECT_GT(m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
         ASSERT_FALSE(hl::DrawnIcons().empty());
         const hl::DrawnIcon& drawn = hl::DrawnIcons().back();
         fw::RECT client;

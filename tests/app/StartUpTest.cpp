@@ -118,10 +118,10 @@ TEST_F(StartUpTest, PreviewCoversTheHostsClientAreaUntilTheHostGoes) {
         runningBeforeHostWent = hl::IsLiveWindow(preview->m_hWnd);
         hl::DestroyWindow(host);
     });
-    const std::size_t timersBefore = hl::DeliveredCount(fw::WM_TIMER);
+    const std::size_t timersBefore = m_delivered->Count(fw::WM_TIMER);
     EXPECT_EQ(m_app.Run(), 0);
     EXPECT_TRUE(runningBeforeHostWent);
-    EXPECT_GT(hl::DeliveredCount(fw::WM_TIMER), timersBefore + 50);
+    EXPECT_GT(m_delivered->Count(fw::WM_TIMER), timersBefore + 50);
     EXPECT_TRUE(hl::LiveWindows().empty());
 }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "fw/Fw.h"
 #include "fw/headless/Headless.h"
 #include "settings/Settings.h"
+#include "tests/support/headless/DeliveryCounter.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
 
@@ -69,6 +71,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         hl::Reset();
+        m_delivered.emplace();
         CParticleWnd::ForgetRegisteredClass();
         m_app = std::make_unique<fw::CWinApp>("Tidewell");
         m_app->SetRegistryKey("Orvalle");
@@ -82,8 +85,12 @@ protected:
         hl::PumpMessages();
         m_app.reset();
         CParticleWnd::ForgetRegisteredClass();
+        m_delivered.reset();
         hl::Reset();
     }
+
+    // Messages handed to windows since SetUp.
+    std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
     void Store(const char* entry, int value) {
         m_app->WriteProfileInt(SettingNames::kSection, entry, value);
@@ -166,6 +173,7 @@ protected:
     }
 
     std::unique_ptr<fw::CWinApp> m_app;
+    std::optional<fw::test::DeliveryCounter> m_delivered;
 };
 
 }  // namespace tidewell::test
