@@ -11,6 +11,8 @@
 #include <optional>
 #include <string>
 
+#include "fw/Dc.h"
+#include "fw/DirtyRegion.h"
 #include "fw/Types.h"
 
 namespace fw {
@@ -58,6 +60,21 @@ POINT ClientOrigin(HWND hWnd);  // the client area's (0, 0) on the screen
 void Invalidate(HWND hWnd, BOOL erase);
 // The child with this control id, or null.
 HWND ChildWithId(HWND hParent, int id);
+
+// ------------------------------------------------------------- drawing
+// A window's client pixels are memory the backend shows in the window (a
+// mirror, the simulated screen, an image). Opens a context on them for dc
+// (CDC::Attach): the whole client area, or for a paint (paint not null) the
+// invalid part, which becomes valid, erased first through WM_ERASEBKGND
+// with this context when the window asked, and described in *paint. Nothing
+// shows of a hidden or missing window: empty pixels, and an impl all the same.
+void OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint);
+// Shows in the window what the context changed (client rectangles; a paint
+// shows its whole clip again) and ends it. Takes a null impl.
+void CloseDc(CDC::Impl* impl, const DirtyRegion& changed);
+// Draws the icon at (x, y) in the window and in its pixel memory; what
+// changed before reaches the window first.
+BOOL DrawIcon(CDC::Impl* impl, int x, int y, HICON icon, DirtyRegion& changed);
 
 // ------------------------------------------------------------- classes
 // Registers a class whose windows run the framework's window procedure.

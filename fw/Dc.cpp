@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "fw/Backend.h"
+#include "fw/Wnd.h"
+
 namespace fw {
 
 namespace {
@@ -11,6 +14,21 @@ namespace {
 tidewell::SurfaceRect ToSurfaceRect(const RECT& r) { return tidewell::SurfaceRect{r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
+
+CDC::~CDC() { backend::CloseDc(m_pImpl, m_changed); }
+
+void CDC::Attach(Impl* impl, HDC hDC, const tidewell::PixelView& pixels, bool recordChanges) {
+    m_pImpl = impl;
+    m_hDC = hDC;
+    m_pixels = pixels;
+    m_bRecordChanges = recordChanges;
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return backend::DrawIcon(m_pImpl, x, y, icon, m_changed); }
+
+CClientDC::CClientDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd->m_hWnd : nullptr, nullptr); }
+
+CPaintDC::CPaintDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd->m_hWnd : nullptr, &m_ps); }
 
 void CDC::MarkChanged(const RECT& rect) {
     if (!m_bRecordChanges) {
