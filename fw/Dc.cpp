@@ -2,9 +2,8 @@
 // pixel memory the backend set, and record what they changed.
 #include "fw/Dc.h"
 
-#include <algorithm>
-
 #include "fw/Backend.h"
+#include "fw/Rect.h"
 #include "fw/Wnd.h"
 
 namespace fw {
@@ -35,8 +34,7 @@ void CDC::MarkChanged(const RECT& rect) {
         return;
     }
     const tidewell::SurfaceRect readable = m_pixels.Readable();
-    m_changed.Add(RECT{std::max<LONG>(rect.left, readable.left), std::max<LONG>(rect.top, readable.top),
-                       std::min<LONG>(rect.right, readable.right), std::min<LONG>(rect.bottom, readable.bottom)});
+    m_changed.Add(IntersectRects(rect, MakeRect(readable.left, readable.top, readable.right, readable.bottom)));
 }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {

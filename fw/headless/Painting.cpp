@@ -9,11 +9,11 @@
 namespace fw {
 
 bool CDC::Impl::Visible(int sx, int sy) const {
-    if (!headless::PointInRect(clip, sx, sy)) {
+    if (!PointInRect(clip, sx, sy)) {
         return false;
     }
     for (const RECT& r : above) {
-        if (headless::PointInRect(r, sx, sy)) {
+        if (PointInRect(r, sx, sy)) {
             return false;
         }
     }

@@ -31,7 +31,7 @@ std::int64_t WallTime() { return headless::TheWorld().clock.WallTime(); }
 
 RECT PrimaryScreen() {
     const headless::Screen& screen = headless::TheWorld().screen;
-    return headless::MakeRect(0, 0, screen.Width(), screen.Height());
+    return MakeRect(0, 0, screen.Width(), screen.Height());
 }
 
 // No task bar on the simulated screen.

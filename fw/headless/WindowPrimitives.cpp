@@ -63,7 +63,7 @@ HWND ParentOrOwner(HWND hWnd) {
 
 void MoveWindow(HWND hWnd, const RECT& rect) {
     const POINT origin = ClientOrigin(IsChild(hWnd) ? ParentOrOwner(hWnd) : nullptr);
-    headless::MoveTo(hWnd, headless::OffsetRectBy(rect, origin.x, origin.y));
+    headless::MoveTo(hWnd, OffsetRectBy(rect, origin.x, origin.y));
 }
 
 RECT WindowRect(HWND hWnd) {
@@ -73,7 +73,7 @@ RECT WindowRect(HWND hWnd) {
 
 RECT ClientRect(HWND hWnd) {
     const WindowRecord* record = FindWindow(hWnd);
-    return record != nullptr ? headless::MakeRect(0, 0, record->Width(), record->Height()) : RECT();
+    return record != nullptr ? MakeRect(0, 0, record->Width(), record->Height()) : RECT();
 }
 
 POINT ClientOrigin(HWND hWnd) {

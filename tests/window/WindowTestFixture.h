@@ -12,6 +12,7 @@
 
 #include "fw/Backend.h"
 #include "fw/Fw.h"
+#include "fw/Rect.h"
 #include "fw/headless/Headless.h"
 #include "settings/Settings.h"
 #include "tests/support/headless/DeliveryCounter.h"
@@ -96,14 +97,7 @@ protected:
         m_app->WriteProfileInt(SettingNames::kSection, entry, value);
     }
 
-    static fw::RECT Rect(int left, int top, int right, int bottom) {
-        fw::RECT r;
-        r.left = left;
-        r.top = top;
-        r.right = right;
-        r.bottom = bottom;
-        return r;
-    }
+    static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 
     // A desktop with no white pixel: every pixel differs from its neighbours.
     static std::vector<COLORREF> PatternDesktop(int width, int height) {

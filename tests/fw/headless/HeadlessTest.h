@@ -13,7 +13,7 @@
 namespace fw::test {
 
 namespace hl = fw::headless;
-using fw::headless::MakeRect;
+using fw::MakeRect;
 
 class HeadlessTest : public ::testing::Test {
 protected:
