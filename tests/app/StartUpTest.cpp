@@ -125,29 +125,6 @@ TEST_F(StartUpTest, PreviewCoversTheHostsClientAreaUntilTheHostGoes) {
     EXPECT_TRUE(hl::LiveWindows().empty());
 }
 
-class BadPreviewHandleTest : public StartUpTest,
-                             public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(BadPreviewHandleTest, EndsAtOnceWithNothingMade) {
-    SetCommandLine({"/p", GetParam()});
-    const std::size_t windowsBefore = hl::WindowsCreated();
-    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
-    EXPECT_EQ(hl::WindowsCreated(), windowsBefore);
-    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(hl::DialogHistory().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, BadPreviewHandleTest,
-                         ::testing::Values("", "abc", "0", "12abc", "-1", "+7", " 5",
-                                           "99999999999999999999999999", "0x10"));
-
-TEST_F(StartUpTest, PreviewWithoutAHandleEndsAtOnce) {
-    SetCommandLine({"/p"});
-    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
-    EXPECT_EQ(hl::WindowsCreated(), 0u);
-    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
-}
-
 TEST_F(StartUpTest, PreviewOfAWindowThatIsGoneEndsAtOnce) {
     const fw::HWND gone = MakeHostWindow();
     hl::DestroyWindow(gone);
