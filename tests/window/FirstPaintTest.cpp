@@ -125,58 +125,6 @@ TEST_F(FirstPaint, AClearPendingAtTheFirstPaintIsHonouredAfterTheCapture) {
     ExpectOnlyColourAndWhite(shown, 0x00010203);
 }
 
-TEST_F(FirstPaint, AClearPendingAtAPreviewsFirstPaintRefillsItsBackground) {
-    UsePatternDesktop();
-    CParticleWnd* preview = MakePreview(200, 150);
-    preview->SetBackColor(0x00040506);
-    hl::PumpMessages();
-    EXPECT_FALSE(preview->m_field.m_bClear);
-    EXPECT_EQ(BackgroundCells(*preview), std::vector<COLORREF>(200 * 150, 0x00040506));
-    ExpectOnlyColourAndWhite(hl::ClientPixels(preview->GetSafeHwnd()), 0x00040506);
-}
-
-TEST_F(FirstPaint, TheCaptureNeverContainsAFootprint) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    // Particles that the first paint's step draws at once.
-    PlaceParticlesInView(*wnd);
-    hl::PumpMessages();
-    EXPECT_GT(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kWhite), 100u) << "particles are shown";
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_EQ(CountOf(BackgroundCells(*wnd), kWhite), 0u);
-}
-
-TEST_F(FirstPaint, OccupancyStartsAtZeroUnderTheFirstFootprints) {
-    CFullScreenWnd* wnd = MakeFullScreen();
-    PlaceParticlesInView(*wnd);
-    hl::PumpMessages();
-    // Each drawn particle counts its footprint once over a zeroed grid; the
-    // erase at (-1, -1) of a first step can only touch (1, 0) and (0, 1).
-    const OccupancyGrid& occupancy = *wnd->m_field.m_pOccupancy;
-    std::int64_t total = 0;
-    for (std::size_t i = 0; i < occupancy.Size(); ++i) total += occupancy.CellAt(i);
-    std::int64_t expected = 0;
-    for (std::int32_t i = 0; i < wnd->m_field.m_nCount; ++i) {
-        const CParticle& p = wnd->m_field.m_pParticles[static_cast<std::size_t>(i)];
-        expected += p.m_nSize == 2 ? 4 : (p.m_nSize == 0 || p.m_nSize == 1 ? 1 : 12);
-        if (p.m_nSize != 0 && p.m_nSize != 1 && p.m_nSize != 2) expected -= 2;
-    }
-    EXPECT_EQ(total, expected);
-}
-
-TEST_F(FirstPaint, LaterPaintsKeepTheGridsAndDoNotRecapture) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    const BackgroundGrid* grid = wnd->m_field.m_pBackground.get();
-    PlaceParticlesInView(*wnd);
-    hl::InvalidateRect(wnd->GetSafeHwnd(), Rect(0, 0, 1024, 768), fw::FALSE);
-    hl::PumpMessages();
-    EXPECT_EQ(wnd->m_field.m_pBackground.get(), grid);
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_GT(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kWhite), 100u) << "the paint stepped";
-}
-
 TEST_F(FirstPaint, APartialRepaintOfAPreviewFillsAndDrawsOnlyInsideItsRegion) {
     CParticleWnd* wnd = MakePreview(400, 300);
     hl::PumpMessages();
