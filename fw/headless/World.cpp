@@ -4,10 +4,6 @@
 namespace fw::headless {
 
 namespace {
-std::unique_ptr<World>& WorldSlot() {
-    static auto& slot = *new std::unique_ptr<World>(std::make_unique<World>());
-    return slot;
-}
 
 std::vector<std::unique_ptr<WindowClass>>& Classes() {
     // Names handed out stay valid for the process, so the table is never
@@ -28,12 +24,16 @@ std::vector<std::unique_ptr<WindowClass>>& Classes() {
 bool SameName(const std::string& a, const std::string& b) { return FoldName(a) == FoldName(b); }
 }  // namespace
 
-World& TheWorld() { return *WorldSlot(); }
+World& TheWorld() {
+    // Never destroyed: objects may go during the process's own end.
+    static auto& world = *new World;
+    return world;
+}
 
 void ResetWorld() {
-    // The old state goes first: its records hold nothing that needs it.
-    WorldSlot().reset();
-    WorldSlot() = std::make_unique<World>();
+    // In place, so a reference to the world taken before stays good. The old
+    // records hold nothing that needs the world while they go.
+    TheWorld() = World();
 }
 
 const WindowClass* FindClass(const std::string& name) {

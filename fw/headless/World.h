@@ -1,6 +1,6 @@
 #pragma once
-// The whole state of the headless platform for the one thread, replaced as a
-// whole by Reset. Window classes are kept apart: they last for the process,
+// The whole state of the headless platform for the one thread, cleared in
+// place by Reset. Window classes are kept apart: they last for the process,
 // as the program keeps their names.
 #include <cstdint>
 #include <deque>
