@@ -5,28 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "fw/Platform.h"
-#include "tests/fw/RecordingWnd.h"
-#include "tests/support/PlatformTest.h"
+#include "tests/fw/OneWindowTest.h"
 
 namespace fw::test {
 namespace {
 
-class QueueOrderTest : public PlatformTest {
+class QueueOrderTest : public OneWindowTest {
 protected:
-    void SetUp() override {
-        PlatformTest::SetUp();
-        m_wnd.m_skipDefault = {"OnTimer"};
-        ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 40, 40));
-        PumpUntilIdle();
-        m_log.clear();
-    }
-    void TearDown() override {
-        m_wnd.DestroyWindow();
-        PlatformTest::TearDown();
-    }
-
-    EventLog m_log;
-    RecordingWnd m_wnd{m_log};
+    QueueOrderTest() : OneWindowTest({"OnTimer"}) {}
 };
 
 TEST_F(QueueOrderTest, SentAtOnceThenPostedInOrderThenThePaint) {
