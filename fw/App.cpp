@@ -1,5 +1,7 @@
 #include "fw/App.h"
 
+#include "fw/Backend.h"
+
 namespace fw {
 
 namespace {
@@ -9,10 +11,8 @@ CWinApp*& CurrentApp() {
 }
 }  // namespace
 
-CWinApp::CWinApp(const char* pszAppName) {
-    if (pszAppName != nullptr) {
-        m_strAppName = pszAppName;
-    }
+CWinApp::CWinApp(const char* pszAppName)
+    : m_strAppName(pszAppName != nullptr ? pszAppName : AppNameFromPath(backend::ProgramPath())) {
     CurrentApp() = this;
 }
 
@@ -26,6 +26,28 @@ CWinApp* AfxGetApp() { return CurrentApp(); }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
+int CWinApp::Run() { return backend::RunMessageLoop(); }
+
+int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) {
+    const std::string path = SectionPath(pszSection);
+    if (path.empty() || pszEntry == nullptr) {
+        return nDefault;  // no profile without a key
+    }
+    return backend::ReadProfileInt(path, pszEntry).value_or(nDefault);
+}
+
+BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
+    const std::string path = SectionPath(pszSection);
+    if (path.empty() || pszEntry == nullptr) {
+        return FALSE;
+    }
+    return backend::WriteProfileInt(path, pszEntry, nValue);
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return backend::LoadIconResource(nIDResource); }
+
+HCURSOR CWinApp::LoadCursor(UINT nIDResource) const { return backend::LoadCursorResource(nIDResource); }
+
 void CWinApp::SetRegistryKey(const char* pszKey) { m_strRegistryKey = pszKey != nullptr ? pszKey : ""; }
 
 std::string CWinApp::ProfileKeyPath() const {
@@ -35,10 +57,18 @@ std::string CWinApp::ProfileKeyPath() const {
     // Without a name of its own, the program file's name, as the entry point
     // would have set it.
     std::string appName = m_strAppName;
-    if (appName.empty() && m_argc > 0 && m_argv != nullptr && m_argv[0] != nullptr) {
-        appName = AppNameFromPath(m_argv[0]);
+    if (appName.empty()) {
+        const bool given = m_argc > 0 && m_argv != nullptr && m_argv[0] != nullptr;
+        appName = AppNameFromPath(given ? std::string(m_argv[0]) : backend::ProgramPath());
     }
     return "Software\\" + m_strRegistryKey + "\\" + appName;
+}
+
+std::string CWinApp::SectionPath(const char* pszSection) const {
+    if (m_strRegistryKey.empty() || pszSection == nullptr) {
+        return std::string();
+    }
+    return ProfileKeyPath() + "\\" + pszSection;
 }
 
 std::string CWinApp::AppNameFromPath(const std::string& path) {

@@ -36,12 +36,15 @@ public:
     // is null.
     int m_argc = 0;
     char** m_argv = nullptr;
-    // The program file's name without folder and extension, unless given.
+    // The program file's name without folder and extension, unless given
+    // (a backend that cannot tell leaves it to the argument vector).
     std::string m_strAppName;
     std::string m_strRegistryKey;
 
     // "Software\<key>\<application name>", or empty without a key.
     std::string ProfileKeyPath() const;
+    // The section's key below it, or empty without a key.
+    std::string SectionPath(const char* pszSection) const;
     // "Tidewell" from "C:\dir\Tidewell.scr" or "/dir/Tidewell".
     static std::string AppNameFromPath(const std::string& path);
 };

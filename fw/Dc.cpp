@@ -2,7 +2,9 @@
 // pixel memory the backend set, and record what they changed.
 #include "fw/Dc.h"
 
-#include <algorithm>
+#include "fw/Backend.h"
+#include "fw/Rect.h"
+#include "fw/Wnd.h"
 
 namespace fw {
 
@@ -12,13 +14,27 @@ tidewell::SurfaceRect ToSurfaceRect(const RECT& r) { return tidewell::SurfaceRec
 
 }  // namespace
 
+CDC::~CDC() { backend::CloseDc(m_pImpl, m_changed); }
+
+void CDC::Attach(Impl* impl, HDC hDC, const tidewell::PixelView& pixels, bool recordChanges) {
+    m_pImpl = impl;
+    m_hDC = hDC;
+    m_pixels = pixels;
+    m_bRecordChanges = recordChanges;
+}
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon) { return backend::DrawIcon(m_pImpl, x, y, icon, m_changed); }
+
+CClientDC::CClientDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd->m_hWnd : nullptr, nullptr); }
+
+CPaintDC::CPaintDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd->m_hWnd : nullptr, &m_ps); }
+
 void CDC::MarkChanged(const RECT& rect) {
     if (!m_bRecordChanges) {
         return;
     }
     const tidewell::SurfaceRect readable = m_pixels.Readable();
-    m_changed.Add(RECT{std::max<LONG>(rect.left, readable.left), std::max<LONG>(rect.top, readable.top),
-                       std::min<LONG>(rect.right, readable.right), std::min<LONG>(rect.bottom, readable.bottom)});
+    m_changed.Add(IntersectRects(rect, MakeRect(readable.left, readable.top, readable.right, readable.bottom)));
 }
 
 BOOL CDC::SetPixelV(int x, int y, COLORREF colour) {

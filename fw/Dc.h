@@ -29,7 +29,7 @@ private:
 // shows, CLR_INVALID outside the client area (and outside the clip of a
 // paint); writes outside are dropped. The pixels are memory the backend
 // shows in the window: what was written there is copied to the window when
-// the context ends. Each backend defines Impl and sets m_pixels.
+// the context ends. Each backend defines Impl (see fw/Backend.h).
 class CDC {
 public:
     virtual ~CDC();
@@ -51,6 +51,10 @@ public:
     HDC m_hDC = nullptr;
 
     struct Impl;
+    // For a backend opening the context: its own state, the handle, the
+    // pixels, and whether they need copying to the window at the end (not
+    // when they are the window's own).
+    void Attach(Impl* impl, HDC hDC, const tidewell::PixelView& pixels, bool recordChanges);
 
 protected:
     CDC() = default;
@@ -65,7 +69,6 @@ protected:
 class CClientDC : public CDC {
 public:
     explicit CClientDC(CWnd* pWnd);
-    ~CClientDC() override;
 };
 
 // BeginPaint in the constructor, EndPaint in the destructor; clipped to
@@ -73,7 +76,6 @@ public:
 class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
-    ~CPaintDC() override;
     PAINTSTRUCT m_ps;
 };
 

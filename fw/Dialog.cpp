@@ -1,9 +1,36 @@
 #include "fw/Dialog.h"
 
+#include "fw/App.h"
 #include "fw/Backend.h"
 #include "fw/Controls.h"
 
 namespace fw {
+
+namespace {
+
+// The top-level window of a window, which owns what it opens.
+HWND TopLevelOf(HWND hWnd) {
+    while (hWnd != nullptr && backend::IsChild(hWnd)) {
+        hWnd = backend::ParentOrOwner(hWnd);
+    }
+    return hWnd;
+}
+
+// The owner of a dialog: its parent's top-level window, or without a parent
+// the main window, unless that is the dialog itself.
+HWND OwnerFor(const CWnd* pParentWnd, const CWnd* pDialog) {
+    if (pParentWnd != nullptr) {
+        return TopLevelOf(pParentWnd->m_hWnd);
+    }
+    const CWinApp* pApp = AfxGetApp();
+    if (pApp == nullptr || pApp->m_pMainWnd == nullptr || pApp->m_pMainWnd == pDialog ||
+        !pApp->m_pMainWnd->IsWindow()) {
+        return nullptr;
+    }
+    return TopLevelOf(pApp->m_pMainWnd->m_hWnd);
+}
+
+}  // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl) {
     if (rControl.m_hWnd != nullptr) {
@@ -40,6 +67,19 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 CDialog::~CDialog() = default;
+
+INT_PTR CDialog::DoModal() {
+    if (m_hWnd != nullptr) {
+        return -1;  // already open
+    }
+    return backend::RunModalDialog(*this, m_nIDTemplate, OwnerFor(m_pParentWnd, this));
+}
+
+void CDialog::EndDialog(int nResult) {
+    if (m_hWnd != nullptr) {
+        backend::EndModalDialog(m_hWnd, nResult);
+    }
+}
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);
@@ -80,6 +120,18 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 void CDialog::OnPaint() { Default(); }
+
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
+    : m_crInit(clrInit), m_dwFlags(dwFlags), m_pParentWnd(pParentWnd), m_crResult(clrInit) {}
+
+INT_PTR CColorDialog::DoModal() {
+    COLORREF chosen = m_crInit;
+    const INT_PTR result = backend::ChooseColour(OwnerFor(m_pParentWnd, nullptr), m_crInit, m_dwFlags, &chosen);
+    if (result == IDOK) {
+        m_crResult = chosen;
+    }
+    return result;
+}
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {

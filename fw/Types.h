@@ -5,6 +5,8 @@
 // system headers must include these first (see fw/win32/WindowsApi.h).
 #include <cstdint>
 
+#include "particles/Color.h"
+
 namespace fw {
 
 using BOOL = int;
@@ -16,7 +18,8 @@ using INT_PTR = std::intptr_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
-using COLORREF = std::uint32_t;
+// One colour type for the whole program: the core's.
+using tidewell::COLORREF;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
@@ -59,13 +62,11 @@ struct PAINTSTRUCT {
     RECT rcPaint;
 };
 
-constexpr COLORREF CLR_INVALID = 0xFFFFFFFFu;
-constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) {
-    return (r & 0xFFu) | ((g & 0xFFu) << 8) | ((b & 0xFFu) << 16);
-}
-constexpr unsigned GetRValue(COLORREF c) { return c & 0xFFu; }
-constexpr unsigned GetGValue(COLORREF c) { return (c >> 8) & 0xFFu; }
-constexpr unsigned GetBValue(COLORREF c) { return (c >> 16) & 0xFFu; }
+using tidewell::CLR_INVALID;
+constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) { return tidewell::MakeColor(r, g, b); }
+constexpr unsigned GetRValue(COLORREF c) { return tidewell::RedOf(c); }
+constexpr unsigned GetGValue(COLORREF c) { return tidewell::GreenOf(c); }
+constexpr unsigned GetBValue(COLORREF c) { return tidewell::BlueOf(c); }
 
 constexpr unsigned LOWORD(std::uintptr_t v) { return static_cast<unsigned>(v & 0xFFFFu); }
 constexpr unsigned HIWORD(std::uintptr_t v) { return static_cast<unsigned>((v >> 16) & 0xFFFFu); }

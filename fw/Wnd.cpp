@@ -148,7 +148,7 @@ LRESULT CWnd::Default() {
     if (Observer()) {
         Observer()(m_hWnd, current.message);
     }
-    return detail::DefaultProcessing(*this, current.message, current.wParam, current.lParam);
+    return backend::DefaultProcessing(*this, current.message, current.wParam, current.lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -88,9 +88,6 @@ protected:
 
     // After the window's last message; the object may delete itself here.
     virtual void PostNcDestroy();
-
-private:
-    friend struct WndAccess;
 };
 
 }  // namespace fw

@@ -25,10 +25,6 @@ struct GridBounds {
     bool Contains(std::int64_t x, std::int64_t y) const {
         return x >= 0 && y >= 0 && x < width && y < height;
     }
-    // Whether every cell within reach of (x, y) is inside.
-    bool ContainsAround(std::int64_t x, std::int64_t y, int reach) const {
-        return x - reach >= 0 && y - reach >= 0 && x + reach < width && y + reach < height;
-    }
 };
 
 }  // namespace tidewell

@@ -1,13 +1,9 @@
 #pragma once
-// The settings dialog (102) and the About box (100) as portable data, the
-// same controls, ids, texts, positions and styles as in Tidewell.rc. A
-// backend without compiled resources builds its dialogs from these.
-#include "fw/DialogTemplate.h"
+// The settings dialog (102) and the About box (100) as portable data, for a
+// backend without compiled resources. The definition is generated from
+// res/dialogs.py, the table the resource script's dialogs come from too.
 
 namespace tidewell {
-
-fw::DialogTemplate SettingsDialogTemplate();
-fw::DialogTemplate AboutDialogTemplate();
 
 // Registers both templates with the framework under their resource ids.
 void RegisterDialogTemplates();

@@ -13,13 +13,7 @@ namespace {
 // The face colour dialogs erase with.
 constexpr COLORREF kDialogFace = RGB(240, 240, 240);
 
-LRESULT SetCursorDefault(WindowRecord& record, WPARAM wParam, LPARAM lParam) {
-    // A parent gets the first say, as the platform asks it before the child.
-    if (record.child) {
-        if (Send(record.hWndParent, WM_SETCURSOR, wParam, lParam) != 0) {
-            return TRUE;
-        }
-    }
+LRESULT SetCursorDefault(const WindowRecord& record, LPARAM lParam) {
     if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT) {
         return FALSE;
     }
@@ -45,7 +39,6 @@ LRESULT EraseDefault(WindowRecord& record, WPARAM wParam) {
 
 LRESULT SysCommandDefault(WindowRecord& record, WPARAM wParam) {
     const UINT command = static_cast<UINT>(wParam) & 0xFFF0u;
-    TheWorld().defaultSysCommands.push_back(static_cast<UINT>(wParam));
     if (command == SC_CLOSE) {
         Send(record.hWnd, WM_CLOSE);
     }
@@ -74,7 +67,7 @@ LRESULT SetIconDefault(WindowRecord& record, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace fw::headless
 
-namespace fw::detail {
+namespace fw::backend {
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     using namespace fw::headless;
@@ -86,7 +79,7 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CREATE: return 0;
         case WM_CLOSE: return CloseDefault(*record);
         case WM_SYSCOMMAND: return SysCommandDefault(*record, wParam);
-        case WM_SETCURSOR: return SetCursorDefault(*record, wParam, lParam);
+        case WM_SETCURSOR: return SetCursorDefault(*record, lParam);
         case WM_NCACTIVATE: return TRUE;
         case WM_PAINT: ValidateByPainting(record->hWnd); return 0;
         case WM_ERASEBKGND: return EraseDefault(*record, wParam);
@@ -96,11 +89,8 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
             return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
         }
         case WM_INITDIALOG: return TRUE;
-        case WM_MOUSEWHEEL:
-            // Unhandled wheel turns go up to the parent.
-            return record->child ? Send(record->hWndParent, message, wParam, lParam) : 0;
         default: return 0;
     }
 }
 
-}  // namespace fw::detail
+}  // namespace fw::backend

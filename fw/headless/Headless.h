@@ -20,15 +20,19 @@
 // - Creation sends WM_CREATE (−1 destroys the window again: WM_DESTROY,
 //   WM_NCDESTROY), then WM_SIZE and WM_MOVE, then shows a WS_VISIBLE window.
 // - Default processing: WM_CLOSE destroys the window (a dialog's posts
-//   IDCANCEL instead); WM_SYSCOMMAND SC_CLOSE sends WM_CLOSE, every command
-//   is recorded (DefaultSysCommands); WM_SETCURSOR asks a child's parent
-//   first, then sets the class cursor for the client area and returns TRUE
-//   (FALSE when the class has none); WM_NCACTIVATE returns TRUE; WM_PAINT
-//   validates; WM_ERASEBKGND fills with the class brush, a dialog's face
-//   colour, or nothing without a brush; WM_SETICON keeps the icon.
+//   IDCANCEL instead); WM_SYSCOMMAND SC_CLOSE sends WM_CLOSE; WM_SETCURSOR
+//   sets the class cursor for the client area and returns TRUE (FALSE when
+//   the class has none); WM_NCACTIVATE returns TRUE; WM_PAINT validates;
+//   WM_ERASEBKGND fills with the class brush, a dialog's face colour, or
+//   nothing without a brush; WM_SETICON keeps the icon. The rest does
+//   nothing.
 //   DestroyWindow: owned windows first, activation moves on, WM_DESTROY to
 //   the window and then its children, WM_NCDESTROY to the children and then
 //   the window; its timers go with it.
+// - Not modelled, as the program does not depend on it: a non-client area,
+//   focus and keyboard navigation, a child's parent being asked about the
+//   cursor first, wheel turns going up to the parent, monitors beyond one
+//   screen, text and controls' drawing.
 // - Dialog templates are laid out with fixed dialog base units of 6 x 13
 //   pixels (8-point text): x pixels = x * 6 / 4, y pixels = y * 13 / 8,
 //   rounded to nearest, as the platform's MapDialogRect does.
@@ -81,8 +85,6 @@ void SetMonitors(const std::vector<MonitorArea>& monitors);
 // What the screen shows now: CLR_INVALID outside. Writes outside are dropped.
 COLORREF GetScreenPixel(int x, int y);
 void SetScreenPixel(int x, int y, COLORREF colour);
-// The whole screen, row after row.
-const std::vector<COLORREF>& ScreenPixels();
 // What the window's client area shows, row after row (client width x height),
 // read straight from the screen (no clipping by other windows).
 std::vector<COLORREF> ClientPixels(HWND hWnd);
@@ -134,20 +136,10 @@ constexpr int kRunTimeLimitExitCode = -0x7E57;
 void SetRunTimeLimit(std::uint32_t milliseconds);
 constexpr std::uint32_t kDefaultRunTimeLimitMilliseconds = 60000;
 
-// Every message handed to a window (sent or posted) is counted.
-struct DeliveredMessage {
-    HWND hWnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-    bool posted;  // came through the queue (posted, input, paint, timer)
-};
-std::size_t DeliveredCount(HWND hWnd, UINT message);
-std::size_t DeliveredCount(UINT message);
-// The log of deliveries in order (off by default: long runs stay small).
-void SetDeliveryLogEnabled(bool enabled);
-const std::vector<DeliveredMessage>& DeliveryLog();
-void ClearDeliveryLog();
+// Sees every message handed to a window, sent or posted, before the window
+// does; the one way to watch deliveries (null: nobody watches).
+using DeliveryObserver = std::function<void(HWND, UINT message, WPARAM, LPARAM)>;
+void SetDeliveryObserver(DeliveryObserver observer);
 std::size_t PostedMessagesWaiting();
 
 // ---------------------------------------------------------------- input
@@ -188,9 +180,6 @@ HWND ActiveWindow();
 
 // Sends WM_SYSCOMMAND, as a system-menu choice does.
 LRESULT SendSysCommand(HWND hWnd, UINT nID, LPARAM lParam = 0);
-// System commands that reached default processing, in order (SC_CLOSE posts
-// WM_CLOSE; the others are only recorded).
-const std::vector<UINT>& DefaultSysCommands();
 
 // ---------------------------------------------------------------- windows
 // Windows not bound to an object: what another program (a host for a
@@ -238,9 +227,6 @@ struct ClassInfo {
     HICON icon = nullptr;
 };
 std::optional<ClassInfo> GetClassInfo(const std::string& className);
-std::size_t ClassesRegistered();
-// The name of the framework's default class (arrow cursor, no brush).
-constexpr const char* kDefaultClassName = "FwDefaultWindow";
 
 // A brush handle for a solid colour, for a class background; the headless
 // erase fills with it.
@@ -250,14 +236,9 @@ HBRUSH SolidBrushHandle(COLORREF colour);
 HICON WindowIcon(HWND hWnd, WPARAM which);
 
 // ---------------------------------------------------------------- resources
-// LoadIcon / LoadCursor give distinct non-null handles for these ids, null
-// for others.
-constexpr UINT kIconId = 128;
-constexpr UINT kCursorId = 129;
-HCURSOR ArrowCursor();
+// LoadIcon / LoadCursor give a distinct non-null handle for every id.
 // What SetCursor last set (null: hidden).
 HCURSOR CurrentCursor();
-std::size_t SetCursorCalls();
 
 struct DrawnIcon {
     HWND hWnd;
@@ -298,8 +279,6 @@ struct DialogRecord {
 };
 // Modal dialogs ended, in the order they ended.
 const std::vector<DialogRecord>& DialogHistory();
-// The modal dialog open now (innermost), or null.
-HWND OpenDialog();
 
 // Colour-dialog answers, taken one per CColorDialog::DoModal in order. While
 // "open" the dialog dispatches pending messages and lets openMs of virtual
@@ -331,7 +310,6 @@ std::optional<ProfileValue> GetProfileValue(const std::string& key, const std::s
 // The value when it is a 4-byte REG_DWORD.
 std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::string& entry);
 bool ProfileKeyExists(const std::string& key);
-void DeleteProfileValue(const std::string& key, const std::string& entry);
 // Removes the key with every value and key below it.
 void DeleteProfileKey(const std::string& key);
 std::size_t ProfileValueCount();
@@ -348,7 +326,6 @@ struct ProfileWrite {
 };
 // Every WriteProfileInt, in order, failed ones included.
 const std::vector<ProfileWrite>& ProfileWriteLog();
-void ClearProfileWriteLog();
 // Every GetProfileInt, in order: the entry names.
 const std::vector<std::string>& ProfileReadLog();
 void ClearProfileReadLog();

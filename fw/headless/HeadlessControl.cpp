@@ -22,7 +22,6 @@ void FillDesktop(COLORREF colour) {
 const std::vector<COLORREF>& DesktopPicture() { return TheWorld().screen.Desktop(); }
 COLORREF GetScreenPixel(int x, int y) { return TheWorld().screen.Get(x, y); }
 void SetScreenPixel(int x, int y, COLORREF colour) { TheWorld().screen.Set(x, y, colour); }
-const std::vector<COLORREF>& ScreenPixels() { return TheWorld().screen.Pixels(); }
 
 std::vector<COLORREF> ClientPixels(HWND hWnd) {
     std::vector<COLORREF> pixels;
@@ -76,23 +75,10 @@ void ScheduleAfter(std::uint32_t milliseconds, std::function<void()> action) {
 }
 void SetRunTimeLimit(std::uint32_t milliseconds) { TheWorld().runLimitMs = milliseconds; }
 
-std::size_t DeliveredCount(HWND hWnd, UINT message) {
-    const auto& counts = TheWorld().perWindowCounts;
-    const auto found = counts.find({hWnd, message});
-    return found == counts.end() ? 0 : found->second;
-}
-std::size_t DeliveredCount(UINT message) {
-    const auto& counts = TheWorld().perMessageCounts;
-    const auto found = counts.find(message);
-    return found == counts.end() ? 0 : found->second;
-}
-void SetDeliveryLogEnabled(bool enabled) { TheWorld().logEnabled = enabled; }
-const std::vector<DeliveredMessage>& DeliveryLog() { return TheWorld().log; }
-void ClearDeliveryLog() { TheWorld().log.clear(); }
+void SetDeliveryObserver(DeliveryObserver observer) { TheWorld().deliveryObserver = std::move(observer); }
 std::size_t PostedMessagesWaiting() { return TheWorld().posted.size(); }
 
 HWND ActiveWindow() { return TheWorld().active; }
-const std::vector<UINT>& DefaultSysCommands() { return TheWorld().defaultSysCommands; }
 LRESULT SendSysCommand(HWND hWnd, UINT nID, LPARAM lParam) { return Send(hWnd, WM_SYSCOMMAND, nID, lParam); }
 void ActivateWindow(HWND hWnd) { ActivateTopLevel(hWnd); }
 void ActivateOtherApplication() { DeactivateApplication(); }
@@ -153,7 +139,6 @@ std::optional<ClassInfo> GetClassInfo(const std::string& className) {
     }
     return windowClass->info;
 }
-std::size_t ClassesRegistered() { return RegisteredClassCount(); }
 HBRUSH SolidBrushHandle(COLORREF colour) { return BrushFromColour(colour); }
 
 HICON WindowIcon(HWND hWnd, WPARAM which) {
@@ -165,7 +150,6 @@ HICON WindowIcon(HWND hWnd, WPARAM which) {
 }
 
 HCURSOR CurrentCursor() { return TheWorld().cursor; }
-std::size_t SetCursorCalls() { return TheWorld().setCursorCalls; }
 const std::vector<DrawnIcon>& DrawnIcons() { return TheWorld().drawnIcons; }
 
 void SetProfileValue(const std::string& key, const std::string& entry, const ProfileValue& value) {
@@ -182,13 +166,11 @@ std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::s
     return value ? DwordOf(*value) : std::nullopt;
 }
 bool ProfileKeyExists(const std::string& key) { return TheWorld().profile.KeyExists(key); }
-void DeleteProfileValue(const std::string& key, const std::string& entry) { TheWorld().profile.Delete(key, entry); }
 void DeleteProfileKey(const std::string& key) { TheWorld().profile.DeleteTree(key); }
 std::size_t ProfileValueCount() { return TheWorld().profile.ValueCount(); }
 void FailProfileWrites(const std::string& entry) { TheWorld().profile.FailWrites(entry); }
 void StopFailingProfileWrites() { TheWorld().profile.StopFailingWrites(); }
 const std::vector<ProfileWrite>& ProfileWriteLog() { return TheWorld().profile.Writes(); }
-void ClearProfileWriteLog() { TheWorld().profile.ClearWrites(); }
 const std::vector<std::string>& ProfileReadLog() { return TheWorld().profile.Reads(); }
 void ClearProfileReadLog() { TheWorld().profile.ClearReads(); }
 

@@ -37,13 +37,6 @@ std::optional<ProfileValue> MemoryProfile::Get(const std::string& key, const std
     return v->second;
 }
 
-void MemoryProfile::Delete(const std::string& key, const std::string& entry) {
-    const auto k = m_keys.find(FoldName(key));
-    if (k != m_keys.end()) {
-        k->second.erase(FoldName(entry));
-    }
-}
-
 void MemoryProfile::DeleteTree(const std::string& key) {
     const std::string folded = FoldName(key);
     for (auto it = m_keys.begin(); it != m_keys.end();) {
@@ -74,11 +67,10 @@ std::size_t MemoryProfile::ValueCount() const {
     return count;
 }
 
-std::int32_t MemoryProfile::ReadInt(const std::string& key, const std::string& entry, std::int32_t fallback) {
-    LogRead(entry);
+std::optional<std::int32_t> MemoryProfile::ReadInt(const std::string& key, const std::string& entry) {
+    m_reads.push_back(entry);
     const std::optional<ProfileValue> value = Get(key, entry);
-    const std::optional<std::int32_t> stored = value ? DwordOf(*value) : std::nullopt;
-    return stored ? *stored : fallback;
+    return value ? DwordOf(*value) : std::nullopt;
 }
 
 ProfileValue DwordValue(std::uint32_t bits) {
@@ -112,10 +104,6 @@ bool MemoryProfile::WriteInt(const std::string& key, const std::string& entry, s
     std::memcpy(&bits, &value, sizeof bits);
     Set(key, entry, DwordValue(bits));
     return true;
-}
-
-void MemoryProfile::LogFailedWrite(const std::string& entry, std::int32_t value) {
-    m_writes.push_back(ProfileWrite{std::string(), entry, value, false});
 }
 
 void MemoryProfile::FailWrites(const std::string& entry) {

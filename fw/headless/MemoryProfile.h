@@ -13,27 +13,22 @@ class MemoryProfile {
 public:
     void Set(const std::string& key, const std::string& entry, const ProfileValue& value);
     std::optional<ProfileValue> Get(const std::string& key, const std::string& entry) const;
-    void Delete(const std::string& key, const std::string& entry);
     // Removes the key and every key below it.
     void DeleteTree(const std::string& key);
     bool KeyExists(const std::string& key) const;
     std::size_t ValueCount() const;
 
-    // The stored 32-bit integer, or the default for a missing value or any
-    // value that is not a 4-byte REG_DWORD. Logged.
-    std::int32_t ReadInt(const std::string& key, const std::string& entry, std::int32_t fallback);
+    // The stored 32-bit integer; nothing for a missing value or any value
+    // that is not a 4-byte REG_DWORD. Logged.
+    std::optional<std::int32_t> ReadInt(const std::string& key, const std::string& entry);
     // Stores a REG_DWORD, making the key; false (nothing changed) when the
     // write is made to fail. Logged.
     bool WriteInt(const std::string& key, const std::string& entry, std::int32_t value);
-    // A write with no key to go to: fails, logged.
-    void LogFailedWrite(const std::string& entry, std::int32_t value);
-    void LogRead(const std::string& entry) { m_reads.push_back(entry); }
 
     void FailWrites(const std::string& entry);  // empty: every entry
     void StopFailingWrites();
 
     const std::vector<ProfileWrite>& Writes() const { return m_writes; }
-    void ClearWrites() { m_writes.clear(); }
     const std::vector<std::string>& Reads() const { return m_reads; }
     void ClearReads() { m_reads.clear(); }
 

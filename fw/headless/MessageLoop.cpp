@@ -46,7 +46,7 @@ void DispatchKey(const InputEvent& event) {
     const UINT message = IsSystemKey(event.key) ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     // Repeat count 1; bit 30 (previous state) and 31 (transition) for a release.
     const LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    Deliver(target, message, event.key, lParam, true);
+    Deliver(target, message, event.key, lParam);
 }
 
 void DispatchMouse(const InputEvent& event) {
@@ -74,7 +74,7 @@ void DispatchMouse(const InputEvent& event) {
     }
     if (message == WM_MOUSEWHEEL) {
         if (world.active != nullptr) {
-            Deliver(world.active, message, wParam, lParam, true);
+            Deliver(world.active, message, wParam, lParam);
         }
         return;
     }
@@ -82,7 +82,7 @@ void DispatchMouse(const InputEvent& event) {
     if (message == WM_LBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_RBUTTONDOWN) {
         ActivateTopLevel(target);  // a click activates
     }
-    Deliver(target, message, wParam, lParam, true);
+    Deliver(target, message, wParam, lParam);
 }
 
 bool DispatchPosted() {
@@ -93,7 +93,7 @@ bool DispatchPosted() {
         if (FindWindow(m.hWnd) == nullptr) {
             continue;  // for a window that is gone: dropped
         }
-        Deliver(m.hWnd, m.message, m.wParam, m.lParam, true);
+        Deliver(m.hWnd, m.message, m.wParam, m.lParam);
         return true;
     }
     return false;
@@ -130,7 +130,7 @@ bool DispatchPaint() {
     if (hWnd == nullptr) {
         return false;
     }
-    Deliver(hWnd, WM_PAINT, 0, 0, true);
+    Deliver(hWnd, WM_PAINT, 0, 0);
     return true;
 }
 
@@ -171,7 +171,7 @@ bool DispatchTimer() {
     due->due += missed * due->period;
     const HWND hWnd = due->hWnd;
     const UINT_PTR id = due->id;
-    Deliver(hWnd, WM_TIMER, id, 0, true);
+    Deliver(hWnd, WM_TIMER, id, 0);
     return true;
 }
 

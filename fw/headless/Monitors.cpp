@@ -1,20 +1,23 @@
 // The desktop's monitors: one covering the whole screen unless a test sets
 // others.
-#include "fw/Platform.h"
+#include "fw/Backend.h"
 #include "fw/headless/World.h"
 
 namespace fw {
+namespace backend {
 
-std::vector<MonitorArea> EnumMonitors() {
+std::vector<MonitorArea> Monitors() {
     const headless::World& world = headless::TheWorld();
     if (!world.monitors.empty()) {
         return world.monitors;
     }
     MonitorArea whole;
-    whole.rect = headless::MakeRect(0, 0, world.screen.Width(), world.screen.Height());
+    whole.rect = MakeRect(0, 0, world.screen.Width(), world.screen.Height());
     whole.primary = true;
     return {whole};
 }
+
+}  // namespace backend
 
 namespace headless {
 

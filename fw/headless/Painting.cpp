@@ -9,59 +9,26 @@
 namespace fw {
 
 bool CDC::Impl::Visible(int sx, int sy) const {
-    if (!headless::PointInRect(clip, sx, sy)) {
+    if (!PointInRect(clip, sx, sy)) {
         return false;
     }
     for (const RECT& r : above) {
-        if (headless::PointInRect(r, sx, sy)) {
+        if (PointInRect(r, sx, sy)) {
             return false;
         }
     }
     return true;
 }
 
-void CDC::Impl::Attach(CDC& dc) {
-    owner = &dc;
-    dc.m_pImpl = this;
-    dc.m_hDC = reinterpret_cast<HDC>(this);
-    dc.m_pixels = headless::PixelsOf(*this);
-    // The screen's own pixels need no copying back.
-    dc.m_bRecordChanges = !copy.empty();
-}
-
-CDC::~CDC() { headless::CloseDc(m_pImpl, m_changed); }
-
-BOOL CDC::DrawIcon(int x, int y, HICON icon) {
-    if (m_pImpl == nullptr || icon == nullptr) {
-        return FALSE;
-    }
-    headless::TheWorld().drawnIcons.push_back(headless::DrawnIcon{m_pImpl->hWnd, x, y, icon});
-    return TRUE;
-}
-
-CClientDC::CClientDC(CWnd* pWnd) {
-    headless::WindowRecord* record = pWnd != nullptr ? headless::FindWindow(pWnd->m_hWnd) : nullptr;
-    headless::OpenDc(record != nullptr ? record->hWnd : nullptr,
-                     record != nullptr ? headless::MakeRect(0, 0, record->Width(), record->Height()) : RECT())
-        ->Attach(*this);
-}
-
-CClientDC::~CClientDC() = default;
-
-CPaintDC::CPaintDC(CWnd* pWnd) {
-    const HWND hWnd = pWnd != nullptr ? pWnd->m_hWnd : nullptr;
-    headless::WindowRecord* record = headless::FindWindow(hWnd);
-    headless::OpenDc(record != nullptr ? hWnd : nullptr, record != nullptr ? record->invalid : RECT())->Attach(*this);
-    m_ps = headless::BeginPaint(record != nullptr ? hWnd : nullptr, m_pImpl);
-}
-
-CPaintDC::~CPaintDC() = default;
-
 }  // namespace fw
 
 namespace fw::headless {
 
-CDC::Impl* OpenDc(HWND hWnd, const RECT& clientClip) {
+namespace {
+
+// A context for the window's client area, cut to clientClip (client
+// coordinates), to the ancestors and to the screen.
+CDC::Impl* OpenImpl(HWND hWnd, const RECT& clientClip) {
     auto* impl = new CDC::Impl;
     TheWorld().liveDcs.insert(impl);
     WindowRecord* record = FindWindow(hWnd);
@@ -86,6 +53,7 @@ CDC::Impl* OpenDc(HWND hWnd, const RECT& clientClip) {
     return impl;
 }
 
+// The pixels a context reaches, in client coordinates.
 tidewell::PixelView PixelsOf(CDC::Impl& impl) {
     const RECT& clip = impl.clip;
     if (IsEmptyRect(clip)) {
@@ -107,7 +75,58 @@ tidewell::PixelView PixelsOf(CDC::Impl& impl) {
     return tidewell::PixelView(impl.copy.data(), clip.right - clip.left, readable, tidewell::PixelOrder::kColorRef);
 }
 
+// BeginPaint: the invalid rectangle, erased first when marked so (through
+// WM_ERASEBKGND with the paint's context); the window is valid afterwards.
+PAINTSTRUCT BeginPaint(HWND hWnd, CDC::Impl* impl) {
+    PAINTSTRUCT ps;
+    ps.hdc = reinterpret_cast<HDC>(impl);
+    WindowRecord* record = FindWindow(hWnd);
+    if (record == nullptr) {
+        return ps;
+    }
+    ps.rcPaint = record->invalid;
+    const bool erase = record->erasePending;
+    record->invalid = RECT();
+    record->erasePending = false;
+    if (erase) {
+        ps.fErase = Send(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(impl)) == 0 ? TRUE : FALSE;
+    }
+    return ps;
+}
+
+}  // namespace
+
+void ValidateByPainting(HWND hWnd) { CPaintDC dc(CWnd::FromHandle(hWnd)); }
+
+}  // namespace fw::headless
+
+namespace fw::backend {
+
+void OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
+    using namespace headless;
+    WindowRecord* record = FindWindow(hWnd);
+    const RECT clientClip = record == nullptr ? RECT()
+                            : paint != nullptr ? record->invalid
+                                               : MakeRect(0, 0, record->Width(), record->Height());
+    CDC::Impl* impl = OpenImpl(record != nullptr ? hWnd : nullptr, clientClip);
+    impl->owner = &dc;
+    // The screen's own pixels need no copying back.
+    dc.Attach(impl, reinterpret_cast<HDC>(impl), PixelsOf(*impl), !impl->copy.empty());
+    if (paint != nullptr) {
+        *paint = BeginPaint(record != nullptr ? hWnd : nullptr, impl);
+    }
+}
+
+BOOL DrawIcon(CDC::Impl* impl, int x, int y, HICON icon, DirtyRegion& /*changed*/) {
+    if (impl == nullptr || icon == nullptr) {
+        return FALSE;
+    }
+    headless::TheWorld().drawnIcons.push_back(headless::DrawnIcon{impl->hWnd, x, y, icon});
+    return TRUE;
+}
+
 void CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
+    using namespace headless;
     if (impl == nullptr) {
         return;
     }
@@ -131,6 +150,10 @@ void CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     delete impl;
 }
 
+}  // namespace fw::backend
+
+namespace fw::headless {
+
 bool FillThroughDc(HDC hDC, COLORREF colour) {
     auto* impl = reinterpret_cast<CDC::Impl*>(hDC);
     if (TheWorld().liveDcs.count(impl) == 0 || impl->owner == nullptr) {
@@ -141,39 +164,6 @@ bool FillThroughDc(HDC hDC, COLORREF colour) {
     impl->owner->FillRect(&all, &brush);
     return true;
 }
-
-PAINTSTRUCT BeginPaint(HWND hWnd, CDC::Impl* impl) {
-    PAINTSTRUCT ps;
-    ps.hdc = reinterpret_cast<HDC>(impl);
-    WindowRecord* record = FindWindow(hWnd);
-    if (record == nullptr) {
-        return ps;
-    }
-    ps.rcPaint = record->invalid;
-    const bool erase = record->erasePending;
-    record->invalid = RECT();
-    record->erasePending = false;
-    if (erase) {
-        ps.fErase = Send(hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(impl)) == 0 ? TRUE : FALSE;
-    }
-    return ps;
-}
-
-namespace {
-
-// The paint of the platform's default processing: a CPaintDC for a window
-// that may have no object of its own.
-class DefaultPaintDc : public CDC {
-public:
-    explicit DefaultPaintDc(HWND hWnd) {
-        OpenDc(hWnd, FindWindow(hWnd) != nullptr ? FindWindow(hWnd)->invalid : RECT())->Attach(*this);
-        BeginPaint(hWnd, m_pImpl);
-    }
-};
-
-}  // namespace
-
-void ValidateByPainting(HWND hWnd) { DefaultPaintDc dc(hWnd); }
 
 // A brush handle carries its colour, one above, so that black is not null.
 HBRUSH BrushFromColour(COLORREF colour) {

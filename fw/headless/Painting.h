@@ -19,28 +19,15 @@ struct CDC::Impl {
     std::vector<RECT> above;  // screen rectangles of windows stacked above
     std::vector<COLORREF> copy;  // the clip's pixels while windows above cover part of it
     bool Visible(int sx, int sy) const;
-    // Makes this the context behind dc and gives dc its pixels.
-    void Attach(CDC& dc);
 };
 
 }  // namespace fw
 
 namespace fw::headless {
 
-// A context for the window's client area, cut to clientClip (client
-// coordinates), to the ancestors and to the screen.
-CDC::Impl* OpenDc(HWND hWnd, const RECT& clientClip);
-// The pixels a context reaches, in client coordinates.
-tidewell::PixelView PixelsOf(CDC::Impl& impl);
-// Shows what the context changed, then forgets the context.
-void CloseDc(CDC::Impl* impl, const DirtyRegion& changed);
-
 // Fills the whole clip of a live context; false for an unknown handle.
 bool FillThroughDc(HDC hDC, COLORREF colour);
 
-// BeginPaint: the invalid rectangle, erased first when marked so (through
-// WM_ERASEBKGND with the paint's context); the window is valid afterwards.
-PAINTSTRUCT BeginPaint(HWND hWnd, CDC::Impl* impl);
 // A paint handler that draws nothing still validates.
 void ValidateByPainting(HWND hWnd);
 

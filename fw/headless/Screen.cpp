@@ -28,38 +28,4 @@ void Screen::RestoreDesktop(const RECT& rect) {
     }
 }
 
-RECT MakeRect(int left, int top, int right, int bottom) {
-    RECT r;
-    r.left = left;
-    r.top = top;
-    r.right = right;
-    r.bottom = bottom;
-    return r;
-}
-
-bool IsEmptyRect(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-RECT IntersectRects(const RECT& a, const RECT& b) {
-    const RECT r = MakeRect(std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
-                            std::min(a.bottom, b.bottom));
-    return IsEmptyRect(r) ? RECT() : r;
-}
-
-RECT UnionRects(const RECT& a, const RECT& b) {
-    if (IsEmptyRect(a)) {
-        return b;
-    }
-    if (IsEmptyRect(b)) {
-        return a;
-    }
-    return MakeRect(std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-                    std::max(a.bottom, b.bottom));
-}
-
-bool PointInRect(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
-
-RECT OffsetRectBy(const RECT& r, int dx, int dy) {
-    return MakeRect(r.left + dx, r.top + dy, r.right + dx, r.bottom + dy);
-}
-
 }  // namespace fw::headless

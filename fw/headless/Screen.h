@@ -1,6 +1,7 @@
 #pragma once
 #include <vector>
 
+#include "fw/Rect.h"
 #include "fw/Types.h"
 
 namespace fw::headless {
@@ -45,12 +46,5 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-// Rectangle helpers the backend shares.
-RECT IntersectRects(const RECT& a, const RECT& b);
-RECT UnionRects(const RECT& a, const RECT& b);
-bool IsEmptyRect(const RECT& r);
-bool PointInRect(const RECT& r, int x, int y);
-RECT OffsetRectBy(const RECT& r, int dx, int dy);
-RECT MakeRect(int left, int top, int right, int bottom);
 
 }  // namespace fw::headless

@@ -92,10 +92,6 @@ void ScriptCall(std::function<void(HWND hDialog)> action) { AddStep(std::move(ac
 std::size_t ScriptStepsLeft() { return TheWorld().script.size(); }
 
 const std::vector<DialogRecord>& DialogHistory() { return TheWorld().dialogHistory; }
-HWND OpenDialog() {
-    const std::vector<ModalState>& modal = TheWorld().modal;
-    return modal.empty() ? nullptr : modal.back().hWnd;
-}
 
 void AnswerColorDialog(INT_PTR result, COLORREF colour, std::uint32_t openMs) {
     TheWorld().colorAnswers.push_back(ColorAnswer{result, colour, openMs});

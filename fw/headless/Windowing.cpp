@@ -38,15 +38,6 @@ std::vector<WindowRecord*> TopLevelWindows() {
     return out;
 }
 
-void Count(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted) {
-    World& world = TheWorld();
-    ++world.perWindowCounts[{hWnd, message}];
-    ++world.perMessageCounts[message];
-    if (world.logEnabled) {
-        world.log.push_back(DeliveredMessage{hWnd, message, wParam, lParam, posted});
-    }
-}
-
 // What is under a window that goes away or gets smaller is shown again: the
 // desktop for top-level windows, and a repaint of every window there.
 void Uncover(const WindowRecord& gone, const RECT& screenRect) {
@@ -141,16 +132,18 @@ WindowRecord* FindWindow(HWND hWnd) {
     return found == world.windows.end() ? nullptr : found->second.get();
 }
 
-LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted) {
+LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (FindWindow(hWnd) == nullptr) {
         return 0;  // gone: dropped
     }
-    Count(hWnd, message, wParam, lParam, posted);
+    if (const DeliveryObserver& observer = TheWorld().deliveryObserver) {
+        observer(hWnd, message, wParam, lParam);
+    }
     if (CWnd* object = CWnd::FromHandlePermanent(hWnd)) {
         return detail::DeliverMessage(*object, message, wParam, lParam);
     }
     CWnd* temporary = CWnd::FromHandle(hWnd);
-    return detail::DefaultProcessing(*temporary, message, wParam, lParam);
+    return backend::DefaultProcessing(*temporary, message, wParam, lParam);
 }
 
 BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -163,7 +156,7 @@ BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND CreateWindowFor(const CreateParams& p) {
     World& world = TheWorld();
-    const WindowClass* windowClass = FindClass(p.className != nullptr ? p.className : kDefaultClassName);
+    const WindowClass* windowClass = FindClass(p.className != nullptr ? p.className : detail::DefaultWindowClass());
     if (windowClass == nullptr || p.width < 0 || p.height < 0) {
         return nullptr;
     }

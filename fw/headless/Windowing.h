@@ -16,9 +16,9 @@ WindowRecord* FindWindow(HWND hWnd);
 
 // Delivers a message to the window: to its object's handlers, or to default
 // processing when no object is bound. A window that is gone gets nothing.
-LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
+LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return Deliver(hWnd, message, wParam, lParam, false);
+    return Deliver(hWnd, message, wParam, lParam);
 }
 BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 

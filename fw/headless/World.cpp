@@ -1,28 +1,20 @@
 #include "fw/headless/World.h"
 
-#include <cstdio>
 
 namespace fw::headless {
 
 namespace {
-std::unique_ptr<World>& WorldSlot() {
-    static auto& slot = *new std::unique_ptr<World>(std::make_unique<World>());
-    return slot;
-}
 
 std::vector<std::unique_ptr<WindowClass>>& Classes() {
     // Names handed out stay valid for the process, so the table is never
     // destroyed.
     static auto& classes = *new std::vector<std::unique_ptr<WindowClass>>();
     if (classes.empty()) {
-        const char* builtIn[] = {kDefaultClassName, "BUTTON", "SCROLLBAR", "STATIC", "#32770"};
-        for (const char* name : builtIn) {
+        // The system's own classes: controls and the dialog manager's.
+        for (const char* name : {"BUTTON", "SCROLLBAR", "STATIC", "#32770"}) {
             auto c = std::make_unique<WindowClass>();
             c->name = name;
             c->dialog = c->name == "#32770";
-            if (c->name == kDefaultClassName) {
-                c->info.cursor = ArrowCursor();
-            }
             classes.push_back(std::move(c));
         }
     }
@@ -32,12 +24,16 @@ std::vector<std::unique_ptr<WindowClass>>& Classes() {
 bool SameName(const std::string& a, const std::string& b) { return FoldName(a) == FoldName(b); }
 }  // namespace
 
-World& TheWorld() { return *WorldSlot(); }
+World& TheWorld() {
+    // Never destroyed: objects may go during the process's own end.
+    static auto& world = *new World;
+    return world;
+}
 
 void ResetWorld() {
-    // The old state goes first: its records hold nothing that needs it.
-    WorldSlot().reset();
-    WorldSlot() = std::make_unique<World>();
+    // In place, so a reference to the world taken before stays good. The old
+    // records hold nothing that needs the world while they go.
+    TheWorld() = World();
 }
 
 const WindowClass* FindClass(const std::string& name) {
@@ -49,30 +45,14 @@ const WindowClass* FindClass(const std::string& name) {
     return nullptr;
 }
 
-const char* RegisterClass(const ClassInfo& info) {
-    for (const auto& c : Classes()) {
-        if (!c->dialog && c->name != kDefaultClassName && c->info.style == info.style &&
-            c->info.cursor == info.cursor && c->info.brush == info.brush && c->info.icon == info.icon &&
-            c->name.compare(0, 8, "FwClass:") == 0) {
-            return c->name.c_str();
-        }
+void RegisterClass(const std::string& name, const ClassInfo& info) {
+    if (FindClass(name) != nullptr) {
+        return;  // the first registration stands, as the platform keeps it
     }
-    char name[96];
-    std::snprintf(name, sizeof name, "FwClass:%x:%p:%p:%p", info.style, static_cast<void*>(info.cursor),
-                  static_cast<void*>(info.brush), static_cast<void*>(info.icon));
     auto c = std::make_unique<WindowClass>();
     c->name = name;
     c->info = info;
     Classes().push_back(std::move(c));
-    return Classes().back()->name.c_str();
-}
-
-std::size_t RegisteredClassCount() {
-    std::size_t count = 0;
-    for (const auto& c : Classes()) {
-        count += c->name.compare(0, 8, "FwClass:") == 0 ? 1 : 0;
-    }
-    return count;
 }
 
 }  // namespace fw::headless

@@ -1,6 +1,6 @@
 #pragma once
-// The whole state of the headless platform for the one thread, replaced as a
-// whole by Reset. Window classes are kept apart: they last for the process,
+// The whole state of the headless platform for the one thread, cleared in
+// place by Reset. Window classes are kept apart: they last for the process,
 // as the program keeps their names.
 #include <cstdint>
 #include <deque>
@@ -117,16 +117,11 @@ struct World {
     std::uint64_t nextActionOrder = 0;
     std::uint32_t runLimitMs = kDefaultRunTimeLimitMilliseconds;
 
-    std::map<std::pair<HWND, UINT>, std::size_t> perWindowCounts;
-    std::map<UINT, std::size_t> perMessageCounts;
-    bool logEnabled = false;
-    std::vector<DeliveredMessage> log;
+    DeliveryObserver deliveryObserver;
 
     POINT cursorPos;
     HCURSOR cursor = nullptr;
-    std::size_t setCursorCalls = 0;
     std::vector<DrawnIcon> drawnIcons;
-    std::vector<UINT> defaultSysCommands;
 
     MemoryProfile profile;
 
@@ -150,8 +145,7 @@ struct WindowClass {
 };
 // Finds a class by name, without regard to case; null when unknown.
 const WindowClass* FindClass(const std::string& name);
-// Registers (once per distinct set) and returns the lasting name.
-const char* RegisterClass(const ClassInfo& info);
-std::size_t RegisteredClassCount();
+// Registers a class under the name unless one of that name exists.
+void RegisterClass(const std::string& name, const ClassInfo& info);
 
 }  // namespace fw::headless

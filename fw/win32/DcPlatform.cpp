@@ -1,6 +1,6 @@
-// Device contexts over a window's mirror (see WindowMirror.h): reads and
-// writes are memory accesses; what changed reaches the window, rectangle by
-// rectangle, when the context ends.
+// The drawing primitives of fw/Backend.h over a window's mirror (see
+// WindowMirror.h): reads and writes are memory accesses; what changed reaches
+// the window, rectangle by rectangle, when the context ends.
 #include <algorithm>
 
 #include "fw/win32/FlushCounter.h"
@@ -14,9 +14,11 @@ using win32::ToWin;
 
 struct CDC::Impl {
     ::HWND hWnd = nullptr;
-    ::HDC hDC = nullptr;      // the window's real DC
+    ::HDC hDC = nullptr;  // the window's real DC
     DibSection* pMirror = nullptr;
-    ::PAINTSTRUCT paint{};    // a CPaintDC's, for EndPaint
+    bool paint = false;
+    ::PAINTSTRUCT paintStruct{};  // a paint's, for EndPaint
+    RECT clip;  // what the context reaches, client coordinates
 
     // Copies each changed rectangle to the window.
     void Flush(DirtyRegion& changed) {
@@ -28,77 +30,71 @@ struct CDC::Impl {
     }
 
     // Binds to the window's mirror; access is limited to limit ∩ client.
-    tidewell::PixelView Bind(::HWND window, ::HDC dc, const ::RECT& limit) {
-        hWnd = window;
-        hDC = dc;
-        pMirror = win32::MirrorFor(window).Sync(window);
+    tidewell::PixelView Bind(const ::RECT& limit) {
+        pMirror = win32::MirrorFor(hWnd).Sync(hWnd);
         if (pMirror == nullptr) return tidewell::PixelView();
-        const tidewell::SurfaceRect clip{std::max<int>(limit.left, 0), std::max<int>(limit.top, 0),
-                                         std::min<int>(limit.right, pMirror->Width()),
-                                         std::min<int>(limit.bottom, pMirror->Height())};
-        if (clip.IsEmpty()) return tidewell::PixelView();
-        return tidewell::PixelView(pMirror->Row(clip.top) + clip.left, pMirror->Width(), clip,
-                                   tidewell::PixelOrder::kRgbWord);
+        const tidewell::SurfaceRect r{std::max<int>(limit.left, 0), std::max<int>(limit.top, 0),
+                                      std::min<int>(limit.right, pMirror->Width()),
+                                      std::min<int>(limit.bottom, pMirror->Height())};
+        if (r.IsEmpty()) return tidewell::PixelView();
+        clip = RECT{r.left, r.top, r.right, r.bottom};
+        return tidewell::PixelView(pMirror->Row(r.top) + r.left, pMirror->Width(), r, tidewell::PixelOrder::kRgbWord);
     }
 };
 
-CDC::~CDC() { delete m_pImpl; }
+void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
+    auto* impl = new CDC::Impl;
+    impl->hWnd = ToWin(hWnd);
+    impl->paint = paint != nullptr;
+    if (hWnd == nullptr) {
+        dc.Attach(impl, nullptr, tidewell::PixelView(), true);
+        return;
+    }
+    ::RECT limit{0, 0, 0x7FFFFFFF, 0x7FFFFFFF};
+    if (paint != nullptr) {
+        ::PAINTSTRUCT& ps = impl->paintStruct;
+        impl->hDC = ::BeginPaint(impl->hWnd, &ps);
+        paint->hdc = ToFw(impl->hDC);
+        paint->fErase = ps.fErase;
+        paint->rcPaint = ToFw(ps.rcPaint);
+        limit = ps.rcPaint;
+    } else {
+        impl->hDC = ::GetDC(impl->hWnd);
+    }
+    dc.Attach(impl, ToFw(impl->hDC), impl->hDC != nullptr ? impl->Bind(limit) : tidewell::PixelView(), true);
+}
 
-BOOL CDC::DrawIcon(int x, int y, HICON icon) {
-    if (m_pImpl == nullptr || m_pImpl->hDC == nullptr) return FALSE;
-    m_pImpl->Flush(m_changed);
-    const BOOL drawn = ::DrawIcon(m_pImpl->hDC, x, y, ToWin(icon)) ? TRUE : FALSE;
-    if (drawn && m_pImpl->pMirror != nullptr) {
+void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
+    if (impl == nullptr) return;
+    if (impl->hDC != nullptr) {
+        DirtyRegion shown = changed;
+        if (impl->paint) {
+            // The whole paint clip shows the mirror again, not only what changed.
+            shown.Clear();
+            shown.Add(impl->clip);
+        }
+        impl->Flush(shown);
+    }
+    if (impl->paint && impl->hWnd != nullptr) {
+        ::EndPaint(impl->hWnd, &impl->paintStruct);
+    } else if (impl->hDC != nullptr) {
+        ::ReleaseDC(impl->hWnd, impl->hDC);
+    }
+    delete impl;
+}
+
+BOOL backend::DrawIcon(CDC::Impl* impl, int x, int y, HICON icon, DirtyRegion& changed) {
+    if (impl == nullptr || impl->hDC == nullptr) return FALSE;
+    impl->Flush(changed);
+    const BOOL drawn = ::DrawIcon(impl->hDC, x, y, ToWin(icon)) ? TRUE : FALSE;
+    if (drawn && impl->pMirror != nullptr) {
         // The mirror learns what the icon put on the window.
         const int cx = ::GetSystemMetrics(SM_CXICON);
         const int cy = ::GetSystemMetrics(SM_CYICON);
-        ::BitBlt(m_pImpl->pMirror->MemoryDC(), x, y, cx, cy, m_pImpl->hDC, x, y, SRCCOPY);
+        ::BitBlt(impl->pMirror->MemoryDC(), x, y, cx, cy, impl->hDC, x, y, SRCCOPY);
         ::GdiFlush();
     }
     return drawn;
-}
-
-CClientDC::CClientDC(CWnd* pWnd) {
-    m_pImpl = new Impl;
-    if (pWnd == nullptr || pWnd->m_hWnd == nullptr) return;
-    ::HWND hWnd = ToWin(pWnd->m_hWnd);
-    ::HDC dc = ::GetDC(hWnd);
-    if (dc == nullptr) return;
-    m_hDC = ToFw(dc);
-    m_pixels = m_pImpl->Bind(hWnd, dc, ::RECT{0, 0, 0x7FFFFFFF, 0x7FFFFFFF});
-}
-
-CClientDC::~CClientDC() {
-    if (m_pImpl->hDC == nullptr) return;
-    m_pImpl->Flush(m_changed);
-    ::ReleaseDC(m_pImpl->hWnd, m_pImpl->hDC);
-}
-
-CPaintDC::CPaintDC(CWnd* pWnd) {
-    m_pImpl = new Impl;
-    if (pWnd == nullptr || pWnd->m_hWnd == nullptr) return;
-    ::HWND hWnd = ToWin(pWnd->m_hWnd);
-    ::PAINTSTRUCT& ps = m_pImpl->paint;
-    ::HDC dc = ::BeginPaint(hWnd, &ps);
-    m_ps.hdc = ToFw(dc);
-    m_ps.fErase = ps.fErase;
-    m_ps.rcPaint = ToFw(ps.rcPaint);
-    m_hDC = ToFw(dc);
-    m_pImpl->hWnd = hWnd;
-    if (dc == nullptr) return;
-    m_pixels = m_pImpl->Bind(hWnd, dc, ps.rcPaint);
-}
-
-CPaintDC::~CPaintDC() {
-    if (m_pImpl->hWnd == nullptr) return;
-    if (m_pImpl->hDC != nullptr) {
-        // The whole paint clip shows the mirror again, not only what changed.
-        const tidewell::SurfaceRect clip = m_pixels.Readable();
-        m_changed.Clear();
-        m_changed.Add(RECT{clip.left, clip.top, clip.right, clip.bottom});
-        m_pImpl->Flush(m_changed);
-    }
-    ::EndPaint(m_pImpl->hWnd, &m_pImpl->paint);
 }
 
 }  // namespace fw

@@ -1,7 +1,8 @@
 // The desktop's monitors, as the system lists them.
+#include "fw/Backend.h"
 #include "fw/win32/WindowsApi.h"
 
-namespace fw {
+namespace fw::backend {
 
 using win32::ToFw;
 
@@ -21,7 +22,7 @@ namespace {
 
 }  // namespace
 
-std::vector<MonitorArea> EnumMonitors() {
+std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
     ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<::LPARAM>(&monitors));
     if (monitors.empty()) {
@@ -35,4 +36,4 @@ std::vector<MonitorArea> EnumMonitors() {
     return monitors;
 }
 
-}  // namespace fw
+}  // namespace fw::backend

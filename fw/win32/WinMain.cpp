@@ -14,7 +14,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (app == nullptr) return 1;
     app->m_argc = __argc;
     app->m_argv = __argv;
-    fw::win32::EnsureAppName(*app);
     if (!app->InitInstance()) return 0;
     return app->Run();
 }

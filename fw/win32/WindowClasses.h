@@ -1,15 +1,10 @@
 #pragma once
 #include "fw/win32/WindowsApi.h"
 
-namespace fw {
-namespace win32 {
+namespace fw::win32 {
 
-// The class of windows created without a class name: arrow cursor, no
-// background brush. Registered at first use.
-const char* DefaultWindowClass();
-
-// True when windows of the class run FrameworkWindowProc from the start.
+// True when windows of the class run FrameworkWindowProc from the start
+// (registered through backend::RegisterWindowClass).
 bool IsFrameworkClass(const char* className);
 
-}  // namespace win32
-}  // namespace fw
+}  // namespace fw::win32

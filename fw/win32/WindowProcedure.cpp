@@ -96,7 +96,7 @@ void Subclass(::HWND hWnd, CWnd& wnd) {
 
 }  // namespace win32
 
-namespace detail {
+namespace backend {
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ::HWND hWnd = win32::ToWin(wnd.m_hWnd);
@@ -112,5 +112,5 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
     return win32::CallOriginal(hWnd, message, wParam, lParam);
 }
 
-}  // namespace detail
+}  // namespace backend
 }  // namespace fw

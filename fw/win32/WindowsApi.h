@@ -6,6 +6,7 @@
 // includes them before this one.
 #include "fw/Fw.h"
 #include "fw/Backend.h"
+#include "fw/Rect.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -42,22 +43,11 @@ inline ::HICON ToWin(HICON hIcon) { return reinterpret_cast<::HICON>(hIcon); }
 inline HICON ToFw(::HICON hIcon) { return reinterpret_cast<HICON>(hIcon); }
 inline ::HBRUSH ToWin(HBRUSH hBrush) { return reinterpret_cast<::HBRUSH>(hBrush); }
 
-inline RECT ToFw(const ::RECT& r) {
-    RECT out;
-    out.left = r.left;
-    out.top = r.top;
-    out.right = r.right;
-    out.bottom = r.bottom;
-    return out;
-}
+inline RECT ToFw(const ::RECT& r) { return MakeRect(r.left, r.top, r.right, r.bottom); }
 inline ::RECT ToWin(const RECT& r) { return ::RECT{r.left, r.top, r.right, r.bottom}; }
 
 // The program module: resources and window classes belong to it.
 inline ::HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
-
-// Gives the application its default name, the program file's name without
-// folder and extension, unless it has one.
-void EnsureAppName(CWinApp& app);
 
 }  // namespace win32
 }  // namespace fw

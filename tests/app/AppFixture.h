@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "app/SettingsDlg.h"
 #include "fw/headless/Headless.h"
 #include "res/DialogTemplates.h"
+#include "tests/support/headless/DeliveryCounter.h"
 
 namespace tidewell::test {
 
@@ -21,6 +23,7 @@ class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         fw::headless::Reset();
+        m_delivered.emplace();
         RegisterDialogTemplates();
         m_app.m_strAppName = "Tidewell";
         SetCommandLine({});
@@ -77,6 +80,8 @@ protected:
     }
 
     CParticleApp m_app;
+    // Messages handed to windows since SetUp.
+    std::optional<fw::test::DeliveryCounter> m_delivered;
 
 private:
     std::vector<std::string> m_args;

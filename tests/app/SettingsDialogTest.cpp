@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "AppFixture.h"
+#include "fw/Backend.h"
 #include "res/resource.h"
 
 namespace tidewell::test {
@@ -73,43 +74,33 @@ TEST_F(SettingsDialogTest, SetsItsBigIconAndSitsInTheMiddleOfTheScreen) {
     RunSettingsStart();
 }
 
-TEST_F(SettingsDialogTest, ColourDialogOkSetsTheColourAndClearsThePreview) {
-    hl::AnswerColorDialog(fw::IDOK, fw::RGB(5, 6, 7));
-    hl::ScriptWait(100);
-    OnDialog([](CSettingsDlg& dlg) { EXPECT_FALSE(dlg.m_wndPreview.m_field.m_bClear); });
-    hl::ScriptPressButton(IDC_COLOR);
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(dlg.m_crColor, fw::RGB(5, 6, 7));
-        EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, fw::RGB(5, 6, 7));
-        EXPECT_TRUE(dlg.m_wndPreview.m_field.m_bClear);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
-    ASSERT_EQ(hl::ColorDialogsOpened().size(), 1u);
-    EXPECT_EQ(hl::ColorDialogsOpened()[0].initialColour, fw::RGB(22, 93, 165));
-}
-
-TEST_F(SettingsDialogTest, ChoosingTheColourInUseStillClearsThePreview) {
-    hl::AnswerColorDialog(fw::IDOK, fw::RGB(22, 93, 165));
-    hl::ScriptWait(100);
-    hl::ScriptPressButton(IDC_COLOR);
-    OnDialog([](CSettingsDlg& dlg) { EXPECT_TRUE(dlg.m_wndPreview.m_field.m_bClear); });
-    hl::ScriptEscape();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsDialogTest, ColourDialogCancelChangesNothing) {
-    hl::AnswerColorDialog(fw::IDCANCEL, fw::RGB(1, 1, 1));
-    hl::ScriptWait(100);
-    hl::ScriptPressButton(IDC_COLOR);
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(dlg.m_crColor, fw::RGB(22, 93, 165));
-        EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, fw::RGB(22, 93, 165));
-        EXPECT_FALSE(dlg.m_wndPreview.m_field.m_bClear);
-    });
-    hl::ScriptEnter();
-    RunSettingsStart();
-    EXPECT_EQ(Writes().at(0), "ColorRed=22");
+TEST_F(SettingsDialogTest, TheColourDialogStartsAtTheColourAndOkClearsThePreviewWithTheChoice) {
+    struct Case {
+        fw::INT_PTR answer;
+        COLORREF chosen;
+        COLORREF shown;  // the dialog's and the preview's colour afterwards
+        bool cleared;
+    };
+    const COLORREF stored = fw::RGB(22, 93, 165);
+    for (const Case& c : {Case{fw::IDOK, fw::RGB(5, 6, 7), fw::RGB(5, 6, 7), true},
+                          Case{fw::IDOK, stored, stored, true},  // the colour in use still clears
+                          Case{fw::IDCANCEL, fw::RGB(1, 1, 1), stored, false}}) {
+        SetUp();
+        hl::AnswerColorDialog(c.answer, c.chosen);
+        hl::ScriptWait(100);
+        OnDialog([](CSettingsDlg& dlg) { EXPECT_FALSE(dlg.m_wndPreview.m_field.m_bClear); });
+        hl::ScriptPressButton(IDC_COLOR);
+        OnDialog([&c](CSettingsDlg& dlg) {
+            EXPECT_EQ(dlg.m_crColor, c.shown);
+            EXPECT_EQ(dlg.m_wndPreview.m_field.m_crBack, c.shown);
+            EXPECT_EQ(dlg.m_wndPreview.m_field.m_bClear, c.cleared);
+        });
+        hl::ScriptEnter();
+        RunSettingsStart();
+        ASSERT_EQ(hl::ColorDialogsOpened().size(), 1u);
+        EXPECT_EQ(hl::ColorDialogsOpened()[0].initialColour, stored);
+        EXPECT_EQ(Writes().at(0), "ColorRed=" + std::to_string(fw::GetRValue(c.shown)));
+    }
 }
 
 TEST_F(SettingsDialogTest, AboutBoxOpensFromTheAboutSystemCommand) {
@@ -140,24 +131,29 @@ TEST_F(SettingsDialogTest, AboutIdIsComparedWithoutItsLowFourBits) {
 }
 
 TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
+    int defaulted = 0;
+    fw::detail::SetDefaultProcessingObserver([&](fw::HWND, fw::UINT message) {
+        defaulted += message == fw::WM_SYSCOMMAND ? 1 : 0;
+    });
     hl::ScriptSysCommand(fw::SC_MOVE);
     hl::ScriptSysCommand(0x0020);
     hl::ScriptEscape();
     RunSettingsStart();
-    EXPECT_EQ(hl::DefaultSysCommands(), (std::vector<fw::UINT>{fw::SC_MOVE, 0x0020}));
+    fw::detail::SetDefaultProcessingObserver(nullptr);
+    EXPECT_EQ(defaulted, 2);
     EXPECT_EQ(hl::DialogHistory().size(), 1u);
 }
 
 TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
     hl::ScriptWait(50);
-    OnDialog([](CSettingsDlg& dlg) {
+    OnDialog([this](CSettingsDlg& dlg) {
         EXPECT_TRUE(hl::DrawnIcons().empty()) << "a normal paint draws no icon";
         dlg.ShowWindow(6 /* SW_MINIMIZE */);
         ASSERT_TRUE(dlg.IsIconic());
-        const std::size_t erases = hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
+        const std::size_t erases = m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
         hl::InvalidateRect(dlg.m_hWnd, fw::RECT{0, 0, 10000, 10000});
         hl::PumpMessages();
-        EXPECT_GT(hl::DeliveredCount(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
+        EXPECT_GT(m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
         ASSERT_FALSE(hl::DrawnIcons().empty());
         const hl::DrawnIcon& drawn = hl::DrawnIcons().back();
         fw::RECT client;
@@ -180,50 +176,34 @@ TEST_F(SettingsDialogTest, DragIconIsTheDialogsIcon) {
     RunSettingsStart();
 }
 
-TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheDialogIsOpen) {
-    std::vector<double> before;
-    hl::ScriptWait(100);
-    OnDialog([&](CSettingsDlg& dlg) { before = Heights(dlg.m_wndPreview); });
-    hl::ScriptWait(500);
-    OnDialog([&](CSettingsDlg& dlg) {
-        EXPECT_GT(Moved(before, Heights(dlg.m_wndPreview)), 0);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheColourDialogIsOpen) {
-    hl::AnswerColorDialog(fw::IDCANCEL, 0, 500);
-    std::vector<double> before;
-    hl::ScriptWait(100);
-    OnDialog([&](CSettingsDlg& dlg) { before = Heights(dlg.m_wndPreview); });
-    hl::ScriptPressButton(IDC_COLOR);  // no time passes but inside its loop
-    OnDialog([&](CSettingsDlg& dlg) {
-        EXPECT_GT(Moved(before, Heights(dlg.m_wndPreview)), 0);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsDialogTest, PreviewAnimatesWhileTheAboutBoxIsOpen) {
-    CSettingsDlg* settings = nullptr;
-    std::vector<double> before;
-    hl::ScriptWait(100);
-    OnDialog([&](CSettingsDlg& dlg) {
-        settings = &dlg;
-        before = Heights(dlg.m_wndPreview);
-    });
-    hl::ScriptSysCommand(IDM_ABOUTBOX);
-    hl::ScriptWait(500);  // inside the About box's loop
-    hl::ScriptCall([&](fw::HWND hAbout) {
-        ASSERT_NE(settings, nullptr);
-        EXPECT_NE(hAbout, settings->m_hWnd);
-        EXPECT_GT(Moved(before, Heights(settings->m_wndPreview)), 0);
-    });
-    hl::ScriptEnter();
-    hl::ScriptEscape();
-    RunSettingsStart();
-    EXPECT_EQ(hl::DialogHistory().size(), 2u);
+TEST_F(SettingsDialogTest, ThePreviewAnimatesUnderEveryModalLoop) {
+    // Half a second passes inside the dialog's own loop, the colour
+    // chooser's, or the About box's.
+    for (const char* loop : {"dialog", "colour", "about"}) {
+        SetUp();
+        const std::string which = loop;
+        CSettingsDlg* settings = nullptr;
+        std::vector<double> before;
+        hl::ScriptWait(100);
+        OnDialog([&](CSettingsDlg& dlg) {
+            settings = &dlg;
+            before = Heights(dlg.m_wndPreview);
+        });
+        if (which == "colour") {
+            hl::AnswerColorDialog(fw::IDCANCEL, 0, 500);
+            hl::ScriptPressButton(IDC_COLOR);
+        } else {
+            if (which == "about") hl::ScriptSysCommand(IDM_ABOUTBOX);
+            hl::ScriptWait(500);
+        }
+        hl::ScriptCall([&](fw::HWND) {
+            ASSERT_NE(settings, nullptr);
+            EXPECT_GT(Moved(before, Heights(settings->m_wndPreview)), 0) << loop;
+        });
+        if (which == "about") hl::ScriptEnter();
+        hl::ScriptEscape();
+        RunSettingsStart();
+    }
 }
 
 }  // namespace

@@ -118,34 +118,11 @@ TEST_F(StartUpTest, PreviewCoversTheHostsClientAreaUntilTheHostGoes) {
         runningBeforeHostWent = hl::IsLiveWindow(preview->m_hWnd);
         hl::DestroyWindow(host);
     });
-    const std::size_t timersBefore = hl::DeliveredCount(fw::WM_TIMER);
+    const std::size_t timersBefore = m_delivered->Count(fw::WM_TIMER);
     EXPECT_EQ(m_app.Run(), 0);
     EXPECT_TRUE(runningBeforeHostWent);
-    EXPECT_GT(hl::DeliveredCount(fw::WM_TIMER), timersBefore + 50);
+    EXPECT_GT(m_delivered->Count(fw::WM_TIMER), timersBefore + 50);
     EXPECT_TRUE(hl::LiveWindows().empty());
-}
-
-class BadPreviewHandleTest : public StartUpTest,
-                             public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(BadPreviewHandleTest, EndsAtOnceWithNothingMade) {
-    SetCommandLine({"/p", GetParam()});
-    const std::size_t windowsBefore = hl::WindowsCreated();
-    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
-    EXPECT_EQ(hl::WindowsCreated(), windowsBefore);
-    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
-    EXPECT_TRUE(hl::DialogHistory().empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Forms, BadPreviewHandleTest,
-                         ::testing::Values("", "abc", "0", "12abc", "-1", "+7", " 5",
-                                           "99999999999999999999999999", "0x10"));
-
-TEST_F(StartUpTest, PreviewWithoutAHandleEndsAtOnce) {
-    SetCommandLine({"/p"});
-    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
-    EXPECT_EQ(hl::WindowsCreated(), 0u);
-    EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 
 TEST_F(StartUpTest, PreviewOfAWindowThatIsGoneEndsAtOnce) {

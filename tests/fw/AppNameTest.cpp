@@ -28,6 +28,7 @@ TEST(ProfileKeyPath, IsEmptyWithoutARegistryKey) {
 
 TEST(ProfileKeyPath, UsesTheProgramFileNameWhenTheAppHasNoName) {
     CWinApp app;
+    app.m_strAppName.clear();  // as on a backend that cannot name the program file
     char program[] = "C:\\Screens\\Waves.scr";
     char* argv[] = {program, nullptr};
     app.m_argc = 1;

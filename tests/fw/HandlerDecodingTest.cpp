@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fw/Controls.h"
-#include "tests/fw/RecordingWnd.h"
-#include "tests/support/PlatformTest.h"
+#include "tests/fw/OneWindowTest.h"
 
 namespace fw::test {
 namespace {
@@ -12,22 +11,7 @@ namespace {
 constexpr UINT MK_LBUTTON = 0x0001;
 constexpr UINT MK_SHIFT = 0x0004;
 
-class HandlerDecodingTest : public PlatformTest {
-protected:
-    void SetUp() override {
-        PlatformTest::SetUp();
-        ASSERT_TRUE(m_wnd.CreatePopup(10, 20, 200, 100));
-        PumpUntilIdle();
-        m_log.clear();
-    }
-    void TearDown() override {
-        m_wnd.DestroyWindow();
-        PlatformTest::TearDown();
-    }
-
-    EventLog m_log;
-    RecordingWnd m_wnd{m_log};
-};
+using HandlerDecodingTest = OneWindowTest;
 
 TEST_F(HandlerDecodingTest, CreationRunsOnCreateThenOnSizeWithTheClientSize) {
     EventLog log;

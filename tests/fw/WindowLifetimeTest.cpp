@@ -31,6 +31,17 @@ TEST_F(WindowLifetimeTest, PostedCloseDestroysLaterAndOnlyOnce) {
     EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
 }
 
+TEST_F(WindowLifetimeTest, TheSystemMenusCloseDestroysThroughDefaultProcessing) {
+    EventLog log;
+    auto* wnd = new RecordingWnd(log, true);
+    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+    const HWND hWnd = wnd->m_hWnd;
+    wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    PumpUntilIdle();
+    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
+    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+}
+
 TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
     EventLog log;
     auto* parent = new RecordingWnd(log, true, "parent");

@@ -70,29 +70,6 @@ TEST(Footprint, ShapesOfTheThreeSizeClasses) {
     EXPECT_EQ(CountedAt(5, 4, 3), CountedAt(3, 4, 3));
 }
 
-TEST(Footprint, DrawPaintsTheSameShapeWhite) {
-    for (int size : {1, 2, 3}) {
-        MemorySurface surface(kW, kH, kDark);
-        testing::ParticleOfSize(size).DrawFootprint(4, 3, surface);
-        EXPECT_EQ(Changed(surface, kDark), CountedAt(size, 4, 3)) << "size " << size;
-        for (COLORREF pixel : surface.Pixels()) {
-            EXPECT_TRUE(pixel == kDark || pixel == kWhite);
-        }
-    }
-}
-
-TEST(Footprint, CountAddsTheDeltaAndCanGoBelowZero) {
-    OccupancyGrid occupancy(kW, kH);
-    const CParticle particle = testing::ParticleOfSize(1);
-    particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
-    particle.CountFootprint(4, 3, +1, kW, kH, occupancy);
-    EXPECT_EQ(occupancy.At(4, 3), 2);
-    for (int i = 0; i < 5; ++i) {
-        particle.CountFootprint(4, 3, -1, kW, kH, occupancy);
-    }
-    EXPECT_EQ(occupancy.At(4, 3), -3);
-}
-
 TEST(Footprint, LargeRingAboveTheTopLeftCornerStillReachesTwoCells) {
     EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{
                                         ".#.......", "#........", ".........", ".........",
@@ -121,19 +98,6 @@ TEST(Footprint, BelowTheBottomEdge) {
                                            ".........", ".........", ".........", ".........",
                                            ".........", ".........", "...###..."}));
     EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
-}
-
-TEST(Footprint, RestorePaintsTheBackgroundOverWhateverIsShown) {
-    MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = testing::ParticleOfSize(2);
-    particle.DrawFootprint(4, 3, surface);
-    BackgroundGrid background(kW, kH, kDark);
-    background.At(4, 2) = kPicture;
-    particle.RestoreFootprint(4, 3, kW, kH, background, surface);
-    EXPECT_EQ(surface.At(4, 2), kPicture);
-    EXPECT_EQ(surface.At(3, 3), kDark);
-    EXPECT_EQ(surface.At(5, 3), kDark);
-    EXPECT_EQ(surface.At(4, 4), kDark);
 }
 
 TEST(Footprint, DrawingWhollyOutsideChangesNothing) {

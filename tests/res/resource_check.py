@@ -2,22 +2,23 @@
 """Checks the resources of a built Tidewell program file byte for byte.
 
     resource_check.py PROGRAM.exe|PROGRAM.scr
-        Reads the file's resource directory and compares every resource the
-        program needs with the expected values written out below.
-    resource_check.py --table-program DUMP_TOOL
-        Runs DUMP_TOOL, which prints the portable dialog tables as JSON, and
-        compares them with the same expected dialogs, so the resource script
-        and the portable tables are held to one description.
 
-Prints every difference and exits with 1 if there is any, 0 if none.
-Standard library only; reads the file, runs nothing from it.
+Reads the file's resource directory and compares every resource the program
+needs with the expected values: the dialogs with the table they are made
+from (res/dialogs.py), the rest with the values written out below. Prints
+every difference and exits with 1 if there is any, 0 if none. Standard
+library only; reads the file, runs nothing from it.
 """
 
-import json
+import os
+import re
 import struct
-import subprocess
 import sys
 import xml.etree.ElementTree as ElementTree
+
+TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+sys.path.insert(0, os.path.join(TOP, "res"))
+from dialogs import DIALOGS  # noqa: E402
 
 LANG_GERMAN_GERMANY = 0x0407
 
@@ -37,11 +38,6 @@ TYPE_NAMES = {
     RT_GROUP_ICON: "icon group", RT_VERSION: "version", RT_MANIFEST: "manifest",
 }
 
-IDD_ABOUTBOX = 100
-IDD_SETTINGS = 102
-IDR_MAINFRAME = 128
-IDC_NULLCURSOR = 129
-IDB_BANNER = 133
 STRING_BLOCK_OF_DESCRIPTION = 1  # strings 0..15
 VERSION_ID = 1
 MANIFEST_ID = 1  # the one the loader reads for the process
@@ -71,57 +67,46 @@ CLASS_ORDINALS = {0x80: "BUTTON", 0x81: "EDIT", 0x82: "STATIC",
                   0x83: "LISTBOX", 0x84: "SCROLLBAR", 0x85: "COMBOBOX"}
 
 
-def control(control_id, class_name, text, x, y, cx, cy, style):
-    return {"id": control_id, "className": class_name, "text": text,
-            "x": x, "y": y, "cx": cx, "cy": cy, "style": style,
-            "exStyle": 0, "helpId": 0, "extra": b""}
+def named_values():
+    """The numbers of the names the dialog table uses: resource ids from
+    res/resource.h, control ids and style words from fw/Messages.h."""
+    values = {}
+    with open(os.path.join(TOP, "res", "resource.h")) as header:
+        for name, value in re.findall(r"#define (\w+) \(?(-?(?:0x)?[0-9A-Fa-f]+)\)?", header.read()):
+            values[name] = int(value, 0)
+    with open(os.path.join(TOP, "fw", "Messages.h")) as header:
+        for name, value in re.findall(r"constexpr \w+ (\w+) = (-?(?:0x)?[0-9A-Fa-f]+)u?;", header.read()):
+            values[name] = int(value, 0)
+    return values
 
 
-IDC_STATIC = -1
-SETTINGS_DIALOG = {
-    "id": IDD_SETTINGS, "kind": "DIALOGEX", "helpId": 0,
-    "x": 0, "y": 0, "cx": 343, "cy": 401,
-    "style": 0x90C800C0, "exStyle": 0, "menu": None, "windowClass": None,
-    "caption": "Orvalle Tidewell 1.2",
-    "pointSize": 8, "weight": 0, "italic": 0, "charset": 0, "faceName": "MS Sans Serif",
-    "controls": [
-        control(1, "BUTTON", "OK", 234, 383, 50, 14, 0x50010001),
-        control(2, "BUTTON", "Cancel", 289, 383, 50, 14, 0x50010000),
-        control(1009, "BUTTON", "Blank screen", 14, 177, 120, 11, 0x50018003),
-        control(1007, "BUTTON", "Color...", 170, 175, 50, 14, 0x50010000),
-        control(1002, "SCROLLBAR", "", 14, 225, 315, 11, 0x50030000),
-        control(1004, "SCROLLBAR", "", 14, 273, 315, 11, 0x50030000),
-        control(IDC_STATIC, "BUTTON", "Number", 5, 249, 334, 43, 0x50000007),
-        control(IDC_STATIC, "STATIC", "Few", 14, 261, 32, 8, 0x50020000),
-        control(IDC_STATIC, "STATIC", "Many", 296, 261, 33, 8, 0x50020002),
-        control(IDC_STATIC, "BUTTON", "Speed", 5, 201, 334, 43, 0x50000007),
-        control(IDC_STATIC, "STATIC", "Slow", 14, 213, 30, 8, 0x50020000),
-        control(IDC_STATIC, "STATIC", "Fast", 299, 213, 30, 8, 0x50020002),
-        control(1006, "STATIC", "", 5, 302, 333, 73, 0x40000000),
-        control(IDC_STATIC, "STATIC", "Orvalle on the web: www.orvalle.example",
-                5, 386, 204, 8, 0x50020000),
-        control(IDC_STATIC, "BUTTON", "Blanking", 5, 164, 334, 32, 0x50000007),
-        control(IDC_STATIC, "STATIC", "#133", 5, 5, 333, 154, 0x5000000E),
-    ],
-}
+def expected_dialogs():
+    """The dialogs of the table as the compiled templates must hold them."""
+    values = named_values()
+    dialogs = []
+    for d in DIALOGS:
+        extended = {"helpId": 0} if d.extended else {}
+        controls = [dict(id=values[c.id], className=c.window_class.upper(),
+                         text="#%d" % values[c.text[1]] if isinstance(c.text, tuple) else c.text,
+                         x=c.x, y=c.y, cx=c.cx, cy=c.cy,
+                         style=sum(values[word] for word in set(c.style)),
+                         exStyle=0, extra=b"", **extended)
+                    for c in d.controls]
+        dialog = dict(id=values[d.id], kind="DIALOGEX" if d.extended else "DIALOG",
+                      x=d.x, y=d.y, cx=d.cx, cy=d.cy, style=sum(values[word] for word in set(d.style)),
+                      exStyle=0, menu=None, windowClass=None, caption=d.caption,
+                      pointSize=d.point_size, faceName=d.face, controls=controls, **extended)
+        if d.extended:
+            dialog.update(weight=0, italic=0, charset=0)
+        dialogs.append(dialog)
+    return dialogs
 
-ABOUT_DIALOG = {
-    "id": IDD_ABOUTBOX, "kind": "DIALOG",
-    "x": 34, "y": 22, "cx": 217, "cy": 55,
-    "style": 0x80C800C0, "exStyle": 0, "menu": None, "windowClass": None,
-    "caption": "About Tidewell",
-    "pointSize": 8, "faceName": "MS Sans Serif",
-    "controls": [
-        control(IDC_STATIC, "STATIC", "#128", 11, 17, 20, 20, 0x50000003),
-        control(IDC_STATIC, "STATIC", "Tidewell Version 1.0", 40, 10, 119, 8, 0x50020000),
-        control(IDC_STATIC, "STATIC", "Copyright (C) Orvalle", 40, 25, 119, 8, 0x50020000),
-        control(1, "BUTTON", "OK", 176, 6, 32, 14, 0x50030001),
-    ],
-}
-for _control in ABOUT_DIALOG["controls"]:
-    del _control["helpId"]  # a plain template has no help ids
 
-EXPECTED_DIALOGS = [SETTINGS_DIALOG, ABOUT_DIALOG]
+_VALUES = named_values()
+IDR_MAINFRAME = _VALUES["IDR_MAINFRAME"]
+IDC_NULLCURSOR = _VALUES["IDC_NULLCURSOR"]
+IDB_BANNER = _VALUES["IDB_BANNER"]
+
 
 DESCRIPTION = "Tidewell"
 
@@ -422,14 +407,10 @@ class Check:
             return False
         return True
 
-    def compare_dialog(self, actual, expected, fields=None):
-        """Compares a dialog field by field. fields, a pair of sets (dialog
-        fields, control fields), limits the comparison to what the source of
-        'actual' can describe."""
+    def compare_dialog(self, actual, expected):
         name = "dialog %d" % expected["id"]
-        dialog_fields, control_fields = fields or (None, None)
         for key, value in expected.items():
-            if key == "controls" or (dialog_fields is not None and key not in dialog_fields):
+            if key == "controls":
                 continue
             self.equal("%s %s" % (name, key), actual.get(key), value,
                        hexadecimal=key.lower().endswith("style"))
@@ -438,8 +419,6 @@ class Check:
             return
         for index, (found, wanted) in enumerate(zip(controls, expected["controls"]), 1):
             for key, value in wanted.items():
-                if control_fields is not None and key not in control_fields:
-                    continue
                 found_value = found.get(key)
                 if key == "className" and isinstance(found_value, str):
                     found_value = found_value.upper()  # class names ignore case
@@ -471,7 +450,7 @@ def check_languages(check, resources):
 
 
 def check_dialogs(check, resources):
-    for expected in EXPECTED_DIALOGS:
+    for expected in expected_dialogs():
         data = only_resource(check, resources, (RT_DIALOG, expected["id"]))
         if data is not None:
             check.compare_dialog(read_dialog(data, expected["id"]), expected)
@@ -648,7 +627,7 @@ def check_program(path):
     check_strings(check, resources)
     check_version(check, resources)
     check_manifest(check, resources)
-    wanted = {(RT_MANIFEST, MANIFEST_ID), (RT_DIALOG, IDD_ABOUTBOX), (RT_DIALOG, IDD_SETTINGS),
+    wanted = {(RT_MANIFEST, MANIFEST_ID)} | {(RT_DIALOG, dialog["id"]) for dialog in expected_dialogs()} | {
               (RT_GROUP_ICON, IDR_MAINFRAME), (RT_GROUP_CURSOR, IDC_NULLCURSOR),
               (RT_BITMAP, IDB_BANNER), (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
               (RT_VERSION, VERSION_ID)} | referenced
@@ -658,41 +637,14 @@ def check_program(path):
     return check.failures
 
 
-# Fields the portable tables describe; the rest exists only in the compiled form.
-TABLE_FIELDS = ({"id", "x", "y", "cx", "cy", "style", "exStyle", "caption",
-                 "pointSize", "faceName"},
-                {"id", "className", "text", "x", "y", "cx", "cy", "style"})
-
-
-def check_table(program):
-    output = subprocess.run([program], check=True, capture_output=True).stdout
-    try:
-        dialogs = {d["id"]: d for d in json.loads(output)["dialogs"]}
-    except (ValueError, KeyError, TypeError) as error:
-        raise FormatError("the table dump is not the expected JSON: %s" % error)
-    check = Check()
-    for expected in EXPECTED_DIALOGS:
-        found = dialogs.pop(expected["id"], None)
-        if found is None:
-            check.fail("the portable tables have no dialog %d" % expected["id"])
-            continue
-        check.compare_dialog(found, expected, fields=TABLE_FIELDS)
-    for extra in sorted(dialogs):
-        check.fail("the portable tables hold an unexpected dialog %d" % extra)
-    return check.failures
-
-
 def main(argv):
-    if len(argv) == 2 and not argv[1].startswith("--"):
-        what, run = argv[1], lambda: check_program(argv[1])
-    elif len(argv) == 3 and argv[1] == "--table-program":
-        what, run = "the portable tables of " + argv[2], lambda: check_table(argv[2])
-    else:
+    if len(argv) != 2 or argv[1].startswith("--"):
         sys.stderr.write(__doc__)
         return 2
+    what = argv[1]
     try:
-        failures = run()
-    except (OSError, FormatError, subprocess.CalledProcessError) as error:
+        failures = check_program(what)
+    except (OSError, FormatError) as error:
         print("resource check failed for %s: %s" % (what, error))
         return 1
     for failure in failures:

@@ -48,10 +48,6 @@ Scene Render(const TempDir& dir, std::vector<std::string> args) {
     return scene;
 }
 
-std::size_t CountOf(const Picture& p, COLORREF colour) {
-    return static_cast<std::size_t>(std::count(p.pixels.begin(), p.pixels.end(), colour));
-}
-
 std::vector<std::string> Fields(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> fields;
@@ -104,83 +100,6 @@ TEST(SimScene, DoublesAreWrittenToReadBackExactly) {
     }
 }
 
-TEST(SimScene, TheDefaultSceneAnimatesOverABlackScreen) {
-    TempDir dir;
-    const Scene scene = Render(dir, {"--frames", "120"});
-    const std::size_t white = CountOf(scene.picture, kWhite);
-    EXPECT_GT(white, 50u) << "particles have risen into view";
-    EXPECT_EQ(white + CountOf(scene.picture, 0x00000000), scene.picture.pixels.size())
-        << "the black desktop is kept, not filled";
-}
-
-TEST(SimScene, SameInputsGiveTheSameResultsAndTheSeedMatters) {
-    TempDir a, b, c;
-    const Scene first = Render(a, {"--frames", "40", "--seed", "99"});
-    const Scene again = Render(b, {"--frames", "40", "--seed", "99"});
-    const Scene other = Render(c, {"--frames", "40", "--seed", "100"});
-    EXPECT_EQ(first.state, again.state);
-    EXPECT_EQ(first.picture.pixels, again.picture.pixels);
-    EXPECT_NE(first.state, other.state);
-}
-
-TEST(SimScene, AFrameAdvancesTheClockByFrameMs) {
-    TempDir a, b;
-    const Scene slow = Render(a, {"--frames", "60", "--frame-ms", "0"});
-    const Scene fast = Render(b, {"--frames", "60", "--frame-ms", "40"});
-    // With no time passing nothing is displaced (only accelerated).
-    for (std::size_t i = 1; i < slow.state.size(); ++i) EXPECT_EQ(Fields(slow.state[i])[3], "1.01");
-    EXPECT_NE(slow.state, fast.state);
-}
-
-TEST(SimScene, APictureWithWhiteRectanglesIsCapturedAndBouncedOff) {
-    TempDir dir, plain;
-    const std::string desktop = WriteDesktop(dir, 1024, 768);
-    const Scene scene = Render(dir, {"--picture", desktop, "--frames", "150", "--number", "100"});
-    const Picture original = LoadPpm(desktop);
-    // Every pixel is the picture's, or a particle's white.
-    for (std::size_t i = 0; i < original.pixels.size(); ++i) {
-        ASSERT_TRUE(scene.picture.pixels[i] == original.pixels[i] || scene.picture.pixels[i] == kWhite) << i;
-    }
-    EXPECT_GT(CountOf(scene.picture, kWhite), CountOf(original, kWhite)) << "particles over the grey";
-    // The same scene over a plain grey desktop moves the particles otherwise.
-    Picture grey(1024, 768, MakeColor(40, 40, 40));
-    SavePpm(plain.File("grey.ppm"), grey);
-    const Scene unbounced = Render(plain, {"--picture", plain.File("grey.ppm"), "--frames", "150", "--number", "100"});
-    EXPECT_NE(scene.state, unbounced.state);
-}
-
-TEST(SimScene, AWhiteProbedDesktopIsFilledWithTheColour) {
-    TempDir dir;
-    Picture white(300, 200, kWhite);
-    SavePpm(dir.File("white.ppm"), white);
-    const Scene scene = Render(dir, {"--screen", "300x200", "--picture", dir.File("white.ppm"),
-                                     "--color", "1,2,3", "--frames", "10"});
-    EXPECT_EQ(CountOf(scene.picture, MakeColor(1, 2, 3)) + CountOf(scene.picture, kWhite),
-              scene.picture.pixels.size());
-    EXPECT_GT(CountOf(scene.picture, MakeColor(1, 2, 3)), 50000u);
-}
-
-TEST(SimScene, APreviewIsFilledAndKeepsTheScreensCount) {
-    TempDir dir;
-    const std::string desktop = WriteDesktop(dir, 1024, 768);
-    const Scene scene = Render(dir, {"--client", "152x112", "--picture", desktop, "--frames", "200",
-                                     "--color", "278,93,165"});
-    EXPECT_EQ(scene.state[0], "count 117 capacity 547 width 152 height 112");
-    EXPECT_EQ(scene.picture.width, 152);
-    EXPECT_EQ(scene.picture.height, 112);
-    const COLORREF back = MakeColor(22, 93, 165);
-    EXPECT_EQ(CountOf(scene.picture, back) + CountOf(scene.picture, kWhite), scene.picture.pixels.size());
-    EXPECT_GT(CountOf(scene.picture, kWhite), 0u);
-}
-
-TEST(SimScene, BlankFillsTheFullScreenWindow) {
-    TempDir dir;
-    const std::string desktop = WriteDesktop(dir, 1024, 768);
-    const Scene scene = Render(dir, {"--picture", desktop, "--blank", "--frames", "100"});
-    const COLORREF back = MakeColor(22, 93, 165);
-    EXPECT_EQ(CountOf(scene.picture, back) + CountOf(scene.picture, kWhite), scene.picture.pixels.size());
-}
-
 TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     TempDir a, b, c;
     const Scene low = Render(a, {"--speed", "-5"});
@@ -190,40 +109,6 @@ TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     // A negative speed turns the climb into a fall: vy > 0 for every particle.
     for (std::size_t i = 1; i < negative.state.size(); ++i)
         EXPECT_GT(std::strtod(Fields(negative.state[i])[5].c_str(), nullptr), 0.0) << negative.state[i];
-}
-
-TEST(SimScene, AtNumberChangesTheCountFromTheClientSize) {
-    TempDir a, b;
-    const Scene fewer = Render(a, {"--frames", "4", "--at", "2:number=1"});
-    EXPECT_EQ(fewer.state[0], "count 15 capacity 547 width 1024 height 768");
-    EXPECT_EQ(fewer.state.size(), 16u);
-    const Scene preview = Render(b, {"--client", "500x120", "--frames", "1", "--at", "1:number=100"});
-    EXPECT_EQ(preview.state[0], "count 196 capacity 547 width 500 height 120");
-}
-
-TEST(SimScene, SeveralOpsAtOneFrameApplyInCommandLineOrder) {
-    TempDir a, b;
-    const Scene up = Render(a, {"--frames", "2", "--at", "1:number=1", "--at", "1:number=100"});
-    const Scene down = Render(b, {"--frames", "2", "--at", "1:number=100", "--at", "1:number=1"});
-    EXPECT_EQ(up.state[0], "count 547 capacity 547 width 1024 height 768");
-    EXPECT_EQ(down.state[0], "count 15 capacity 547 width 1024 height 768");
-}
-
-TEST(SimScene, AtColorClearsAPreviewToTheNewColour) {
-    TempDir dir;
-    const Scene scene = Render(dir, {"--client", "200x150", "--frames", "30", "--at", "0:color=300,0,-1"});
-    const COLORREF back = MakeColor(44, 0, 255);
-    EXPECT_EQ(CountOf(scene.picture, back) + CountOf(scene.picture, kWhite), scene.picture.pixels.size());
-    EXPECT_GT(CountOf(scene.picture, back), 20000u);
-}
-
-TEST(SimScene, AtPaintStepsWithoutMoving) {
-    TempDir a, b;
-    const Scene painted = Render(a, {"--frames", "80", "--at", "80:paint"});
-    const Scene plain = Render(b, {"--frames", "80"});
-    ASSERT_EQ(painted.state.size(), plain.state.size());
-    EXPECT_NE(painted.state, plain.state) << "the paint's step nudged the particles";
-    EXPECT_EQ(painted.state[0], plain.state[0]);
 }
 
 TEST(SimScene, PngInAndOutShowTheSamePixelsAsPpm) {

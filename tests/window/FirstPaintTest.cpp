@@ -23,140 +23,88 @@ void ExpectOnlyColourAndWhite(const std::vector<COLORREF>& shown, COLORREF colou
     EXPECT_EQ(CountOf(shown, colour) + CountOf(shown, kWhite), shown.size());
 }
 
-TEST_F(FirstPaint, APreviewIsAlwaysFilledAndHoldsOnlyTheColour) {
-    UsePatternDesktop();
-    CParticleWnd* wnd = MakePreview(152, 112);
-    hl::PumpMessages();
-    ASSERT_TRUE(wnd->m_bCaptured);
-    EXPECT_EQ(wnd->m_field.m_nWidth, 152);
-    EXPECT_EQ(wnd->m_field.m_nHeight, 112);
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(152 * 112, kDefaultBack));
-    ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack);
-}
-
-TEST_F(FirstPaint, APreviewIsFilledEvenWhenBlankIsOffAndTheProbeFindsNoWhite) {
-    // Stored Blank 0, and the pattern has no white: only the width decides.
-    Store(SettingNames::kBlank, 0);
-    UsePatternDesktop();
-    CParticleWnd* wnd = MakePreview(hl::ScreenWidth() - 1, hl::ScreenHeight());
-    hl::PumpMessages();
-    EXPECT_EQ(CountOf(BackgroundCells(*wnd), kDefaultBack), BackgroundCells(*wnd).size());
-}
-
-TEST_F(FirstPaint, FullScreenOverADesktopCapturesTheDesktop) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    ASSERT_TRUE(wnd->m_bCaptured);
-    EXPECT_EQ(wnd->m_field.m_nWidth, 1024);
-    EXPECT_EQ(wnd->m_field.m_nHeight, 768);
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_EQ(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack), 0u) << "not filled";
-}
-
-TEST_F(FirstPaint, AFullWidthWindowOfAnyHeightCapturesTheDesktopUnderIt) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullWidth(300);
-    hl::PumpMessages();
-    EXPECT_EQ(wnd->m_field.m_nHeight, 300);
-    EXPECT_EQ(BackgroundCells(*wnd), DesktopCorner(1024, 300));
-}
-
-TEST_F(FirstPaint, BlankFillsTheFullScreenWindow) {
-    Store(SettingNames::kBlank, 1);
-    Store(SettingNames::kColorRed, 1);
-    Store(SettingNames::kColorGreen, 2);
-    Store(SettingNames::kColorBlue, 3);
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 768, MakeColor(1, 2, 3)));
-    ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), MakeColor(1, 2, 3));
-}
-
 // The probe points of a w x h client.
 struct ProbePoint {
     int x, y;
 };
 std::vector<ProbePoint> ProbePoints(int w, int h) { return {{w / 2, 10}, {10, h - 10}, {w - 10, h - 10}}; }
 
-void PaintProbePoints(const std::vector<ProbePoint>& points, const std::vector<COLORREF>& colours) {
-    std::vector<COLORREF> pixels = hl::DesktopPicture();
-    for (std::size_t i = 0; i < points.size(); ++i)
-        pixels[static_cast<std::size_t>(points[i].x + points[i].y * hl::ScreenWidth())] = colours[i];
-    hl::SetDesktopPicture(pixels);
-}
+// One first paint: a client at the screen's top-left corner over a desktop,
+// and whether it is filled with the colour or captures the desktop.
+struct FillCase {
+    const char* name;
+    int screenWidth, screenHeight;
+    int width, height;  // as wide as the screen: a full-width window, else a preview
+    bool whiteDesktop;  // else a pattern without white
+    std::vector<COLORREF> probe;  // the colours put at the probe points, if any
+    int blank;
+    bool filled;
+};
 
-TEST_F(FirstPaint, ThreeWhiteProbePointsFillTheFullScreenWindow) {
-    UsePatternDesktop();
-    PaintProbePoints(ProbePoints(1024, 768), {kWhite, kWhite, kWhite});
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 768, kDefaultBack));
-}
-
-TEST_F(FirstPaint, TwoOfThreeWhitePointsDoNotFill) {
-    for (std::size_t off = 0; off < 3; ++off) {
-        UsePatternDesktop();
-        std::vector<COLORREF> colours(3, kWhite);
-        colours[off] = 0x00000000;
-        PaintProbePoints(ProbePoints(1024, 768), colours);
-        CFullScreenWnd* wnd = MakeFullScreen();
+TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
+    const COLORREF off = 0x00000000u;
+    const FillCase cases[] = {
+        {"a preview is always filled", 1024, 768, 152, 112, false, {}, 1, true},
+        {"even without Blank and any white", 1024, 768, 1023, 768, false, {}, 0, true},
+        {"full screen captures", 1024, 768, 1024, 768, false, {}, 0, false},
+        {"full width of any height captures", 1024, 768, 1024, 300, false, {}, 0, false},
+        {"Blank fills", 1024, 768, 1024, 768, false, {}, 1, true},
+        {"three white probe points fill", 1024, 768, 1024, 768, false, {kWhite, kWhite, kWhite}, 0, true},
+        {"the first point off", 1024, 768, 1024, 768, false, {off, kWhite, kWhite}, 0, false},
+        {"the second point off", 1024, 768, 1024, 768, false, {kWhite, off, kWhite}, 0, false},
+        {"the third point off", 1024, 768, 1024, 768, false, {kWhite, kWhite, off}, 0, false},
+        {"one step off in blue", 1024, 768, 1024, 768, false, {kWhite, kWhite, 0x00FEFFFFu}, 0, false},
+        {"one step off in green", 1024, 768, 1024, 768, false, {kWhite, kWhite, 0x00FFFEFFu}, 0, false},
+        {"one step off in red", 1024, 768, 1024, 768, false, {kWhite, kWhite, 0x00FFFFFEu}, 0, false},
+        {"a high byte set", 1024, 768, 1024, 768, false, {kWhite, kWhite, 0x01FFFFFFu}, 0, false},
+        {"the probe uses the client's size", 1024, 768, 1024, 300, false, {kWhite, kWhite, kWhite}, 0, true},
+        // (w / 2, 10) lies below a 10-row client; (10, h - 10) right of a
+        // 10-column one.
+        {"all white, 10 rows", 1024, 768, 1024, 10, true, {}, 0, false},
+        {"all white, 10 columns", 10, 100, 10, 100, true, {}, 0, false},
+        {"all white, 11 x 11", 11, 11, 11, 11, true, {}, 0, true},
+    };
+    for (const FillCase& c : cases) {
+        TearDown();
+        SetUp();
+        SCOPED_TRACE(c.name);
+        hl::SetScreenSize(c.screenWidth, c.screenHeight);
+        if (c.whiteDesktop) {
+            hl::FillDesktop(kWhite);
+        } else {
+            UsePatternDesktop();
+        }
+        const std::vector<ProbePoint> points = ProbePoints(c.width, c.height);
+        for (std::size_t i = 0; i < c.probe.size(); ++i) SetDesktopPixel(points[i].x, points[i].y, c.probe[i]);
+        Store(SettingNames::kBlank, c.blank);
+        CParticleWnd* wnd = c.width < c.screenWidth ? MakePreview(c.width, c.height) : MakeFullWidth(c.height);
         hl::PumpMessages();
-        EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture()) << "point " << off << " not white";
-        wnd->DestroyWindow();
-        hl::PumpMessages();
-        hl::ClearQuit();
+        ASSERT_TRUE(wnd->m_bCaptured);
+        EXPECT_EQ(wnd->m_field.m_nWidth, c.width);
+        EXPECT_EQ(wnd->m_field.m_nHeight, c.height);
+        const auto cells = static_cast<std::size_t>(c.width * c.height);
+        EXPECT_EQ(BackgroundCells(*wnd),
+                  c.filled ? std::vector<COLORREF>(cells, kDefaultBack) : DesktopCorner(c.width, c.height));
+        if (c.filled) ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack);
     }
 }
 
-TEST_F(FirstPaint, OneStepOffWhiteInOneChannelIsNotWhite) {
-    for (COLORREF nearWhite : {0x00FFFFFEu, 0x00FFFEFFu, 0x00FEFFFFu, 0x01FFFFFFu}) {
-        UsePatternDesktop();
-        PaintProbePoints(ProbePoints(1024, 768), {kWhite, kWhite, nearWhite});
-        CFullScreenWnd* wnd = MakeFullScreen();
-        hl::PumpMessages();
-        EXPECT_EQ(CountOf(BackgroundCells(*wnd), kDefaultBack), 0u) << std::hex << nearWhite;
-        wnd->DestroyWindow();
-        hl::PumpMessages();
-        hl::ClearQuit();
-    }
-}
-
-TEST_F(FirstPaint, AllWhiteClientsUnder11PixelsAreNeverFilledByTheProbe) {
-    // 10 rows: the top centre point (w / 2, 10) lies below the client.
-    hl::FillDesktop(kWhite);
-    CFullScreenWnd* low = MakeFullWidth(10);
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*low), std::vector<COLORREF>(1024 * 10, kWhite));
-    low->DestroyWindow();
-    hl::PumpMessages();
-    hl::ClearQuit();  // a pending quit holds back paints
-
-    // 10 columns on a 10-pixel-wide screen: (w - 10, h - 10) is column 0,
-    // but (10, h - 10) lies right of the client.
-    hl::SetScreenSize(10, 100);
-    hl::FillDesktop(kWhite);
-    CFullScreenWnd* narrow = MakeFullScreen();
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*narrow), std::vector<COLORREF>(10 * 100, kWhite));
-}
-
-TEST_F(FirstPaint, AnAllWhite11By11ClientIsFilled) {
-    hl::SetScreenSize(11, 11);
-    hl::FillDesktop(kWhite);
+TEST_F(FirstPaint, TheRunModeWindowCapturesOrFillsWithTheStoredColour) {
+    UsePatternDesktop();
     CFullScreenWnd* wnd = MakeFullScreen();
     hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(11 * 11, kDefaultBack));
-}
-
-TEST_F(FirstPaint, TheProbeUsesTheClientsOwnSize) {
-    // Full width, 300 rows: the bottom points are at row 290, not 758.
-    UsePatternDesktop();
-    PaintProbePoints(ProbePoints(1024, 300), {kWhite, kWhite, kWhite});
-    CFullScreenWnd* wnd = MakeFullWidth(300);
+    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
+    EXPECT_EQ(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack), 0u) << "not filled";
+    TearDown();
+    SetUp();
+    Store(SettingNames::kBlank, 1);
+    Store(SettingNames::kColorRed, 1);
+    Store(SettingNames::kColorGreen, 2);
+    Store(SettingNames::kColorBlue, 3);
+    wnd = MakeFullScreen();
     hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 300, kDefaultBack));
+    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 768, MakeColor(1, 2, 3)));
+    ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), MakeColor(1, 2, 3));
 }
 
 TEST_F(FirstPaint, AClearPendingAtTheFirstPaintIsHonouredAfterTheCapture) {
@@ -175,58 +123,6 @@ TEST_F(FirstPaint, AClearPendingAtTheFirstPaintIsHonouredAfterTheCapture) {
         shown[restored] = 0x00010203;
     }
     ExpectOnlyColourAndWhite(shown, 0x00010203);
-}
-
-TEST_F(FirstPaint, AClearPendingAtAPreviewsFirstPaintRefillsItsBackground) {
-    UsePatternDesktop();
-    CParticleWnd* preview = MakePreview(200, 150);
-    preview->SetBackColor(0x00040506);
-    hl::PumpMessages();
-    EXPECT_FALSE(preview->m_field.m_bClear);
-    EXPECT_EQ(BackgroundCells(*preview), std::vector<COLORREF>(200 * 150, 0x00040506));
-    ExpectOnlyColourAndWhite(hl::ClientPixels(preview->GetSafeHwnd()), 0x00040506);
-}
-
-TEST_F(FirstPaint, TheCaptureNeverContainsAFootprint) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    // Particles that the first paint's step draws at once.
-    PlaceParticlesInView(*wnd);
-    hl::PumpMessages();
-    EXPECT_GT(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kWhite), 100u) << "particles are shown";
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_EQ(CountOf(BackgroundCells(*wnd), kWhite), 0u);
-}
-
-TEST_F(FirstPaint, OccupancyStartsAtZeroUnderTheFirstFootprints) {
-    CFullScreenWnd* wnd = MakeFullScreen();
-    PlaceParticlesInView(*wnd);
-    hl::PumpMessages();
-    // Each drawn particle counts its footprint once over a zeroed grid; the
-    // erase at (-1, -1) of a first step can only touch (1, 0) and (0, 1).
-    const OccupancyGrid& occupancy = *wnd->m_field.m_pOccupancy;
-    std::int64_t total = 0;
-    for (std::size_t i = 0; i < occupancy.Size(); ++i) total += occupancy.CellAt(i);
-    std::int64_t expected = 0;
-    for (std::int32_t i = 0; i < wnd->m_field.m_nCount; ++i) {
-        const CParticle& p = wnd->m_field.m_pParticles[static_cast<std::size_t>(i)];
-        expected += p.m_nSize == 2 ? 4 : (p.m_nSize == 0 || p.m_nSize == 1 ? 1 : 12);
-        if (p.m_nSize != 0 && p.m_nSize != 1 && p.m_nSize != 2) expected -= 2;
-    }
-    EXPECT_EQ(total, expected);
-}
-
-TEST_F(FirstPaint, LaterPaintsKeepTheGridsAndDoNotRecapture) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    const BackgroundGrid* grid = wnd->m_field.m_pBackground.get();
-    PlaceParticlesInView(*wnd);
-    hl::InvalidateRect(wnd->GetSafeHwnd(), Rect(0, 0, 1024, 768), fw::FALSE);
-    hl::PumpMessages();
-    EXPECT_EQ(wnd->m_field.m_pBackground.get(), grid);
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_GT(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kWhite), 100u) << "the paint stepped";
 }
 
 TEST_F(FirstPaint, APartialRepaintOfAPreviewFillsAndDrawsOnlyInsideItsRegion) {

@@ -24,10 +24,10 @@ Positions PositionsOf(const CParticleWnd& wnd) {
 TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
     CFullScreenWnd* wnd = MakeFullScreen();
     hl::PumpMessages();
-    const std::size_t before = hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    const std::size_t before = Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER);
     hl::RunFor(990);
     // Period 0 means the default tick of 15.625 ms: 63 ticks by 984.4 ms.
-    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER) - before, 63u);
+    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER) - before, 63u);
 }
 
 TEST_F(ParticleWndTimer, Timer1AfterTheFirstPaintRunsAFrameWithoutDefaultProcessing) {
@@ -82,12 +82,12 @@ TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
     // Just before a tick is due, a restart pushes the next tick a whole
     // period away.
     hl::RunForMicroseconds(15000);
-    const std::size_t before = hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    const std::size_t before = Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER);
     wnd->SetParticleSpeed(60);
     hl::RunForMicroseconds(15000);
-    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER), before);
+    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before);
     hl::RunForMicroseconds(700);
-    EXPECT_EQ(hl::DeliveredCount(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
+    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
 }
 
 TEST_F(ParticleWndTimer, FieldOperationsPassStraightOn) {

@@ -25,20 +25,17 @@ TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClass) {
 
 TEST_F(WindowClass, SecondFullWidthWindowReusesTheClass) {
     CFullScreenWnd* first = MakeFullScreen();
-    const std::string name = ClassOf(*first);
-    const std::size_t registered = hl::ClassesRegistered();
+    const char* name = CParticleWnd::RegisteredClassName();
     first->DestroyWindow();
     CFullScreenWnd* second = MakeFullWidth(300);
-    EXPECT_EQ(hl::ClassesRegistered(), registered);
+    EXPECT_EQ(CParticleWnd::RegisteredClassName(), name);
     EXPECT_EQ(ClassOf(*second), name);
 }
 
 TEST_F(WindowClass, NarrowerWindowFirstGetsTheDefaultClass) {
-    const std::size_t before = hl::ClassesRegistered();
     CParticleWnd* preview = MakePreview(152, 112);
     EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(hl::ClassesRegistered(), before);
-    EXPECT_EQ(ClassOf(*preview), hl::kDefaultClassName);
+    EXPECT_EQ(ClassOf(*preview), fw::detail::DefaultWindowClass());
 }
 
 TEST_F(WindowClass, NarrowerWindowAfterAFullWidthOneUsesTheRegisteredClass) {

@@ -6,13 +6,16 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "fw/Backend.h"
 #include "fw/Fw.h"
+#include "fw/Rect.h"
 #include "fw/headless/Headless.h"
 #include "settings/Settings.h"
+#include "tests/support/headless/DeliveryCounter.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
 
@@ -69,6 +72,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         hl::Reset();
+        m_delivered.emplace();
         CParticleWnd::ForgetRegisteredClass();
         m_app = std::make_unique<fw::CWinApp>("Tidewell");
         m_app->SetRegistryKey("Orvalle");
@@ -82,21 +86,18 @@ protected:
         hl::PumpMessages();
         m_app.reset();
         CParticleWnd::ForgetRegisteredClass();
+        m_delivered.reset();
         hl::Reset();
     }
+
+    // Messages handed to windows since SetUp.
+    std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
     void Store(const char* entry, int value) {
         m_app->WriteProfileInt(SettingNames::kSection, entry, value);
     }
 
-    static fw::RECT Rect(int left, int top, int right, int bottom) {
-        fw::RECT r;
-        r.left = left;
-        r.top = top;
-        r.right = right;
-        r.bottom = bottom;
-        return r;
-    }
+    static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 
     // A desktop with no white pixel: every pixel differs from its neighbours.
     static std::vector<COLORREF> PatternDesktop(int width, int height) {
@@ -166,6 +167,7 @@ protected:
     }
 
     std::unique_ptr<fw::CWinApp> m_app;
+    std::optional<fw::test::DeliveryCounter> m_delivered;
 };
 
 }  // namespace tidewell::test

@@ -8,7 +8,9 @@
 #                               default screen 1024x768x24, waits until it
 #                               answers, exports DISPLAY and sets XVFB_PID.
 #                               Fails if the display is taken.
-#   first_free_display D...     Prints the first of the displays not in use.
+#   first_free_display D...     Prints the first of the displays not in use;
+#                               TIDEWELL_DISPLAYS (":131 :132"), when set,
+#                               replaces the list (machines shared by runs).
 #   stop_xvfb                   Ends the Xvfb that start_xvfb started (by pid).
 #   make_prefix                 Makes a throw-away WINEPREFIX (mktemp -d),
 #                               exports it with WINEDEBUG=-all and
@@ -82,7 +84,8 @@ _display_in_use() {
 
 first_free_display() {
   local d
-  for d in "$@"; do
+  # shellcheck disable=SC2086  # a list of displays, split on spaces
+  for d in ${TIDEWELL_DISPLAYS:-$@}; do
     if ! _display_in_use "$d"; then
       echo "$d"
       return 0

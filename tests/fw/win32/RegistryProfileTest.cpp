@@ -65,38 +65,11 @@ TEST_F(RegistryProfileTest, WritesCreateTheKeysAndStoreFourByteDwords) {
     EXPECT_EQ(raw.dword, 37u);
 }
 
-TEST_F(RegistryProfileTest, SignedValuesRoundTripExactly) {
-    for (int value : {0, 1, -1, -5, 278, INT_MAX, INT_MIN}) {
-        ASSERT_TRUE(m_app.WriteProfileInt("Config", "Speed", value));
-        EXPECT_EQ(m_app.GetProfileInt("Config", "Speed", 50), value);
-    }
-}
-
-TEST_F(RegistryProfileTest, ValuesOfAnotherTypeOrSizeReadAsTheDefault) {
-    ASSERT_TRUE(WriteRaw("Text", kRegSz, {'4', '2', 0}));
-    ASSERT_TRUE(WriteRaw("Binary", kRegBinary, {42, 0, 0, 0}));
-    ASSERT_TRUE(WriteRaw("Qword", kRegQword, {42, 0, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(WriteRaw("ShortDword", kRegDword, {42, 0}));
-    ASSERT_TRUE(WriteRaw("LongDword", kRegDword, {42, 0, 0, 0, 0, 0, 0, 0}));
-    ASSERT_TRUE(WriteRaw("BigEndian", REG_DWORD_BIG_ENDIAN, {0, 0, 0, 42}));
-    ASSERT_TRUE(WriteRaw("Good", kRegDword, {42, 0, 0, 0}));
-    for (const char* entry : {"Text", "Binary", "Qword", "ShortDword", "LongDword", "BigEndian"}) {
-        EXPECT_EQ(m_app.GetProfileInt("Config", entry, 9), 9) << entry;
-    }
-    EXPECT_EQ(m_app.GetProfileInt("Config", "Good", 9), 42);
-}
-
 TEST_F(RegistryProfileTest, WritingOverAValueOfAnotherTypeMakesItADword) {
     ASSERT_TRUE(WriteRaw("Number", kRegSz, {'7', 0}));
     ASSERT_TRUE(m_app.WriteProfileInt("Config", "Number", 7));
     EXPECT_EQ(ReadRaw(ConfigPath(), "Number").type, static_cast<::DWORD>(REG_DWORD));
     EXPECT_EQ(m_app.GetProfileInt("Config", "Number", 0), 7);
-}
-
-TEST_F(RegistryProfileTest, ColourBytesKeepTheirLowEightBits) {
-    ASSERT_TRUE(m_app.WriteProfileInt("Config", "ColorRed", 278));
-    ASSERT_TRUE(m_app.WriteProfileInt("Config", "ColorBlue", 256));
-    EXPECT_EQ(tidewell::ReadColor(m_app), RGB(22, 93, 0));
 }
 
 TEST_F(RegistryProfileTest, WithoutARegistryKeyNothingIsReadOrWritten) {

@@ -37,10 +37,7 @@ void WaitForInput(::DWORD milliseconds) {
     return TRUE;
 }
 
-std::string SectionPath(CWinApp& app, const char* section) {
-    win32::EnsureAppName(app);
-    return app.ProfileKeyPath() + "\\" + section;
-}
+std::string SectionPath(CWinApp& app, const char* section) { return app.SectionPath(section); }
 
 }  // namespace
 
@@ -108,7 +105,6 @@ bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* ent
 }
 
 void DeleteProfileKey(fw::CWinApp& app) {
-    win32::EnsureAppName(app);
     ::RegDeleteTreeA(HKEY_CURRENT_USER, app.ProfileKeyPath().c_str());
     ::RegDeleteKeyA(HKEY_CURRENT_USER, app.ProfileKeyPath().c_str());
 }

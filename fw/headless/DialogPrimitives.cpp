@@ -1,14 +1,15 @@
-// Modal dialogs on the headless backend: built from registered templates,
-// driven by the dialog script.
+// The dialog primitives of fw/Backend.h on the headless backend: modal
+// dialogs built from registered templates and driven by the dialog script,
+// and the colour chooser's scripted answers.
 #include <cctype>
 
-#include "fw/App.h"
+#include "fw/Backend.h"
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
 #include "fw/headless/MessageLoop.h"
 #include "fw/headless/Windowing.h"
 
-namespace fw {
+namespace fw::backend {
 
 namespace {
 
@@ -24,20 +25,6 @@ std::string Upper(const std::string& s) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     return out;
-}
-
-// The window that owns a dialog made without a parent: the main window, as
-// the framework does, unless that is the dialog itself.
-HWND OwnerFor(const CWnd* pParentWnd, const CWnd* pDialog) {
-    if (pParentWnd != nullptr) {
-        return headless::TopLevelOf(pParentWnd->m_hWnd);
-    }
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd != nullptr && pApp->m_pMainWnd != pDialog &&
-        pApp->m_pMainWnd->IsWindow()) {
-        return headless::TopLevelOf(pApp->m_pMainWnd->m_hWnd);
-    }
-    return nullptr;
 }
 
 bool CreateControls(HWND hDialog, const DialogTemplate& dialogTemplate) {
@@ -101,15 +88,14 @@ void RunModalLoop(HWND hDialog) {
 
 }  // namespace
 
-INT_PTR CDialog::DoModal() {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(m_nIDTemplate);
-    if (dialogTemplate == nullptr || m_hWnd != nullptr) {
+INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+    if (dialogTemplate == nullptr) {
         return -1;
     }
-    const HWND owner = OwnerFor(m_pParentWnd, this);
     const headless::WindowRecord* ownerRecord = headless::FindWindow(owner);
     headless::CreateParams params;
-    params.object = this;
+    params.object = &dialog;
     params.exStyle = dialogTemplate->exStyle;
     params.className = "#32770";
     params.text = dialogTemplate->caption.c_str();
@@ -125,9 +111,9 @@ INT_PTR CDialog::DoModal() {
     if (hDialog == nullptr) {
         return -1;
     }
-    headless::TheWorld().modal.push_back(headless::ModalState{hDialog, m_nIDTemplate});
+    headless::TheWorld().modal.push_back(headless::ModalState{hDialog, templateId});
     if (!CreateControls(hDialog, *dialogTemplate)) {
-        EndDialog(-1);
+        EndModalDialog(hDialog, -1);
     } else {
         headless::Send(hDialog, WM_INITDIALOG, 0, 0);
         if ((dialogTemplate->style & WS_VISIBLE) != 0) {
@@ -153,22 +139,19 @@ INT_PTR CDialog::DoModal() {
     return state.result;
 }
 
-void CDialog::EndDialog(int nResult) {
-    if (headless::ModalState* state = ModalFor(m_hWnd)) {
+void EndModalDialog(HWND hDialog, int result) {
+    if (headless::ModalState* state = ModalFor(hDialog)) {
         if (!state->ended) {
             state->ended = true;
-            state->result = nResult;
+            state->result = result;
         }
     }
 }
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : m_crInit(clrInit), m_dwFlags(dwFlags), m_pParentWnd(pParentWnd), m_crResult(clrInit) {}
-
-INT_PTR CColorDialog::DoModal() {
+INT_PTR ChooseColour(HWND /*owner*/, COLORREF initial, DWORD /*flags*/, COLORREF* chosen) {
     headless::World& world = headless::TheWorld();
     if (world.colorAnswers.empty()) {
-        world.colorHistory.push_back(headless::ColorDialogRecord{m_crInit, IDCANCEL});
+        world.colorHistory.push_back(headless::ColorDialogRecord{initial, IDCANCEL});
         return IDCANCEL;
     }
     const headless::ColorAnswer answer = world.colorAnswers.front();
@@ -177,10 +160,10 @@ INT_PTR CColorDialog::DoModal() {
     headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u,
                        [] { return false; });
     if (answer.result == IDOK) {
-        m_crResult = answer.colour;
+        *chosen = answer.colour;
     }
-    headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{m_crInit, answer.result});
+    headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{initial, answer.result});
     return answer.result;
 }
 
-}  // namespace fw
+}  // namespace fw::backend
