@@ -82,29 +82,8 @@ fw::BOOL CParticleApp::StartPreview(const char* hostArgument) {
 }
 
 fw::BOOL CParticleApp::StartFullScreen() {
-    // The primary first, as index 0: its window is made and seeded as the
-    // saver's only window would be, and it is the main window.
-    std::vector<fw::MonitorArea> monitors = fw::EnumMonitors();
-    std::stable_partition(monitors.begin(), monitors.end(),
-                          [](const fw::MonitorArea& monitor) { return monitor.primary; });
-    if (ReadAllMonitors(*this) == 0) {
-        monitors.resize(1);
-    }
-    auto group = std::make_shared<FullScreenGroup>();
-    fw::CWnd* pMain = nullptr;
-    unsigned index = 0;
-    for (const fw::MonitorArea& monitor : monitors) {
-        auto* pWnd = new CFullScreenWnd(group, monitor.rect, index++);
-        // A window that could not be made has deleted itself; the others run.
-        if (pWnd->CreateFullScreen() && pMain == nullptr) {
-            pMain = pWnd;
-        }
-    }
-    if (pMain == nullptr) {
-        return fw::FALSE;
-    }
-    m_pMainWnd = pMain;
-    return fw::TRUE;
+    m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), ReadAllMonitors(*this) != 0);
+    return m_pMainWnd != nullptr ? fw::TRUE : fw::FALSE;
 }
 
 void CParticleApp::RunSettings() {

@@ -159,6 +159,9 @@ namespace detail {
 // message current so Default() can process it.
 LRESULT DeliverMessage(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// What WM_CREATE carries for a window made from creation, with its size.
+CREATESTRUCT CreateStructFor(const backend::WindowCreation& creation);
+
 // The object for a scroll bar's handle, its bound CScrollBar or a
 // temporary one that lives until the process ends; null for a null handle or
 // a window bound to another kind of object.

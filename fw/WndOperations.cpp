@@ -27,6 +27,19 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, const char* className, const char* windowNa
     return backend::MakeWindow(*this, creation) != nullptr ? TRUE : FALSE;
 }
 
+CREATESTRUCT detail::CreateStructFor(const backend::WindowCreation& creation) {
+    CREATESTRUCT create;
+    create.lpCreateParams = creation.param;
+    create.hwndParent = creation.parent;
+    create.x = creation.rect.left;
+    create.y = creation.rect.top;
+    create.cx = creation.rect.Width();
+    create.cy = creation.rect.Height();
+    create.style = static_cast<LONG>(creation.style);
+    create.dwExStyle = creation.exStyle;
+    return create;
+}
+
 BOOL CWnd::DestroyWindow() { return m_hWnd != nullptr ? backend::DestroyWindow(m_hWnd) : FALSE; }
 
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,7 @@
 #include "window/FullScreenWnd.h"
 
+#include <algorithm>
+
 namespace tidewell {
 
 CFullScreenWnd::CFullScreenWnd()
@@ -17,6 +19,24 @@ CFullScreenWnd::~CFullScreenWnd() { m_group->Leave(this); }
 
 fw::BOOL CFullScreenWnd::CreateFullScreen() {
     return CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE, ScreenRect(), nullptr);
+}
+
+CFullScreenWnd* CFullScreenWnd::CoverMonitors(std::vector<fw::MonitorArea> monitors, bool allMonitors) {
+    std::stable_partition(monitors.begin(), monitors.end(),
+                          [](const fw::MonitorArea& monitor) { return monitor.primary; });
+    if (!allMonitors && !monitors.empty()) {
+        monitors.resize(1);
+    }
+    auto group = std::make_shared<FullScreenGroup>();
+    CFullScreenWnd* pMain = nullptr;
+    unsigned index = 0;
+    for (const fw::MonitorArea& monitor : monitors) {
+        auto* pWnd = new CFullScreenWnd(group, monitor.rect, index++);
+        if (pWnd->CreateFullScreen() && pMain == nullptr) {
+            pMain = pWnd;
+        }
+    }
+    return pMain;
 }
 
 // Closing always goes through the queue, so the handler that saw the input

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <vector>
 
 #include "window/FullScreenGroup.h"
 #include "window/ParticleWnd.h"
@@ -22,6 +23,12 @@ public:
     // Covers its screen. Returns the creation result; on FALSE the object has
     // already been deleted.
     fw::BOOL CreateFullScreen();
+
+    // Covers the monitors (every one, or the primary only) with windows that
+    // act as one saver. The primary's comes first, seeded as a lone saver's
+    // window would be. A window that could not be made is left out. Returns
+    // the primary's window, or the first one made; null when none was.
+    static CFullScreenWnd* CoverMonitors(std::vector<fw::MonitorArea> monitors, bool allMonitors);
 
     // The saver's first mouse position in screen coordinates, shared by all
     // its windows; (-1, -1) until the first mouse message.

@@ -5,7 +5,9 @@
 #include <cstdlib>
 
 #include "fw/Fw.h"
+#include "fw/Rect.h"
 #include "fw/x11/X11Program.h"
+#include "res/resource.h"
 #include "settings/Settings.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
@@ -18,7 +20,20 @@ constexpr const char* kRegistryKey = "Orvalle";
 constexpr int kTryOutWidth = 800;
 constexpr int kTryOutHeight = 600;
 
-bool Contains(const fw::RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
+fw::RECT PrimaryMonitor() {
+    for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
+        if (monitor.primary) return monitor.rect;
+    }
+    return fw::RECT();
+}
+
+// The monitor holding the point; the primary when none does.
+fw::RECT MonitorHolding(int x, int y) {
+    for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
+        if (fw::PointInRect(monitor.rect, x, y)) return monitor.rect;
+    }
+    return PrimaryMonitor();
+}
 
 }  // namespace
 
@@ -29,6 +44,7 @@ CSaverApp::~CSaverApp() = default;
 
 fw::BOOL CSaverApp::InitInstance() {
     SetRegistryKey(kRegistryKey);
+    fw::x11::SetBlankCursorResource(IDC_NULLCURSOR);
     switch (m_options.target) {
         case SaverOptions::Target::kRoot:
         case SaverOptions::Target::kWindowId:
@@ -47,7 +63,8 @@ void CSaverApp::LoadSettings(bool hostHasNoPicture) {
     // A host that saved no picture of the desktop leaves nothing to show but
     // the colour, as Blank screen would.
     if (hostHasNoPicture) settings[SettingNames::kBlank] = 1;
-    fw::x11::SetProfileSection(SettingNames::kSection, settings);
+    // Into the profile, where the windows read them as stored settings.
+    for (const auto& [name, value] : settings) WriteProfileInt(SettingNames::kSection, name.c_str(), value);
 }
 
 fw::BOOL CSaverApp::StartInHost() {
@@ -64,17 +81,9 @@ fw::BOOL CSaverApp::StartInHost() {
     // than it (a preview) is filled with the colour.
     fw::RECT host;
     pHost->GetWindowRect(&host);
-    const std::vector<fw::RECT> monitors = fw::x11::Monitors();
-    fw::RECT screen = monitors.front();
-    for (const fw::RECT& monitor : monitors) {
-        if (Contains(monitor, (host.left + host.right) / 2, (host.top + host.bottom) / 2)) {
-            screen = monitor;
-            break;
-        }
-    }
-    fw::x11::SetScreenSize(screen.Width(), screen.Height());
+    const fw::RECT screen = MonitorHolding((host.left + host.right) / 2, (host.top + host.bottom) / 2);
 
-    auto* pWnd = new CParticleWnd(fw::TRUE);
+    auto* pWnd = new CParticleWnd(fw::TRUE, screen, 0);
     fw::RECT client;
     pHost->GetClientRect(&client);
     // On failure the auto-delete window has already deleted itself.
@@ -88,7 +97,7 @@ fw::BOOL CSaverApp::StartInHost() {
 
 fw::BOOL CSaverApp::StartWindow() {
     LoadSettings(false);
-    const fw::RECT primary = fw::x11::Monitors().front();
+    const fw::RECT primary = PrimaryMonitor();
     const int width = std::min<int>(kTryOutWidth, primary.Width());
     const int height = std::min<int>(kTryOutHeight, primary.Height());
     fw::RECT rect;
@@ -108,23 +117,11 @@ fw::BOOL CSaverApp::StartWindow() {
 
 fw::BOOL CSaverApp::StartFullScreen() {
     LoadSettings(false);
-    // Each monitor gets a full-screen window. The screen they are measured
-    // against is the smallest monitor, so each one shows the desktop.
-    const std::vector<fw::RECT> monitors = fw::x11::Monitors();
-    int width = monitors.front().Width();
-    int height = monitors.front().Height();
-    for (const fw::RECT& monitor : monitors) {
-        width = std::min<int>(width, monitor.Width());
-        height = std::min<int>(height, monitor.Height());
-    }
-    fw::x11::SetScreenSize(width, height);
-    for (const fw::RECT& monitor : monitors) {
-        auto* pWnd = new CFullScreenWnd;
-        if (!pWnd->CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE, monitor, nullptr)) {
-            m_strError = "cannot make a full-screen window";
-            return fw::FALSE;
-        }
-        if (m_pMainWnd == nullptr) m_pMainWnd = pWnd;
+    // Every monitor, each its own screen, as one saver.
+    m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), true);
+    if (m_pMainWnd == nullptr) {
+        m_strError = "cannot make a full-screen window";
+        return fw::FALSE;
     }
     return fw::TRUE;
 }

@@ -30,16 +30,16 @@ std::string Upper(const std::string& s) {
 bool CreateControls(HWND hDialog, const DialogTemplate& dialogTemplate) {
     for (const DialogControlTemplate& control : dialogTemplate.controls) {
         headless::CreateParams params;
+        backend::WindowCreation& c = params.creation;
         const std::string className = Upper(control.className);
-        params.className = className.c_str();
-        params.text = control.text.c_str();
-        params.style = control.style | WS_CHILD;
-        params.x = DialogUnitsToPixelsX(control.x);
-        params.y = DialogUnitsToPixelsY(control.y);
-        params.width = DialogUnitsToPixelsX(control.cx);
-        params.height = DialogUnitsToPixelsY(control.cy);
-        params.hWndParent = hDialog;
-        params.id = control.id;
+        c.className = className.c_str();
+        c.text = control.text.c_str();
+        c.style = control.style | WS_CHILD;
+        const int x = DialogUnitsToPixelsX(control.x);
+        const int y = DialogUnitsToPixelsY(control.y);
+        c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(control.cx), y + DialogUnitsToPixelsY(control.cy));
+        c.parent = hDialog;
+        c.id = control.id;
         if (headless::CreateWindowFor(params) == nullptr) {
             return false;
         }
@@ -96,16 +96,16 @@ INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
     const headless::WindowRecord* ownerRecord = headless::FindWindow(owner);
     headless::CreateParams params;
     params.object = &dialog;
-    params.exStyle = dialogTemplate->exStyle;
-    params.className = "#32770";
-    params.text = dialogTemplate->caption.c_str();
-    params.style = dialogTemplate->style & ~WS_CHILD;
+    backend::WindowCreation& c = params.creation;
+    c.exStyle = dialogTemplate->exStyle;
+    c.className = "#32770";
+    c.text = dialogTemplate->caption.c_str();
+    c.style = dialogTemplate->style & ~WS_CHILD;
     // The template's position is relative to the owner's client area.
-    params.x = DialogUnitsToPixelsX(dialogTemplate->x) + (ownerRecord != nullptr ? ownerRecord->rect.left : 0);
-    params.y = DialogUnitsToPixelsY(dialogTemplate->y) + (ownerRecord != nullptr ? ownerRecord->rect.top : 0);
-    params.width = DialogUnitsToPixelsX(dialogTemplate->cx);
-    params.height = DialogUnitsToPixelsY(dialogTemplate->cy);
-    params.hWndParent = owner;
+    const int x = DialogUnitsToPixelsX(dialogTemplate->x) + (ownerRecord != nullptr ? ownerRecord->rect.left : 0);
+    const int y = DialogUnitsToPixelsY(dialogTemplate->y) + (ownerRecord != nullptr ? ownerRecord->rect.top : 0);
+    c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(dialogTemplate->cx), y + DialogUnitsToPixelsY(dialogTemplate->cy));
+    c.parent = owner;
     params.showIfVisible = false;
     const HWND hDialog = headless::CreateWindowFor(params);
     if (hDialog == nullptr) {

@@ -84,7 +84,11 @@ void ActivateWindow(HWND hWnd) { ActivateTopLevel(hWnd); }
 void ActivateOtherApplication() { DeactivateApplication(); }
 
 HWND CreatePlainWindow(DWORD dwStyle, int x, int y, int width, int height, HWND hWndParent) {
-    return CreateWindowFor(nullptr, 0, nullptr, "", dwStyle, x, y, width, height, hWndParent, 0, nullptr);
+    CreateParams params;
+    params.creation.style = dwStyle;
+    params.creation.rect = MakeRect(x, y, x + width, y + height);
+    params.creation.parent = hWndParent;
+    return CreateWindowFor(params);
 }
 BOOL DestroyWindow(HWND hWnd) { return Destroy(hWnd); }
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {

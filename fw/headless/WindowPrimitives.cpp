@@ -12,8 +12,10 @@ using headless::FindWindow;
 using headless::WindowRecord;
 
 HWND MakeWindow(CWnd& object, const WindowCreation& c) {
-    return headless::CreateWindowFor(&object, c.exStyle, c.className, c.text, c.style, c.rect.left, c.rect.top,
-                                     c.rect.Width(), c.rect.Height(), c.parent, c.id, c.param);
+    headless::CreateParams params;
+    params.object = &object;
+    params.creation = c;
+    return headless::CreateWindowFor(params);
 }
 
 BOOL DestroyWindow(HWND hWnd) { return headless::Destroy(hWnd); }

@@ -154,15 +154,20 @@ BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-HWND CreateWindowFor(const CreateParams& p) {
+HWND CreateWindowFor(const CreateParams& params) {
+    const backend::WindowCreation& p = params.creation;
     World& world = TheWorld();
     const WindowClass* windowClass = FindClass(p.className != nullptr ? p.className : detail::DefaultWindowClass());
-    if (windowClass == nullptr || p.width < 0 || p.height < 0) {
+    const int x = p.rect.left;
+    const int y = p.rect.top;
+    const int width = p.rect.Width();
+    const int height = p.rect.Height();
+    if (windowClass == nullptr || width < 0 || height < 0) {
         return nullptr;
     }
     const bool child = (p.style & WS_CHILD) != 0;
-    WindowRecord* parent = p.hWndParent != nullptr ? FindWindow(p.hWndParent) : nullptr;
-    if ((p.hWndParent != nullptr && parent == nullptr) || (child && parent == nullptr)) {
+    WindowRecord* parent = p.parent != nullptr ? FindWindow(p.parent) : nullptr;
+    if ((p.parent != nullptr && parent == nullptr) || (child && parent == nullptr)) {
         return nullptr;
     }
 
@@ -171,7 +176,7 @@ HWND CreateWindowFor(const CreateParams& p) {
     record->hWnd = hWnd;
     record->child = child;
     // An owned pop-up is owned by the parent's top-level window.
-    record->hWndParent = child ? p.hWndParent : (parent != nullptr ? TopLevelOf(p.hWndParent) : nullptr);
+    record->hWndParent = child ? p.parent : (parent != nullptr ? TopLevelOf(p.parent) : nullptr);
     record->className = windowClass->name;
     record->text = p.text != nullptr ? p.text : "";
     record->style = p.style & ~WS_VISIBLE;
@@ -180,26 +185,18 @@ HWND CreateWindowFor(const CreateParams& p) {
     record->dialog = windowClass->dialog;
     const int originX = child ? parent->rect.left : 0;
     const int originY = child ? parent->rect.top : 0;
-    record->rect = MakeRect(originX + p.x, originY + p.y, originX + p.x + p.width, originY + p.y + p.height);
+    record->rect = OffsetRectBy(p.rect, originX, originY);
     record->z = world.nextZ++;
     world.windows[hWnd] = std::move(record);
     ++world.windowsCreated;
     if (child) {
         parent->children.push_back(hWnd);
     }
-    if (p.object != nullptr) {
-        p.object->Attach(hWnd);
+    if (params.object != nullptr) {
+        params.object->Attach(hWnd);
     }
 
-    CREATESTRUCT cs;
-    cs.lpCreateParams = p.param;
-    cs.hwndParent = p.hWndParent;
-    cs.x = p.x;
-    cs.y = p.y;
-    cs.cx = p.width;
-    cs.cy = p.height;
-    cs.style = static_cast<LONG>(p.style);
-    cs.dwExStyle = p.exStyle;
+    CREATESTRUCT cs = detail::CreateStructFor(p);
     if (Send(hWnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&cs)) == -1) {
         Destroy(hWnd);
         return nullptr;
@@ -207,30 +204,12 @@ HWND CreateWindowFor(const CreateParams& p) {
     if (FindWindow(hWnd) == nullptr) {
         return nullptr;  // destroyed while being created
     }
-    Send(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<unsigned>(p.width), static_cast<unsigned>(p.height)));
-    Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(p.x), static_cast<unsigned>(p.y)));
-    if ((p.style & WS_VISIBLE) != 0 && p.showIfVisible && FindWindow(hWnd) != nullptr) {
+    Send(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<unsigned>(width), static_cast<unsigned>(height)));
+    Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)));
+    if ((p.style & WS_VISIBLE) != 0 && params.showIfVisible && FindWindow(hWnd) != nullptr) {
         SetVisible(hWnd, true);
     }
     return FindWindow(hWnd) != nullptr ? hWnd : nullptr;
-}
-
-HWND CreateWindowFor(CWnd* object, DWORD exStyle, const char* className, const char* text, DWORD style, int x,
-                     int y, int width, int height, HWND hWndParent, int id, void* param) {
-    CreateParams params;
-    params.object = object;
-    params.exStyle = exStyle;
-    params.className = className;
-    params.text = text;
-    params.style = style;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    params.hWndParent = hWndParent;
-    params.id = id;
-    params.param = param;
-    return CreateWindowFor(params);
 }
 
 BOOL Destroy(HWND hWnd) {

@@ -4,6 +4,7 @@
 // message to a window.
 #include <vector>
 
+#include "fw/Backend.h"
 #include "fw/headless/World.h"
 
 namespace fw {
@@ -24,25 +25,12 @@ BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 struct CreateParams {
     CWnd* object = nullptr;  // bound before WM_CREATE; null for a plain window
-    DWORD exStyle = 0;
-    const char* className = nullptr;  // null: the default class
-    const char* text = "";
-    DWORD style = 0;
-    int x = 0;  // parent's client coordinates for a child, else the screen's
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    HWND hWndParent = nullptr;
-    int id = 0;
-    void* param = nullptr;
+    backend::WindowCreation creation;  // a null class name: the default class
     bool showIfVisible = true;  // dialogs show themselves after WM_INITDIALOG
 };
 // Makes the window: WM_CREATE (−1 fails and destroys what was made), WM_SIZE
 // and WM_MOVE, then shows it when it has WS_VISIBLE. Null on failure.
 HWND CreateWindowFor(const CreateParams& params);
-// The same from CreateEx's arguments, shown when WS_VISIBLE.
-HWND CreateWindowFor(CWnd* object, DWORD exStyle, const char* className, const char* text, DWORD style, int x,
-                     int y, int width, int height, HWND hWndParent, int id, void* param);
 BOOL Destroy(HWND hWnd);
 
 // Shows or hides: a window shown becomes invalid, a top-level one active; a

@@ -1,75 +1,76 @@
 // Device contexts over a window's image (see WindowImage.h): the core reads
 // and writes its memory; what changed reaches the window when the context
 // ends.
-#include <algorithm>
-
+#include "fw/Rect.h"
 #include "fw/x11/Connection.h"
 #include "fw/x11/WindowRecord.h"
 
 namespace fw {
 
-using x11::WindowImage;
-
 struct CDC::Impl {
     ::Window window = 0;
     ::GC gc = nullptr;
-    WindowImage* pImage = nullptr;
-
-    // Puts the changed rectangles on the window.
-    void Flush(DirtyRegion& changed) {
-        if (pImage != nullptr) pImage->Put(window, gc, changed.Rects());
-        changed.Clear();
-    }
-
-    // Binds to the window's image; access is limited to limit ∩ client.
-    tidewell::PixelView Bind(HWND hWnd, const RECT& limit) {
-        x11::WindowRecord* record = x11::RecordOf(hWnd);
-        if (record == nullptr || record->destroying || !record->image || !record->image->Valid()) {
-            return tidewell::PixelView();
-        }
-        window = record->window;
-        gc = record->gc;
-        pImage = record->image.get();
-        const RECT clip = x11::Intersection(limit, RECT{0, 0, pImage->Width(), pImage->Height()});
-        if (x11::IsEmpty(clip)) return tidewell::PixelView();
-        return tidewell::PixelView(pImage->Row(clip.top) + clip.left, pImage->Stride(),
-                                   tidewell::SurfaceRect{clip.left, clip.top, clip.right, clip.bottom},
-                                   tidewell::PixelOrder::kRgbWord);
-    }
+    x11::WindowImage* pImage = nullptr;
+    bool paint = false;
+    RECT clip;  // client coordinates
 };
 
-CDC::~CDC() { delete m_pImpl; }
+namespace {
+
+// Binds to the window's image; access is limited to limit ∩ client.
+tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT& limit) {
+    if (!record.image || !record.image->Valid()) return tidewell::PixelView();
+    impl.window = record.window;
+    impl.gc = record.gc;
+    impl.pImage = record.image.get();
+    impl.clip = IntersectRects(limit, MakeRect(0, 0, impl.pImage->Width(), impl.pImage->Height()));
+    const RECT& clip = impl.clip;
+    if (IsEmptyRect(clip)) return tidewell::PixelView();
+    return tidewell::PixelView(impl.pImage->Row(clip.top) + clip.left, impl.pImage->Stride(),
+                               tidewell::SurfaceRect{clip.left, clip.top, clip.right, clip.bottom},
+                               tidewell::PixelOrder::kRgbWord);
+}
+
+}  // namespace
+
+void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
+    auto* impl = new CDC::Impl;
+    impl->paint = paint != nullptr;
+    x11::WindowRecord* record = x11::RecordOf(hWnd);
+    if (record == nullptr || record->destroying) {
+        dc.Attach(impl, nullptr, tidewell::PixelView(), true);
+        return;
+    }
+    RECT limit = MakeRect(0, 0, 0x7FFFFFFF, 0x7FFFFFFF);
+    const HDC hDC = reinterpret_cast<HDC>(hWnd);
+    if (paint != nullptr) {
+        // BeginPaint: the invalid part is the clip, and it is valid from now.
+        limit = IntersectRects(record->invalid, MakeRect(0, 0, record->width, record->height));
+        record->invalid = RECT();
+        paint->hdc = hDC;
+        paint->fErase = FALSE;
+        paint->rcPaint = limit;
+    }
+    dc.Attach(impl, hDC, Bind(*impl, *record, limit), true);
+}
+
+void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
+    if (impl == nullptr) return;
+    if (impl->pImage != nullptr) {
+        DirtyRegion shown = changed;
+        if (impl->paint) {
+            // The whole paint clip shows the image again, not only what changed.
+            shown.Clear();
+            shown.Add(impl->clip);
+        }
+        impl->pImage->Put(impl->window, impl->gc, shown.Rects());
+    }
+    delete impl;
+}
 
 // No icons on this backend.
-BOOL CDC::DrawIcon(int /*x*/, int /*y*/, HICON /*icon*/) { return FALSE; }
-
-CClientDC::CClientDC(CWnd* pWnd) {
-    m_pImpl = new Impl;
-    if (pWnd == nullptr || x11::RecordOf(pWnd->m_hWnd) == nullptr) return;
-    m_hDC = reinterpret_cast<HDC>(pWnd->m_hWnd);
-    m_pixels = m_pImpl->Bind(pWnd->m_hWnd, RECT{0, 0, 0x7FFFFFFF, 0x7FFFFFFF});
-}
-
-CClientDC::~CClientDC() { m_pImpl->Flush(m_changed); }
-
-CPaintDC::CPaintDC(CWnd* pWnd) {
-    m_pImpl = new Impl;
-    if (pWnd == nullptr) return;
-    x11::WindowRecord* record = x11::RecordOf(pWnd->m_hWnd);
-    if (record == nullptr) return;
-    // BeginPaint: the invalid part is the clip, and it is valid from now.
-    m_ps.rcPaint = x11::Intersection(record->invalid, RECT{0, 0, record->width, record->height});
-    record->invalid = RECT();
-    m_hDC = m_ps.hdc = reinterpret_cast<HDC>(pWnd->m_hWnd);
-    m_pixels = m_pImpl->Bind(pWnd->m_hWnd, m_ps.rcPaint);
-}
-
-CPaintDC::~CPaintDC() {
-    // The whole paint clip shows the image again, not only what changed.
-    const tidewell::SurfaceRect clip = m_pixels.Readable();
-    m_changed.Clear();
-    m_changed.Add(RECT{clip.left, clip.top, clip.right, clip.bottom});
-    m_pImpl->Flush(m_changed);
+BOOL backend::DrawIcon(CDC::Impl* /*impl*/, int /*x*/, int /*y*/, HICON /*icon*/, DirtyRegion& /*changed*/) {
+    return FALSE;
 }
 
 }  // namespace fw

@@ -3,14 +3,14 @@
 #include "fw/x11/EventLoop.h"
 #include "fw/x11/WindowRecord.h"
 
-namespace fw::detail {
+namespace fw::backend {
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     x11::WindowRecord* record = x11::RecordOf(wnd.m_hWnd);
     if (record == nullptr) return 0;
     switch (message) {
         case WM_CLOSE:
-            wnd.DestroyWindow();
+            DestroyWindow(wnd.m_hWnd);
             return 0;
         case WM_PAINT:
             record->invalid = RECT();  // validated, as an empty paint would
@@ -27,4 +27,4 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
     }
 }
 
-}  // namespace fw::detail
+}  // namespace fw::backend

@@ -95,7 +95,7 @@ void Dispatch(const ::XEvent& event) {
     switch (event.type) {
         case Expose: {
             const ::XExposeEvent& e = event.xexpose;
-            record->invalid = Union(record->invalid, RECT{e.x, e.y, e.x + e.width, e.y + e.height});
+            record->invalid = UnionRects(record->invalid, RECT{e.x, e.y, e.x + e.width, e.y + e.height});
             break;
         }
         case ConfigureNotify:
@@ -136,7 +136,7 @@ void Dispatch(const ::XEvent& event) {
 bool PaintOne() {
     for (::Window window : OurWindows()) {
         WindowRecord* record = RecordOf(ToFw(window));
-        if (record == nullptr || !record->visible || record->destroying || IsEmpty(record->invalid)) continue;
+        if (record == nullptr || !record->visible || record->destroying || IsEmptyRect(record->invalid)) continue;
         Deliver(window, WM_PAINT);
         // A handler that did not paint must not be asked for ever.
         if ((record = RecordOf(ToFw(window))) != nullptr) record->invalid = RECT();

@@ -27,7 +27,7 @@ std::optional<int> QuitRequested() { return g_quit; }
 
 }  // namespace x11
 
-void PostQuitMessage(int nExitCode) {
+void backend::PostQuitMessage(int nExitCode) {
     if (!x11::g_quit) x11::g_quit = nExitCode;
 }
 

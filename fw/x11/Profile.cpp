@@ -1,37 +1,30 @@
-// The application's profile: values the program hands over at start-up (the
-// settings file under the options). Nothing is written back to a file.
+// The profile lives in memory for the life of the process: the program
+// writes the settings file's values into it at start-up (see app/x11), and
+// nothing goes back to a file.
 #include <map>
 #include <string>
 
-#include "fw/App.h"
-#include "fw/x11/X11Program.h"
+#include "fw/Backend.h"
 
-namespace fw {
+namespace fw::backend {
 
 namespace {
-std::map<std::string, std::map<std::string, std::int32_t>>& Sections() {
-    static auto& sections = *new std::map<std::string, std::map<std::string, std::int32_t>>;
-    return sections;
+std::map<std::string, std::map<std::string, std::int32_t>>& Keys() {
+    static auto& keys = *new std::map<std::string, std::map<std::string, std::int32_t>>;
+    return keys;
 }
 }  // namespace
 
-void x11::SetProfileSection(const std::string& section, const std::map<std::string, std::int32_t>& values) {
-    Sections()[section] = values;
+std::optional<std::int32_t> ReadProfileInt(const std::string& keyPath, const std::string& entry) {
+    const auto key = Keys().find(keyPath);
+    if (key == Keys().end()) return std::nullopt;
+    const auto value = key->second.find(entry);
+    return value == key->second.end() ? std::nullopt : std::optional<std::int32_t>(value->second);
 }
 
-int CWinApp::GetProfileInt(const char* pszSection, const char* pszEntry, int nDefault) {
-    // As with the registry, nothing is read before a key is set.
-    if (m_strRegistryKey.empty() || pszSection == nullptr || pszEntry == nullptr) return nDefault;
-    const auto section = Sections().find(pszSection);
-    if (section == Sections().end()) return nDefault;
-    const auto value = section->second.find(pszEntry);
-    return value == section->second.end() ? nDefault : value->second;
-}
-
-BOOL CWinApp::WriteProfileInt(const char* pszSection, const char* pszEntry, int nValue) {
-    if (m_strRegistryKey.empty() || pszSection == nullptr || pszEntry == nullptr) return FALSE;
-    Sections()[pszSection][pszEntry] = nValue;
+BOOL WriteProfileInt(const std::string& keyPath, const std::string& entry, std::int32_t value) {
+    Keys()[keyPath][entry] = value;
     return TRUE;
 }
 
-}  // namespace fw
+}  // namespace fw::backend

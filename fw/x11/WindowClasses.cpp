@@ -1,13 +1,13 @@
 // Window classes, cursors and resources: on X a class is only the cursor
-// its windows show.
+// its windows show, and the program file carries no resources.
 #include "fw/x11/WindowClasses.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "fw/x11/Connection.h"
 #include "fw/x11/EventLoop.h"
-#include "res/resource.h"
 
 namespace fw {
 
@@ -19,6 +19,9 @@ std::map<std::string, ::Cursor>& Classes() {
 }
 
 HCURSOR g_current = nullptr;
+std::optional<UINT> g_blankCursorId;
+
+::Cursor ToXCursor(HCURSOR cursor) { return static_cast<::Cursor>(reinterpret_cast<std::uintptr_t>(cursor)); }
 
 }  // namespace
 
@@ -28,20 +31,27 @@ HCURSOR g_current = nullptr;
     return found == Classes().end() ? 0 : found->second;
 }
 
-const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH /*hbrBackground*/, HICON /*hIcon*/) {
-    const std::string name = "TidewellX11:" + std::to_string(nClassStyle) + ":" +
-                             std::to_string(reinterpret_cast<std::uintptr_t>(hCursor));
-    const auto inserted = Classes().emplace(name, static_cast<::Cursor>(reinterpret_cast<std::uintptr_t>(hCursor)));
-    return inserted.first->first.c_str();
+void x11::SetBlankCursorResource(UINT id) { g_blankCursorId = id; }
+
+namespace backend {
+
+BOOL RegisterWindowClass(const char* name, UINT /*style*/, HCURSOR cursor, HBRUSH /*background*/, HICON /*icon*/) {
+    Classes()[name] = ToXCursor(cursor);
+    return TRUE;
 }
 
-HCURSOR CWinApp::LoadCursor(UINT nIDResource) const {
-    // The one cursor resource is the transparent one.
-    if (nIDResource != IDC_NULLCURSOR || !x11::Connected()) return nullptr;
+// The server's own arrow: no cursor of the window's own.
+HCURSOR ArrowCursor() { return nullptr; }
+
+HCURSOR LoadCursorResource(UINT id) {
+    if (!g_blankCursorId || id != *g_blankCursorId || !x11::Connected()) return nullptr;
     return reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(x11::X().invisible));
 }
 
-HICON CWinApp::LoadIcon(UINT /*nIDResource*/) const { return nullptr; }
+HICON LoadIconResource(UINT /*id*/) { return nullptr; }
+
+// The program's name comes from its argument vector.
+std::string ProgramPath() { return std::string(); }
 
 HCURSOR SetCursor(HCURSOR cursor) {
     // No cursor is the transparent one; it shows over the window the
@@ -50,12 +60,11 @@ HCURSOR SetCursor(HCURSOR cursor) {
     g_current = cursor;
     const ::Window window = x11::WindowUnderPointer();
     if (window != 0 && x11::Connected()) {
-        const auto xCursor = cursor != nullptr ? static_cast<::Cursor>(reinterpret_cast<std::uintptr_t>(cursor))
-                                               : x11::X().invisible;
         x11::ErrorTrap trap;
-        ::XDefineCursor(x11::X().display, window, xCursor);
+        ::XDefineCursor(x11::X().display, window, cursor != nullptr ? ToXCursor(cursor) : x11::X().invisible);
     }
     return previous;
 }
 
+}  // namespace backend
 }  // namespace fw

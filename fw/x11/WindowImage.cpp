@@ -82,7 +82,7 @@ bool WindowImage::Load(::Drawable source, int x, int y, int w, int h, int dx, in
 }
 
 void WindowImage::Put(::Window window, ::GC gc, const RECT& rect) const {
-    if (m_pImage == nullptr || IsEmpty(rect)) return;
+    if (m_pImage == nullptr || IsEmptyRect(rect)) return;
     const auto w = static_cast<unsigned>(rect.right - rect.left);
     const auto h = static_cast<unsigned>(rect.bottom - rect.top);
     if (m_bShared) {
@@ -101,10 +101,10 @@ void WindowImage::Put(::Window window, ::GC gc, const std::vector<RECT>& rects) 
     clip.reserve(rects.size());
     RECT box;
     for (const RECT& r : rects) {
-        if (IsEmpty(r)) continue;
+        if (IsEmptyRect(r)) continue;
         clip.push_back(::XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                     static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
-        box = Union(box, r);
+        box = UnionRects(box, r);
     }
     ::XSetClipRectangles(X().display, gc, 0, 0, clip.data(), static_cast<int>(clip.size()), Unsorted);
     Put(window, gc, box);

@@ -6,6 +6,7 @@
 
 #include "fw/Backend.h"
 #include "fw/Fw.h"
+#include "fw/Rect.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -16,10 +17,5 @@ namespace fw::x11 {
 // A framework window handle is the X window id.
 inline ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
 inline HWND ToFw(::Window window) { return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(window)); }
-
-inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-RECT Intersection(const RECT& a, const RECT& b);
-// The smallest rectangle holding both; an empty one adds nothing.
-RECT Union(const RECT& a, const RECT& b);
 
 }  // namespace fw::x11

@@ -1,9 +1,10 @@
-// The message loop and the clocks. The loop's order is the platform's:
+// The message loop, timers and clocks. The loop's order is the platform's:
 // posted messages, the quit request, input and other server events, paints,
 // then timers; it sleeps until the server, a timer or a signal needs it.
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -12,9 +13,12 @@
 #include "fw/x11/MessageQueue.h"
 #include "fw/x11/WindowRecord.h"
 
-namespace fw {
+namespace fw::backend {
 
 namespace {
+
+// The frame timer's period 0 is the platform's shortest: 64 ticks a second.
+constexpr double kShortestPeriodMs = 15.625;
 
 bool g_signalled = false;  // a signal asked the program to end
 
@@ -44,13 +48,7 @@ void Wait() {
 
 }  // namespace
 
-void x11::DestroyAllWindows() {
-    if (!Connected()) return;
-    for (::Window window : OurWindows()) DestroyOurWindow(window, false);
-    ::XSync(X().display, False);
-}
-
-int CWinApp::Run() {
+int RunMessageLoop() {
     if (!x11::Connected()) return -1;
     ::Display* display = x11::X().display;
     for (;;) {
@@ -81,8 +79,33 @@ int CWinApp::Run() {
     }
 }
 
-DWORD GetTickCount() { return static_cast<DWORD>(static_cast<std::uint64_t>(x11::NowMs())); }
+UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
+    x11::WindowRecord* record = x11::RecordOf(hWnd);
+    if (record == nullptr || record->destroying) return 0;
+    KillTimer(hWnd, id);
+    const double period = std::max<double>(elapse, kShortestPeriodMs);
+    record->timers.push_back(x11::Timer{id, period, x11::NowMs() + period});
+    return id;
+}
 
-std::int64_t GetCurrentTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+BOOL KillTimer(HWND hWnd, UINT_PTR id) {
+    x11::WindowRecord* record = x11::RecordOf(hWnd);
+    if (record == nullptr) return FALSE;
+    auto& timers = record->timers;
+    const auto before = timers.size();
+    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const x11::Timer& t) { return t.id == id; }),
+                 timers.end());
+    return timers.size() != before ? TRUE : FALSE;
+}
 
-}  // namespace fw
+DWORD TickCount() { return static_cast<DWORD>(static_cast<std::uint64_t>(x11::NowMs())); }
+
+std::int64_t WallTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+}  // namespace fw::backend
+
+void fw::x11::DestroyAllWindows() {
+    if (!Connected()) return;
+    for (::Window window : OurWindows()) DestroyOurWindow(window, false);
+    ::XSync(X().display, False);
+}
