@@ -2,17 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
+
+#include "fw/win32/WindowRecord.h"
 
 namespace fw {
 namespace win32 {
 
 namespace {
-
-std::unordered_map<::HWND, std::unique_ptr<WindowMirror>>& Mirrors() {
-    static std::unordered_map<::HWND, std::unique_ptr<WindowMirror>> mirrors;
-    return mirrors;
-}
 
 // Copies the part of source (whose top-left pixel is at sourceOrigin) that
 // overlaps target (at targetOrigin), both in the same coordinates.
@@ -92,14 +88,10 @@ void WindowMirror::Fill(::HWND hWnd, DibSection& bitmap) {
 }
 
 WindowMirror& MirrorFor(::HWND hWnd) {
-    auto& slot = Mirrors()[hWnd];
-    if (!slot) slot = std::make_unique<WindowMirror>();
-    return *slot;
+    std::unique_ptr<WindowMirror>& mirror = RecordFor(hWnd).mirror;
+    if (!mirror) mirror = std::make_unique<WindowMirror>();
+    return *mirror;
 }
-
-void SetMirror(::HWND hWnd, std::unique_ptr<WindowMirror> mirror) { Mirrors()[hWnd] = std::move(mirror); }
-
-void ForgetMirror(::HWND hWnd) { Mirrors().erase(hWnd); }
 
 }  // namespace win32
 }  // namespace fw

@@ -35,10 +35,8 @@ private:
     std::unique_ptr<DibSection> m_pBitmap;
 };
 
-// One mirror per window, alive until the window's last message.
+// The window's mirror (see WindowRecord.h), made at first use.
 WindowMirror& MirrorFor(::HWND hWnd);
-void SetMirror(::HWND hWnd, std::unique_ptr<WindowMirror> mirror);
-void ForgetMirror(::HWND hWnd);
 
 }  // namespace win32
 }  // namespace fw

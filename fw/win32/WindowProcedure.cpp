@@ -1,7 +1,8 @@
 #include "fw/win32/WindowProcedure.h"
 
-#include <unordered_map>
 #include <vector>
+
+#include "fw/win32/WindowRecord.h"
 
 namespace fw {
 namespace win32 {
@@ -10,12 +11,6 @@ namespace {
 
 CWnd* g_pCreatingWnd = nullptr;
 std::unique_ptr<ScreenPicture> g_pCreatingPicture;
-
-// Procedures that subclassed windows had before; default processing goes there.
-std::unordered_map<::HWND, ::WNDPROC>& OriginalProcedures() {
-    static std::unordered_map<::HWND, ::WNDPROC> procedures;
-    return procedures;
-}
 
 // WM_CREATE carries the system's CREATESTRUCT; handlers get the framework's.
 // Default processing must see the system's again (sends nest, hence a stack).
@@ -29,9 +24,10 @@ std::vector<TranslatedCreate>& TranslatedCreates() {
 }
 
 ::LRESULT CallOriginal(::HWND hWnd, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
-    auto& originals = OriginalProcedures();
-    auto it = originals.find(hWnd);
-    if (it != originals.end()) return ::CallWindowProcA(it->second, hWnd, message, wParam, lParam);
+    const WindowRecord* record = FindRecord(hWnd);
+    if (record != nullptr && record->original != nullptr) {
+        return ::CallWindowProcA(record->original, hWnd, message, wParam, lParam);
+    }
     return ::DefWindowProcA(hWnd, message, wParam, lParam);
 }
 
@@ -71,7 +67,7 @@ void Subclass(::HWND hWnd, CWnd& wnd) {
     auto previous = reinterpret_cast<::WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
     if (previous == &FrameworkWindowProc) return;
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<::LONG_PTR>(&FrameworkWindowProc));
-    OriginalProcedures()[hWnd] = previous;
+    RecordFor(hWnd).original = previous;
 }
 
 ::LRESULT CALLBACK FrameworkWindowProc(::HWND hWnd, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
@@ -80,7 +76,7 @@ void Subclass(::HWND hWnd, CWnd& wnd) {
         wnd = g_pCreatingWnd;
         g_pCreatingWnd = nullptr;
         wnd->Attach(ToFw(hWnd));
-        SetMirror(hWnd, std::make_unique<WindowMirror>(std::move(g_pCreatingPicture)));
+        RecordFor(hWnd).mirror = std::make_unique<WindowMirror>(std::move(g_pCreatingPicture));
     }
     if (wnd == nullptr) return CallOriginal(hWnd, message, wParam, lParam);
 
@@ -88,8 +84,7 @@ void Subclass(::HWND hWnd, CWnd& wnd) {
                                                 : detail::DeliverMessage(*wnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         // The last message: the object has let go of the window.
-        ForgetMirror(hWnd);
-        OriginalProcedures().erase(hWnd);
+        ForgetRecord(hWnd);
     }
     return result;
 }
