@@ -71,8 +71,8 @@ HWND ChildWithId(HWND hParent, int id);
 // with this context when the window asked, and described in *paint. Nothing
 // shows of a hidden or missing window: empty pixels, and an impl all the same.
 void OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint);
-// Shows in the window what the context changed (client rectangles; a paint
-// shows its whole clip again) and ends it. Takes a null impl.
+// Shows in the window what the context changed (client rectangles) and ends
+// it. Takes a null impl.
 void CloseDc(CDC::Impl* impl, const DirtyRegion& changed);
 // Draws the icon at (x, y) in the window and in its pixel memory; what
 // changed before reaches the window first.

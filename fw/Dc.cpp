@@ -29,6 +29,16 @@ CClientDC::CClientDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd
 
 CPaintDC::CPaintDC(CWnd* pWnd) { backend::OpenDc(*this, pWnd != nullptr ? pWnd->m_hWnd : nullptr, &m_ps); }
 
+CPaintDC::~CPaintDC() {
+    // A paint shows its whole clip again, not only what it changed: the
+    // window may have lost what was there.
+    const tidewell::SurfaceRect clip = m_pixels.Readable();
+    m_changed.Clear();
+    if (m_bRecordChanges) {
+        m_changed.Add(MakeRect(clip.left, clip.top, clip.right, clip.bottom));
+    }
+}
+
 void CDC::MarkChanged(const RECT& rect) {
     if (!m_bRecordChanges) {
         return;

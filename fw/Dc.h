@@ -76,6 +76,7 @@ public:
 class CPaintDC : public CDC {
 public:
     explicit CPaintDC(CWnd* pWnd);
+    ~CPaintDC() override;
     PAINTSTRUCT m_ps;
 };
 

@@ -18,7 +18,6 @@ struct CDC::Impl {
     DibSection* pMirror = nullptr;
     bool paint = false;
     ::PAINTSTRUCT paintStruct{};  // a paint's, for EndPaint
-    RECT clip;  // what the context reaches, client coordinates
 
     // Copies each changed rectangle to the window.
     void Flush(DirtyRegion& changed) {
@@ -37,7 +36,6 @@ struct CDC::Impl {
                                       std::min<int>(limit.right, pMirror->Width()),
                                       std::min<int>(limit.bottom, pMirror->Height())};
         if (r.IsEmpty()) return tidewell::PixelView();
-        clip = RECT{r.left, r.top, r.right, r.bottom};
         return tidewell::PixelView(pMirror->Row(r.top) + r.left, pMirror->Width(), r, tidewell::PixelOrder::kRgbWord);
     }
 };
@@ -68,11 +66,6 @@ void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     if (impl == nullptr) return;
     if (impl->hDC != nullptr) {
         DirtyRegion shown = changed;
-        if (impl->paint) {
-            // The whole paint clip shows the mirror again, not only what changed.
-            shown.Clear();
-            shown.Add(impl->clip);
-        }
         impl->Flush(shown);
     }
     if (impl->paint && impl->hWnd != nullptr) {

@@ -11,8 +11,6 @@ struct CDC::Impl {
     ::Window window = 0;
     ::GC gc = nullptr;
     x11::WindowImage* pImage = nullptr;
-    bool paint = false;
-    RECT clip;  // client coordinates
 };
 
 namespace {
@@ -23,8 +21,7 @@ tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT&
     impl.window = record.window;
     impl.gc = record.gc;
     impl.pImage = record.image.get();
-    impl.clip = IntersectRects(limit, MakeRect(0, 0, impl.pImage->Width(), impl.pImage->Height()));
-    const RECT& clip = impl.clip;
+    const RECT clip = IntersectRects(limit, MakeRect(0, 0, impl.pImage->Width(), impl.pImage->Height()));
     if (IsEmptyRect(clip)) return tidewell::PixelView();
     return tidewell::PixelView(impl.pImage->Row(clip.top) + clip.left, impl.pImage->Stride(),
                                tidewell::SurfaceRect{clip.left, clip.top, clip.right, clip.bottom},
@@ -35,7 +32,6 @@ tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT&
 
 void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
     auto* impl = new CDC::Impl;
-    impl->paint = paint != nullptr;
     x11::WindowRecord* record = x11::RecordOf(hWnd);
     if (record == nullptr || record->destroying) {
         dc.Attach(impl, nullptr, tidewell::PixelView(), true);
@@ -56,15 +52,7 @@ void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
 
 void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     if (impl == nullptr) return;
-    if (impl->pImage != nullptr) {
-        DirtyRegion shown = changed;
-        if (impl->paint) {
-            // The whole paint clip shows the image again, not only what changed.
-            shown.Clear();
-            shown.Add(impl->clip);
-        }
-        impl->pImage->Put(impl->window, impl->gc, shown.Rects());
-    }
+    if (impl->pImage != nullptr) impl->pImage->Put(impl->window, impl->gc, changed.Rects());
     delete impl;
 }
 
