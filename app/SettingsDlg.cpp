@@ -20,13 +20,19 @@ constexpr fw::UINT kSysCommandMask = 0xFFF0;
 
 int ScrolledPosition(fw::UINT nSBCode, int pos, fw::UINT nThumbPos) {
     switch (nSBCode) {
-        case fw::SB_LINELEFT: return pos - kLineStep;
-        case fw::SB_LINERIGHT: return pos + kLineStep;
-        case fw::SB_PAGELEFT: return pos - kPageStep;
-        case fw::SB_PAGERIGHT: return pos + kPageStep;
+        case fw::SB_LINELEFT:
+            return pos - kLineStep;
+        case fw::SB_LINERIGHT:
+            return pos + kLineStep;
+        case fw::SB_PAGELEFT:
+            return pos - kPageStep;
+        case fw::SB_PAGERIGHT:
+            return pos + kPageStep;
         case fw::SB_THUMBPOSITION:
-        case fw::SB_THUMBTRACK: return static_cast<int>(nThumbPos);
-        default: return pos;
+        case fw::SB_THUMBTRACK:
+            return static_cast<int>(nThumbPos);
+        default:
+            return pos;
     }
 }
 }  // namespace
@@ -38,8 +44,7 @@ CSettingsDlg::CSettingsDlg(fw::CWnd* pParent)
       m_bBlankCheck(fw::FALSE),
       // The caller sets the colour before DoModal; the default keeps a
       // dialog made without it well defined.
-      m_crColor(MakeColor(SettingDefaults::kColorRed, SettingDefaults::kColorGreen,
-                          SettingDefaults::kColorBlue)),
+      m_crColor(MakeColor(SettingDefaults::kColorRed, SettingDefaults::kColorGreen, SettingDefaults::kColorBlue)),
       m_hIcon(fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME)),
       // Held by value, so the dialog, not the window, deletes it.
       m_wndPreview(fw::FALSE) {}

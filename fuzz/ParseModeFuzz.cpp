@@ -28,7 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool fits = true;
     for (const char c : handle) {
         digitsOnly = digitsOnly && c >= '0' && c <= '9';
-        if (!digitsOnly) break;
+        if (!digitsOnly) {
+            break;
+        }
         const auto digit = static_cast<std::uintptr_t>(c - '0');
         fits = fits && value <= (UINTPTR_MAX - digit) / 10;
         value = value * 10 + digit;

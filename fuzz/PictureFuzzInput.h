@@ -14,10 +14,14 @@ namespace tidewell::fuzz {
 using Reader = bool (*)(std::FILE*, const sim::PictureSize&, sim::Picture&, std::string&);
 
 inline int ReadPictureInput(Reader read, const std::uint8_t* data, std::size_t size) {
-    if (size < 3) return 0;
+    if (size < 3) {
+        return 0;
+    }
     const sim::PictureSize screen{1 + data[0] % 32, 1 + data[1] % 32};
     std::FILE* in = fmemopen(const_cast<std::uint8_t*>(data + 2), size - 2, "rb");
-    if (in == nullptr) return 0;
+    if (in == nullptr) {
+        return 0;
+    }
     sim::Picture picture;
     std::string error;
     if (read(in, screen, picture, error)) {

@@ -24,13 +24,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tidewell::fuzz::CheckOneLine(error);
         return 0;
     }
-    if (o.help) return 0;  // --help stops the parse: nothing after it is checked, nothing runs
+    if (o.help) {
+        return 0;  // --help stops the parse: nothing after it is checked, nothing runs
+    }
     using Limits = tidewell::sim::SimLimits;
     Check(o.screenWidth >= 1 && o.screenWidth <= Limits::kMaxSide, "screen width in range");
     Check(o.screenHeight >= 1 && o.screenHeight <= Limits::kMaxSide, "screen height in range");
     Check(o.ClientWidth() <= o.screenWidth && o.ClientHeight() <= o.screenHeight, "the client fits");
     Check(o.ClientWidth() >= 1 && o.ClientHeight() >= 1, "the client has pixels");
     Check(o.frames <= Limits::kMaxFrames && o.frameMs <= Limits::kMaxFrameMs, "frames in range");
-    for (const auto& action : o.actions) Check(action.afterFrames <= o.frames, "every --at is reached");
+    for (const auto& action : o.actions) {
+        Check(action.afterFrames <= o.frames, "every --at is reached");
+    }
     return 0;
 }

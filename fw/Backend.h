@@ -31,7 +31,7 @@ struct WindowCreation {
     const char* className = nullptr;  // a registered class; never null here
     const char* text = "";
     DWORD style = 0;
-    RECT rect;  // in the parent's client coordinates for a child, else the screen's
+    RECT rect;              // in the parent's client coordinates for a child, else the screen's
     HWND parent = nullptr;  // a child's parent, or a top-level window's owner
     int id = 0;
     void* param = nullptr;  // CREATESTRUCT::lpCreateParams
@@ -55,8 +55,8 @@ HWND ParentOrOwner(HWND hWnd);
 // Moves (and sizes) the window; rect in its parent's client coordinates for
 // a child, else the screen's. Sends WM_SIZE when the size changes.
 void MoveWindow(HWND hWnd, const RECT& rect);
-RECT WindowRect(HWND hWnd);  // screen coordinates; empty for no window
-RECT ClientRect(HWND hWnd);  // (0, 0, width, height); empty for no window
+RECT WindowRect(HWND hWnd);     // screen coordinates; empty for no window
+RECT ClientRect(HWND hWnd);     // (0, 0, width, height); empty for no window
 POINT ClientOrigin(HWND hWnd);  // the client area's (0, 0) on the screen
 // The whole client area needs painting; erase: WM_ERASEBKGND first.
 void Invalidate(HWND hWnd, BOOL erase);
@@ -105,14 +105,14 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
 // included) at the minimum. The same id replaces the timer. Returns the id.
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse);
 BOOL KillTimer(HWND hWnd, UINT_PTR id);
-DWORD TickCount();  // milliseconds, wrapping at 32 bits
+DWORD TickCount();        // milliseconds, wrapping at 32 bits
 std::int64_t WallTime();  // seconds since 1970, like time(0)
 
 // ------------------------------------------------------------- screen and input
 // Every monitor in the platform's order, in the coordinates windows are
 // placed in; exactly one is the primary.
 std::vector<MonitorArea> Monitors();
-RECT WorkArea();  // the primary monitor less task bars
+RECT WorkArea();              // the primary monitor less task bars
 int SystemMetric(int index);  // SM_* as the platform gives them
 // Shows the cursor (null: hides it); returns the previous one.
 HCURSOR SetCursor(HCURSOR cursor);

@@ -26,7 +26,7 @@ std::vector<MonitorArea> EnumMonitors();
 HCURSOR SetCursor(HCURSOR cursor);
 // Registers (once per distinct set) and returns a class name that stays valid
 // for the life of the process.
-const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr,
-                                HBRUSH hbrBackground = nullptr, HICON hIcon = nullptr);
+const char* AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH hbrBackground = nullptr,
+                                HICON hIcon = nullptr);
 
 }  // namespace fw

@@ -84,9 +84,7 @@ LRESULT DeliverMessage(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
-void SetDefaultProcessingObserver(DefaultProcessingObserver observer) {
-    Observer() = std::move(observer);
-}
+void SetDefaultProcessingObserver(DefaultProcessingObserver observer) { Observer() = std::move(observer); }
 
 }  // namespace detail
 
@@ -175,8 +173,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             OnSysCommand(static_cast<UINT>(wParam), lParam);
             return 0;
         case WM_SETCURSOR:
-            return OnSetCursor(FromHandle(HandleFrom(wParam)),
-                               LOWORD(static_cast<std::uintptr_t>(lParam)),
+            return OnSetCursor(FromHandle(HandleFrom(wParam)), LOWORD(static_cast<std::uintptr_t>(lParam)),
                                HIWORD(static_cast<std::uintptr_t>(lParam)));
         case WM_NCACTIVATE:
             return OnNcActivate(static_cast<BOOL>(wParam));
@@ -242,9 +239,7 @@ void CWnd::OnPaint() { Default(); }
 void CWnd::OnTimer(UINT_PTR /*nIDEvent*/) { Default(); }
 void CWnd::OnSize(UINT /*nType*/, int /*cx*/, int /*cy*/) { Default(); }
 void CWnd::OnSysCommand(UINT /*nID*/, LPARAM /*lParam*/) { Default(); }
-BOOL CWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/) {
-    return static_cast<BOOL>(Default());
-}
+BOOL CWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/) { return static_cast<BOOL>(Default()); }
 BOOL CWnd::OnNcActivate(BOOL /*bActive*/) { return static_cast<BOOL>(Default()); }
 void CWnd::OnActivate(UINT /*nState*/, CWnd* /*pWndOther*/, BOOL /*bMinimized*/) { Default(); }
 void CWnd::OnActivateApp(BOOL /*bActive*/, DWORD /*dwThreadID*/) { Default(); }

@@ -21,9 +21,8 @@ public:
 
     // className null: the framework's default class (arrow cursor, no brush).
     // (x, y) is in the parent's client coordinates, or the screen's.
-    virtual BOOL CreateEx(DWORD dwExStyle, const char* className, const char* windowName,
-                          DWORD dwStyle, int x, int y, int width, int height, HWND hWndParent,
-                          UINT_PTR nIDorHMenu, void* lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, const char* className, const char* windowName, DWORD dwStyle, int x, int y,
+                          int width, int height, HWND hWndParent, UINT_PTR nIDorHMenu, void* lpParam = nullptr);
     BOOL DestroyWindow();
 
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -10,9 +10,7 @@ namespace tidewell {
 
 // Size classes as every size test reads m_nSize: 0 behaves as 1, anything
 // other than 0, 1 or 2 as 3.
-constexpr int SizeClassOf(int nSize) {
-    return (nSize == 0 || nSize == 1) ? 1 : (nSize == 2 ? 2 : 3);
-}
+constexpr int SizeClassOf(int nSize) { return (nSize == 0 || nSize == 1) ? 1 : (nSize == 2 ? 2 : 3); }
 
 struct FootprintOffset {
     int dx;
@@ -34,12 +32,11 @@ struct FootprintOffsets<2> {  // a plus sign without its centre
 };
 template <>
 struct FootprintOffsets<3> {  // the 5 x 5 square without its corners and its inner 3 x 3
-    static constexpr FootprintOffset kCells[] = {
-        {-1, -2}, {0, -2}, {1, -2},  //
-        {-2, -1}, {2, -1},           //
-        {-2, 0},  {2, 0},            //
-        {-2, 1},  {2, 1},            //
-        {-1, 2},  {0, 2},  {1, 2}};
+    static constexpr FootprintOffset kCells[] = {{-1, -2}, {0, -2}, {1, -2},  //
+                                                 {-2, -1}, {2, -1},           //
+                                                 {-2, 0},  {2, 0},            //
+                                                 {-2, 1},  {2, 1},            //
+                                                 {-1, 2},  {0, 2},  {1, 2}};
 };
 
 inline constexpr int kFootprintReach = 2;

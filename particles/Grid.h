@@ -19,8 +19,8 @@ class Grid {
 
 public:
     Grid() = default;
-    Grid(int width, int height, Cell fill = Cell{}) : m_width(width > 0 && height > 0 ? width : 0),
-                                                      m_height(width > 0 && height > 0 ? height : 0) {
+    Grid(int width, int height, Cell fill = Cell{})
+        : m_width(width > 0 && height > 0 ? width : 0), m_height(width > 0 && height > 0 ? height : 0) {
         Allocate(1, 0);
         Fill(fill);
     }

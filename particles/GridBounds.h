@@ -22,9 +22,7 @@ struct GridBounds {
         return {grid.Width(), grid.Height()};
     }
 
-    bool Contains(std::int64_t x, std::int64_t y) const {
-        return x >= 0 && y >= 0 && x < width && y < height;
-    }
+    bool Contains(std::int64_t x, std::int64_t y) const { return x >= 0 && y >= 0 && x < width && y < height; }
 };
 
 }  // namespace tidewell

@@ -150,8 +150,8 @@ void Restore(const CParticle& particle, int x, int y, const GridBounds& bounds, 
 // last drawn position; returns where it may have written. With both grids
 // of one size each pixel is visited once for both; the two passes touch
 // different memory, so the effect is the same.
-SurfaceRect Erase(const CParticle& particle, int w, int h, OccupancyGrid& occupancy,
-                  const BackgroundGrid& background, const PixelView& pixels) {
+SurfaceRect Erase(const CParticle& particle, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
+                  const PixelView& pixels) {
     const int x = particle.m_drawnX;
     const int y = particle.m_drawnY;
     const GridBounds restored = GridBounds::Of(w, h, background);
@@ -200,8 +200,7 @@ bool Bounces(const CParticle& particle, const PixelView& pixels, const Occupancy
     if (particle.m_vx >= 0 && right == kWhite && unoccupied(x + 1, y) && below != kWhite && below != CLR_INVALID) {
         return true;
     }
-    return particle.m_vx < 0 && left == kWhite && unoccupied(x - 1, y) && below != kWhite &&
-           below != CLR_INVALID;
+    return particle.m_vx < 0 && left == kWhite && unoccupied(x - 1, y) && below != kWhite && below != CLR_INVALID;
 }
 
 }  // namespace
@@ -224,7 +223,8 @@ void CParticle::RestoreFootprint(int x, int y, int w, int h, const BackgroundGri
 
 void CParticle::DrawFootprint(int x, int y, CDrawingSurface& surface) const {
     const PixelView& pixels = surface.View();
-    ForEachFootprintPixel(m_nSize, x, y, 0, 0, 0, [&](int cx, int cy, bool, std::size_t) { pixels.Set(cx, cy, kWhite); });
+    ForEachFootprintPixel(m_nSize, x, y, 0, 0, 0,
+                          [&](int cx, int cy, bool, std::size_t) { pixels.Set(cx, cy, kWhite); });
     const SurfaceRect written = DrawnBox(m_nSize, x, y, pixels);
     if (!written.IsEmpty()) {
         surface.Changed(written);
@@ -240,8 +240,8 @@ void CParticle::Project(int w, int h) {
     m_py = RowOf(m_y, h);
 }
 
-void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
-                     const BackgroundGrid& background, RandomSource& random) {
+void CParticle::Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
+                     RandomSource& random) {
     if (m_bRespawn) {
         Respawn(random);
         m_bRespawn = false;

@@ -27,13 +27,12 @@ public:
     void Respawn(RandomSource& random);
 
     void CountFootprint(int x, int y, int delta, int w, int h, OccupancyGrid& occupancy) const;
-    void RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background,
-                          CDrawingSurface& surface) const;
+    void RestoreFootprint(int x, int y, int w, int h, const BackgroundGrid& background, CDrawingSurface& surface) const;
     void DrawFootprint(int x, int y, CDrawingSurface& surface) const;
 
     // Erase, bounce, draw: the per-frame work on the surface.
-    void Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy,
-              const BackgroundGrid& background, RandomSource& random);
+    void Step(CDrawingSurface& surface, int w, int h, OccupancyGrid& occupancy, const BackgroundGrid& background,
+              RandomSource& random);
 
     // m_px, m_py from the position for a w x h field.
     void Project(int w, int h);

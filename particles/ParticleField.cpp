@@ -25,8 +25,7 @@ int CountFormula(int width, int height, double number, double low, double high) 
 }  // namespace
 
 int CParticleField::CapacityFor(int screenWidth, int screenHeight) {
-    return CountFormula(screenWidth, screenHeight, 100, 0.0,
-                        static_cast<double>(std::numeric_limits<int>::max()));
+    return CountFormula(screenWidth, screenHeight, 100, 0.0, static_cast<double>(std::numeric_limits<int>::max()));
 }
 
 int CParticleField::CountFor(int width, int height, int number, int capacity) {
@@ -55,9 +54,7 @@ void CParticleField::Init(CFieldHost* host, int number, COLORREF colour) {
     m_nSpeededCount = 0;
 }
 
-int CParticleField::ActiveCount() const {
-    return std::clamp(m_nCount, 0, static_cast<int>(m_pParticles.size()));
-}
+int CParticleField::ActiveCount() const { return std::clamp(m_nCount, 0, static_cast<int>(m_pParticles.size())); }
 
 void CParticleField::SetParticleSpeed(int speed) {
     if (m_pHost != nullptr) {

@@ -36,8 +36,7 @@ public:
           m_left(readable.left),
           m_top(readable.top),
           m_width(readable.IsEmpty() || first == nullptr ? 0u : static_cast<unsigned>(readable.right - readable.left)),
-          m_height(readable.IsEmpty() || first == nullptr ? 0u
-                                                          : static_cast<unsigned>(readable.bottom - readable.top)),
+          m_height(readable.IsEmpty() || first == nullptr ? 0u : static_cast<unsigned>(readable.bottom - readable.top)),
           m_swap(order == PixelOrder::kRgbWord) {}
 
     bool Contains(int x, int y) const {
@@ -76,7 +75,8 @@ public:
 
 private:
     std::uint32_t* At(int x, int y) const {
-        return m_first + static_cast<std::ptrdiff_t>(static_cast<unsigned>(y) - static_cast<unsigned>(m_top)) * m_stride +
+        return m_first +
+               static_cast<std::ptrdiff_t>(static_cast<unsigned>(y) - static_cast<unsigned>(m_top)) * m_stride +
                static_cast<std::ptrdiff_t>(static_cast<unsigned>(x) - static_cast<unsigned>(m_left));
     }
     // Swapping red and blue is its own inverse. A bitmap's unused top byte

@@ -15,9 +15,7 @@ void Write(fw::CWinApp& app, const char* entry, int value) {
 int ReadNumber(fw::CWinApp& app) { return Read(app, SettingNames::kNumber, SettingDefaults::kNumber); }
 int ReadSpeed(fw::CWinApp& app) { return Read(app, SettingNames::kSpeed, SettingDefaults::kSpeed); }
 int ReadBlank(fw::CWinApp& app) { return Read(app, SettingNames::kBlank, SettingDefaults::kBlank); }
-int ReadAllMonitors(fw::CWinApp& app) {
-    return Read(app, SettingNames::kAllMonitors, SettingDefaults::kAllMonitors);
-}
+int ReadAllMonitors(fw::CWinApp& app) { return Read(app, SettingNames::kAllMonitors, SettingDefaults::kAllMonitors); }
 
 COLORREF ReadColor(fw::CWinApp& app) {
     const int blue = Read(app, SettingNames::kColorBlue, SettingDefaults::kColorBlue);

@@ -9,8 +9,7 @@ CFullScreenWnd::CFullScreenWnd()
     m_group->Join(this);
 }
 
-CFullScreenWnd::CFullScreenWnd(std::shared_ptr<FullScreenGroup> group, const fw::RECT& rcMonitor,
-                               unsigned monitorIndex)
+CFullScreenWnd::CFullScreenWnd(std::shared_ptr<FullScreenGroup> group, const fw::RECT& rcMonitor, unsigned monitorIndex)
     : CParticleWnd(fw::TRUE, rcMonitor, monitorIndex), m_group(std::move(group)), m_ptFirst(m_group->m_ptFirst) {
     m_group->Join(this);
 }
@@ -59,8 +58,7 @@ void CFullScreenWnd::OnDestroy() {
     fw::CWnd::OnDestroy();
 }
 
-fw::BOOL CFullScreenWnd::OnSetCursor(fw::CWnd* /*pWnd*/, fw::UINT /*nHitTest*/,
-                                     fw::UINT /*message*/) {
+fw::BOOL CFullScreenWnd::OnSetCursor(fw::CWnd* /*pWnd*/, fw::UINT /*nHitTest*/, fw::UINT /*message*/) {
     fw::SetCursor(nullptr);
     return fw::TRUE;
 }

@@ -48,14 +48,11 @@ CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete, std::optional<fw::RECT> rcMonit
 
 CParticleWnd::~CParticleWnd() = default;
 
-fw::BOOL CParticleWnd::CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
-                                            const fw::RECT& rect, fw::CWnd* pParentWnd,
-                                            fw::UINT /*nID*/, void* /*pContext*/) {
-    if (rect.right - rect.left == ScreenRect().Width() &&
-        g_registeredClass == nullptr) {
-        g_registeredClass = fw::AfxRegisterWndClass(
-            fw::CS_VREDRAW | fw::CS_HREDRAW, fw::AfxGetApp()->LoadCursor(IDC_NULLCURSOR),
-            nullptr, nullptr);
+fw::BOOL CParticleWnd::CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle, const fw::RECT& rect,
+                                            fw::CWnd* pParentWnd, fw::UINT /*nID*/, void* /*pContext*/) {
+    if (rect.right - rect.left == ScreenRect().Width() && g_registeredClass == nullptr) {
+        g_registeredClass = fw::AfxRegisterWndClass(fw::CS_VREDRAW | fw::CS_HREDRAW,
+                                                    fw::AfxGetApp()->LoadCursor(IDC_NULLCURSOR), nullptr, nullptr);
     }
     m_bCaptured = fw::FALSE;
 
@@ -63,10 +60,9 @@ fw::BOOL CParticleWnd::CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwSty
     // this object); the watch tells whether it did.
     bool deleted = false;
     m_pDeletionWatch = &deleted;
-    const fw::BOOL created = CreateEx(
-        dwExStyle, g_registeredClass, "", dwStyle, rect.left, rect.top,
-        rect.right - rect.left, rect.bottom - rect.top,
-        pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr, 0, nullptr);
+    const fw::BOOL created =
+        CreateEx(dwExStyle, g_registeredClass, "", dwStyle, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, pParentWnd != nullptr ? pParentWnd->GetSafeHwnd() : nullptr, 0, nullptr);
     if (deleted) {
         return fw::FALSE;
     }

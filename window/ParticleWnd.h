@@ -26,9 +26,8 @@ public:
     // Returns the creation result. An auto-delete object whose window could
     // not be made is deleted before FALSE is returned: the caller must not
     // touch it afterwards.
-    virtual fw::BOOL CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle,
-                                          const fw::RECT& rect, fw::CWnd* pParentWnd,
-                                          fw::UINT nID = 0, void* pContext = nullptr);
+    virtual fw::BOOL CreateParticleWindow(fw::DWORD dwExStyle, fw::DWORD dwStyle, const fw::RECT& rect,
+                                          fw::CWnd* pParentWnd, fw::UINT nID = 0, void* pContext = nullptr);
 
     void SetParticleSpeed(int speed) { m_field.SetParticleSpeed(speed); }
     void SetParticleNumber(int number) { m_field.SetParticleNumber(number); }

@@ -22,7 +22,9 @@ constexpr int kTryOutHeight = 600;
 
 fw::RECT PrimaryMonitor() {
     for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
-        if (monitor.primary) return monitor.rect;
+        if (monitor.primary) {
+            return monitor.rect;
+        }
     }
     return fw::RECT();
 }
@@ -30,7 +32,9 @@ fw::RECT PrimaryMonitor() {
 // The monitor holding the point; the primary when none does.
 fw::RECT MonitorHolding(int x, int y) {
     for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
-        if (fw::PointInRect(monitor.rect, x, y)) return monitor.rect;
+        if (fw::PointInRect(monitor.rect, x, y)) {
+            return monitor.rect;
+        }
     }
     return PrimaryMonitor();
 }
@@ -62,9 +66,13 @@ void CSaverApp::LoadSettings(bool hostHasNoPicture) {
     ApplySettingOptions(m_options, settings);
     // A host that saved no picture of the desktop leaves nothing to show but
     // the colour, as Blank screen would.
-    if (hostHasNoPicture) settings[SettingNames::kBlank] = 1;
+    if (hostHasNoPicture) {
+        settings[SettingNames::kBlank] = 1;
+    }
     // Into the profile, where the windows read them as stored settings.
-    for (const auto& [name, value] : settings) WriteProfileInt(SettingNames::kSection, name.c_str(), value);
+    for (const auto& [name, value] : settings) {
+        WriteProfileInt(SettingNames::kSection, name.c_str(), value);
+    }
 }
 
 fw::BOOL CSaverApp::StartInHost() {

@@ -12,19 +12,29 @@ namespace tidewell {
 namespace {
 
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
     return -1;
 }
 
 // Exactly digits hex digits, as one number.
 bool ParseHex(const std::string& text, std::size_t digits, std::uint64_t& value) {
-    if (text.empty() || text.size() > digits) return false;
+    if (text.empty() || text.size() > digits) {
+        return false;
+    }
     value = 0;
     for (char c : text) {
         const int digit = HexDigit(c);
-        if (digit < 0) return false;
+        if (digit < 0) {
+            return false;
+        }
         value = value * 16 + static_cast<std::uint64_t>(digit);
     }
     return true;
@@ -32,8 +42,12 @@ bool ParseHex(const std::string& text, std::size_t digits, std::uint64_t& value)
 
 // "-name" and "--name" are the same option; anything else is not one.
 std::string OptionName(const std::string& arg) {
-    if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') return arg.substr(2);
-    if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') return arg.substr(1);
+    if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
+        return arg.substr(2);
+    }
+    if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') {
+        return arg.substr(1);
+    }
     return std::string();
 }
 
@@ -57,13 +71,19 @@ bool InRange(const std::string& option, const std::string& text, std::int32_t lo
 bool ParseWindowId(const std::string& text, std::uint32_t& id) {
     std::uint64_t value = 0;
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        if (!ParseHex(text.substr(2), 8, value)) return false;
+        if (!ParseHex(text.substr(2), 8, value)) {
+            return false;
+        }
     } else {
         std::int64_t decimal = 0;
-        if (!ParseDecimal(text, decimal) || decimal < 0) return false;
+        if (!ParseDecimal(text, decimal) || decimal < 0) {
+            return false;
+        }
         value = static_cast<std::uint64_t>(decimal);
     }
-    if (value == 0 || value > UINT32_MAX) return false;
+    if (value == 0 || value > UINT32_MAX) {
+        return false;
+    }
     id = static_cast<std::uint32_t>(value);
     return true;
 }
@@ -90,14 +110,10 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
              options.target = Target::kWindowId;
              return true;
          }},
-        {"number",
-         [&](const std::string& option, const std::string& value) {
-             return InRange(option, value, 1, 100, options.number, error);
-         }},
-        {"speed",
-         [&](const std::string& option, const std::string& value) {
-             return InRange(option, value, 15, 100, options.speed, error);
-         }},
+        {"number", [&](const std::string& option,
+                       const std::string& value) { return InRange(option, value, 1, 100, options.number, error); }},
+        {"speed", [&](const std::string& option,
+                      const std::string& value) { return InRange(option, value, 15, 100, options.speed, error); }},
         {"color",
          [&](const std::string& option, const std::string& value) {
              std::uint64_t rgb = 0;
@@ -114,7 +130,9 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
         const std::string name = OptionName(args[i]);
         if (const auto flag = flags.find(name); flag != flags.end()) {
             flag->second();
-            if (options.help) return true;
+            if (options.help) {
+                return true;
+            }
             continue;
         }
         const auto option = valued.find(name);
@@ -126,21 +144,29 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
             error = args[i] + ": a value is missing";
             return false;
         }
-        if (!option->second(args[i], args[i + 1])) return false;
+        if (!option->second(args[i], args[i + 1])) {
+            return false;
+        }
         ++i;
     }
     return true;
 }
 
 void ApplySettingOptions(const SaverOptions& options, StoredSettings& settings) {
-    if (options.number) settings[SettingNames::kNumber] = *options.number;
-    if (options.speed) settings[SettingNames::kSpeed] = *options.speed;
+    if (options.number) {
+        settings[SettingNames::kNumber] = *options.number;
+    }
+    if (options.speed) {
+        settings[SettingNames::kSpeed] = *options.speed;
+    }
     if (options.rgb) {
         settings[SettingNames::kColorRed] = static_cast<std::int32_t>((*options.rgb >> 16) & 0xFF);
         settings[SettingNames::kColorGreen] = static_cast<std::int32_t>((*options.rgb >> 8) & 0xFF);
         settings[SettingNames::kColorBlue] = static_cast<std::int32_t>(*options.rgb & 0xFF);
     }
-    if (options.blank) settings[SettingNames::kBlank] = *options.blank ? 1 : 0;
+    if (options.blank) {
+        settings[SettingNames::kBlank] = *options.blank ? 1 : 0;
+    }
 }
 
 const char* SaverUsage() {

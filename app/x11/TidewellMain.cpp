@@ -36,7 +36,9 @@ int main(int argc, char** argv) {
         !tidewell::ParseWindowId(named, hostId)) {
         return Fail(2, std::string("XSCREENSAVER_WINDOW: \"") + named + "\" is not a window id");
     }
-    if (!fw::x11::Connect(nullptr, error)) return Fail(1, error);
+    if (!fw::x11::Connect(nullptr, error)) {
+        return Fail(1, error);
+    }
     if (options.target == SaverOptions::Target::kRoot && (named == nullptr || *named == '\0')) {
         hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
     }
@@ -44,7 +46,9 @@ int main(int argc, char** argv) {
     tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)));
     app.m_argc = argc;
     app.m_argv = argv;
-    if (!app.InitInstance()) return Fail(1, app.m_strError);
+    if (!app.InitInstance()) {
+        return Fail(1, app.m_strError);
+    }
     const int status = app.Run();
     fw::x11::DestroyAllWindows();
     return status;

@@ -30,7 +30,9 @@ struct Reference {
             const int y = Next(height - kSide);
             const std::uint32_t colour = (state & 1u) != 0 ? 0x00FFFFFFu : 0x00205D16u;
             for (int row = y; row < y + kSide; ++row) {
-                for (int column = x; column < x + kSide; ++column) pixels->Row(row)[column] = colour;
+                for (int column = x; column < x + kSide; ++column) {
+                    pixels->Row(row)[column] = colour;
+                }
             }
             pixels->CopyTo(dc, ::RECT{x, y, x + kSide, y + kSide});
         }
@@ -56,7 +58,9 @@ LRESULT CALLBACK WindowProc(::HWND hWnd, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1) g_reference.count = std::atoi(argv[1]);
+    if (argc > 1) {
+        g_reference.count = std::atoi(argv[1]);
+    }
     g_reference.width = ::GetSystemMetrics(SM_CXSCREEN);
     g_reference.height = ::GetSystemMetrics(SM_CYSCREEN);
     fw::win32::DibSection pixels(g_reference.width, g_reference.height);
@@ -67,11 +71,15 @@ int main(int argc, char** argv) {
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "ScatteredBlits";
     ::RegisterClassA(&wc);
-    ::HWND hWnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                    g_reference.width, g_reference.height, nullptr, nullptr, wc.hInstance, nullptr);
-    if (hWnd == nullptr) return 1;
+    ::HWND hWnd = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, g_reference.width,
+                                    g_reference.height, nullptr, nullptr, wc.hInstance, nullptr);
+    if (hWnd == nullptr) {
+        return 1;
+    }
     ::SetTimer(hWnd, 1, 0, nullptr);
     ::MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) ::DispatchMessageA(&msg);
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::DispatchMessageA(&msg);
+    }
     return 0;
 }

@@ -25,7 +25,9 @@ constexpr int kWarmUpFrames = 300;
 
 void PumpUntilIdle() {
     ::MSG msg;
-    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) ::DispatchMessageA(&msg);
+    for (int i = 0; i < 10000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
+        ::DispatchMessageA(&msg);
+    }
 }
 
 // Microseconds per call of op(i), for at most calls calls or about 1 s.
@@ -33,7 +35,9 @@ template <typename Op>
 double MicrosecondsPerCall(int calls, Op op) {
     const double start = NowMs();
     int done = 0;
-    while (done < calls && (done % 256 != 0 || NowMs() - start < 1000.0)) op(done++);
+    while (done < calls && (done % 256 != 0 || NowMs() - start < 1000.0)) {
+        op(done++);
+    }
     return (NowMs() - start) * 1000.0 / done;
 }
 
@@ -44,8 +48,9 @@ void MeasurePrimitives(::HWND hWnd, int width, int height) {
         return MicrosecondsPerCall(200000, [&](int i) { g_sink = ::GetPixel(dc, i % width, (i / width) % height); });
     };
     auto write = [&](::HDC dc) {
-        return MicrosecondsPerCall(200000,
-                                   [&](int i) { ::SetPixelV(dc, i % width, (i / width) % height, fw::RGB(static_cast<unsigned>(i) & 255, 9, 9)); });
+        return MicrosecondsPerCall(200000, [&](int i) {
+            ::SetPixelV(dc, i % width, (i / width) % height, fw::RGB(static_cast<unsigned>(i) & 255, 9, 9));
+        });
     };
     Figure("GetPixel, window DC", read(window), "us/call");
     Figure("SetPixelV, window DC", write(window), "us/call");
@@ -53,14 +58,14 @@ void MeasurePrimitives(::HWND hWnd, int width, int height) {
     Figure("SetPixelV, screen DC", write(screen), "us/call");
 
     DibSection dib(width, height);
-    Figure("read of a DIB section pixel", MicrosecondsPerCall(20000000, [&](int i) {
-               g_sink = dib.Row((i / width) % height)[i % width];
-           }), "us/access");
-    Figure("write of a DIB section pixel", MicrosecondsPerCall(20000000, [&](int i) {
-               dib.Row((i / width) % height)[i % width] = static_cast<std::uint32_t>(i);
-           }), "us/access");
-    Figure("BitBlt of the whole screen into a DIB section",
-           MedianMs(7, [&] { dib.CopyFrom(screen, 0, 0); }), "ms");
+    Figure("read of a DIB section pixel",
+           MicrosecondsPerCall(20000000, [&](int i) { g_sink = dib.Row((i / width) % height)[i % width]; }),
+           "us/access");
+    Figure("write of a DIB section pixel",
+           MicrosecondsPerCall(
+               20000000, [&](int i) { dib.Row((i / width) % height)[i % width] = static_cast<std::uint32_t>(i); }),
+           "us/access");
+    Figure("BitBlt of the whole screen into a DIB section", MedianMs(7, [&] { dib.CopyFrom(screen, 0, 0); }), "ms");
     ::ReleaseDC(nullptr, screen);
     ::ReleaseDC(hWnd, window);
 }
@@ -69,7 +74,9 @@ void MeasurePrimitives(::HWND hWnd, int width, int height) {
 // window into its grid.
 void CaptureRows(const fw::CDC& dc, BackgroundGrid& grid) {
     for (int y = 0; y < grid.Height(); ++y) {
-        for (int x = 0; x < grid.Width(); ++x) grid.At(x, y) = dc.Pixels().Get(x, y);
+        for (int x = 0; x < grid.Width(); ++x) {
+            grid.At(x, y) = dc.Pixels().Get(x, y);
+        }
     }
 }
 
@@ -102,7 +109,9 @@ std::vector<COLORREF> Snapshot(const fw::CDC& dc, int width, int height) {
     std::vector<COLORREF> pixels;
     pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) pixels.push_back(dc.Pixels().Get(x, y));
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(dc.Pixels().Get(x, y));
+        }
     }
     return pixels;
 }
@@ -125,9 +134,11 @@ void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
     }
     // Particles are born below the bottom edge: frames cost what they cost
     // once the field is in view.
-    for (int i = 0; i < kWarmUpFrames; ++i) frame();
-    std::printf("Number %d: %d particles on %dx%d, %d in view after %d frames\n", number, scene.field.m_nCount,
-                width, height, InView(scene.field), kWarmUpFrames);
+    for (int i = 0; i < kWarmUpFrames; ++i) {
+        frame();
+    }
+    std::printf("Number %d: %d particles on %dx%d, %d in view after %d frames\n", number, scene.field.m_nCount, width,
+                height, InView(scene.field), kWarmUpFrames);
 
     constexpr int kCounted = 60;
     long long changed = 0;
@@ -139,7 +150,9 @@ void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
         DcSurface surface(dc);
         scene.field.RunFrame(surface);
         const std::vector<COLORREF> now = Snapshot(dc, width, height);
-        for (std::size_t p = 0; p < now.size(); ++p) changed += old[p] != now[p] ? 1 : 0;
+        for (std::size_t p = 0; p < now.size(); ++p) {
+            changed += old[p] != now[p] ? 1 : 0;
+        }
     }
     const fw::win32::FlushCounts after = fw::win32::Flushed();
     const double copiedPerFrame = static_cast<double>(after.pixels - before.pixels) / kCounted;
@@ -194,7 +207,9 @@ int main() {
     }
     PumpUntilIdle();
     MeasurePrimitives(fw::win32::ToWin(wnd.m_hWnd), width, height);
-    for (int number : {20, 100}) MeasureFrames(wnd, width, height, number);
+    for (int number : {20, 100}) {
+        MeasureFrames(wnd, width, height, number);
+    }
     MeasureCapture(width, height);
     wnd.DestroyWindow();
     return 0;

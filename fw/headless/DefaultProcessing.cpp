@@ -76,20 +76,31 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
-        case WM_CREATE: return 0;
-        case WM_CLOSE: return CloseDefault(*record);
-        case WM_SYSCOMMAND: return SysCommandDefault(*record, wParam);
-        case WM_SETCURSOR: return SetCursorDefault(*record, lParam);
-        case WM_NCACTIVATE: return TRUE;
-        case WM_PAINT: ValidateByPainting(record->hWnd); return 0;
-        case WM_ERASEBKGND: return EraseDefault(*record, wParam);
-        case WM_SETICON: return SetIconDefault(*record, wParam, lParam);
+        case WM_CREATE:
+            return 0;
+        case WM_CLOSE:
+            return CloseDefault(*record);
+        case WM_SYSCOMMAND:
+            return SysCommandDefault(*record, wParam);
+        case WM_SETCURSOR:
+            return SetCursorDefault(*record, lParam);
+        case WM_NCACTIVATE:
+            return TRUE;
+        case WM_PAINT:
+            ValidateByPainting(record->hWnd);
+            return 0;
+        case WM_ERASEBKGND:
+            return EraseDefault(*record, wParam);
+        case WM_SETICON:
+            return SetIconDefault(*record, wParam, lParam);
         case WM_QUERYDRAGICON: {
             const WindowClass* windowClass = FindClass(record->className);
             return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
         }
-        case WM_INITDIALOG: return TRUE;
-        default: return 0;
+        case WM_INITDIALOG:
+            return TRUE;
+        default:
+            return 0;
     }
 }
 

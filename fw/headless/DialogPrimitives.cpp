@@ -157,8 +157,7 @@ INT_PTR ChooseColour(HWND /*owner*/, COLORREF initial, DWORD /*flags*/, COLORREF
     const headless::ColorAnswer answer = world.colorAnswers.front();
     world.colorAnswers.pop_front();
     // While it is open, the thread's messages keep flowing.
-    headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u,
-                       [] { return false; });
+    headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u, [] { return false; });
     if (answer.result == IDOK) {
         *chosen = answer.colour;
     }

@@ -184,8 +184,7 @@ LRESULT SendSysCommand(HWND hWnd, UINT nID, LPARAM lParam = 0);
 // ---------------------------------------------------------------- windows
 // Windows not bound to an object: what another program (a host for a
 // preview) owns. They get default processing only.
-HWND CreatePlainWindow(DWORD dwStyle, int x, int y, int width, int height,
-                       HWND hWndParent = nullptr);
+HWND CreatePlainWindow(DWORD dwStyle, int x, int y, int width, int height, HWND hWndParent = nullptr);
 BOOL DestroyWindow(HWND hWnd);
 // Moves any window (and its children) to a new screen rectangle, as the user
 // or another program would.
@@ -200,7 +199,7 @@ struct WindowInfo {
     std::string text;
     DWORD style = 0;
     DWORD exStyle = 0;
-    RECT rect;  // screen coordinates
+    RECT rect;             // screen coordinates
     bool visible = false;  // WS_VISIBLE of the window itself
     bool iconic = false;
     int id = 0;

@@ -50,9 +50,8 @@ bool MemoryProfile::KeyExists(const std::string& key) const {
     const std::string folded = FoldName(key);
     for (const auto& k : m_keys) {
         // A key exists when made, and so do the keys above it.
-        if (k.first == folded ||
-            (k.first.size() > folded.size() && k.first.compare(0, folded.size(), folded) == 0 &&
-             k.first[folded.size()] == '\\')) {
+        if (k.first == folded || (k.first.size() > folded.size() && k.first.compare(0, folded.size(), folded) == 0 &&
+                                  k.first[folded.size()] == '\\')) {
             return true;
         }
     }
@@ -85,10 +84,9 @@ std::optional<std::int32_t> DwordOf(const ProfileValue& value) {
     if (value.type != REG_DWORD || value.bytes.size() != sizeof(std::int32_t)) {
         return std::nullopt;
     }
-    const std::uint32_t bits = static_cast<std::uint32_t>(value.bytes[0]) |
-                               (static_cast<std::uint32_t>(value.bytes[1]) << 8) |
-                               (static_cast<std::uint32_t>(value.bytes[2]) << 16) |
-                               (static_cast<std::uint32_t>(value.bytes[3]) << 24);
+    const std::uint32_t bits =
+        static_cast<std::uint32_t>(value.bytes[0]) | (static_cast<std::uint32_t>(value.bytes[1]) << 8) |
+        (static_cast<std::uint32_t>(value.bytes[2]) << 16) | (static_cast<std::uint32_t>(value.bytes[3]) << 24);
     std::int32_t result;
     std::memcpy(&result, &bits, sizeof result);
     return result;

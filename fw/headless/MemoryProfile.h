@@ -36,7 +36,7 @@ private:
     bool WriteFails(const std::string& entry) const;
 
     using Values = std::map<std::string, ProfileValue>;  // by folded entry name
-    std::map<std::string, Values> m_keys;               // by folded key path
+    std::map<std::string, Values> m_keys;                // by folded key path
     bool m_failAll = false;
     std::vector<std::string> m_failingEntries;  // folded
     std::vector<ProfileWrite> m_writes;

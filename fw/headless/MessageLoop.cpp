@@ -13,9 +13,12 @@ bool IsSystemKey(UINT key) { return key == VK_MENU || key == VK_F10; }
 
 UINT ButtonMessage(MouseButton button, bool down) {
     switch (button) {
-        case MouseButton::Left: return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case MouseButton::Middle: return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        case MouseButton::Right: return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+        case MouseButton::Left:
+            return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+        case MouseButton::Middle:
+            return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+        case MouseButton::Right:
+            return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
     }
     return WM_LBUTTONDOWN;
 }
@@ -59,18 +62,23 @@ void DispatchMouse(const InputEvent& event) {
     }
     UINT message = WM_MOUSEMOVE;
     WPARAM wParam = 0;
-    LPARAM lParam = MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left),
-                               static_cast<unsigned>(at.y - record->rect.top));
+    LPARAM lParam =
+        MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left), static_cast<unsigned>(at.y - record->rect.top));
     switch (event.kind) {
-        case InputKind::ButtonDown: message = ButtonMessage(event.button, true); break;
-        case InputKind::ButtonUp: message = ButtonMessage(event.button, false); break;
+        case InputKind::ButtonDown:
+            message = ButtonMessage(event.button, true);
+            break;
+        case InputKind::ButtonUp:
+            message = ButtonMessage(event.button, false);
+            break;
         case InputKind::Wheel:
             // The wheel goes with the focus, and carries screen coordinates.
             message = WM_MOUSEWHEEL;
             wParam = MAKEWPARAM(0, static_cast<unsigned>(static_cast<std::uint16_t>(event.wheelDelta)));
             lParam = MAKELPARAM(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
             break;
-        default: break;
+        default:
+            break;
     }
     if (message == WM_MOUSEWHEEL) {
         if (world.active != nullptr) {
@@ -139,8 +147,8 @@ bool RunScheduledAction() {
     const std::uint64_t now = world.clock.Now();
     auto due = world.scheduled.end();
     for (auto it = world.scheduled.begin(); it != world.scheduled.end(); ++it) {
-        if (it->at <= now && (due == world.scheduled.end() || it->at < due->at ||
-                              (it->at == due->at && it->order < due->order))) {
+        if (it->at <= now &&
+            (due == world.scheduled.end() || it->at < due->at || (it->at == due->at && it->order < due->order))) {
             due = it;
         }
     }

@@ -105,7 +105,7 @@ namespace fw::backend {
 void OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
     using namespace headless;
     WindowRecord* record = FindWindow(hWnd);
-    const RECT clientClip = record == nullptr ? RECT()
+    const RECT clientClip = record == nullptr  ? RECT()
                             : paint != nullptr ? record->invalid
                                                : MakeRect(0, 0, record->Width(), record->Height());
     CDC::Impl* impl = OpenImpl(record != nullptr ? hWnd : nullptr, clientClip);
@@ -166,12 +166,8 @@ bool FillThroughDc(HDC hDC, COLORREF colour) {
 }
 
 // A brush handle carries its colour, one above, so that black is not null.
-HBRUSH BrushFromColour(COLORREF colour) {
-    return reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(colour) + 1u);
-}
+HBRUSH BrushFromColour(COLORREF colour) { return reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(colour) + 1u); }
 
-COLORREF BrushColour(HBRUSH brush) {
-    return static_cast<COLORREF>(reinterpret_cast<std::uintptr_t>(brush) - 1u);
-}
+COLORREF BrushColour(HBRUSH brush) { return static_cast<COLORREF>(reinterpret_cast<std::uintptr_t>(brush) - 1u); }
 
 }  // namespace fw::headless

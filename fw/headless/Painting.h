@@ -14,9 +14,9 @@ namespace fw {
 struct CDC::Impl {
     HWND hWnd = nullptr;
     CDC* owner = nullptr;
-    POINT origin;       // client (0, 0) on the screen
-    RECT clip;          // screen coordinates; empty when nothing shows
-    std::vector<RECT> above;  // screen rectangles of windows stacked above
+    POINT origin;                // client (0, 0) on the screen
+    RECT clip;                   // screen coordinates; empty when nothing shows
+    std::vector<RECT> above;     // screen rectangles of windows stacked above
     std::vector<COLORREF> copy;  // the clip's pixels while windows above cover part of it
     bool Visible(int sx, int sy) const;
 };

@@ -46,5 +46,4 @@ private:
     std::vector<COLORREF> m_pixels;
 };
 
-
 }  // namespace fw::headless

@@ -47,11 +47,15 @@ RECT WorkArea() { return PrimaryMonitor(); }
 
 int SystemMetric(int index) {
     switch (index) {
-        case SM_CXSCREEN: return PrimaryMonitor().Width();
-        case SM_CYSCREEN: return PrimaryMonitor().Height();
+        case SM_CXSCREEN:
+            return PrimaryMonitor().Width();
+        case SM_CYSCREEN:
+            return PrimaryMonitor().Height();
         case SM_CXICON:
-        case SM_CYICON: return 32;
-        default: return 0;
+        case SM_CYICON:
+            return 32;
+        default:
+            return 0;
     }
 }
 

@@ -16,17 +16,13 @@ public:
         }
     }
 
-    DWORD TickCount() const {
-        return static_cast<DWORD>(m_tickBase + (m_now - m_tickSetAt) / 1000u);
-    }
+    DWORD TickCount() const { return static_cast<DWORD>(m_tickBase + (m_now - m_tickSetAt) / 1000u); }
     void SetTickCount(DWORD milliseconds) {
         m_tickBase = milliseconds;
         m_tickSetAt = m_now;
     }
 
-    std::int64_t WallTime() const {
-        return m_wallBase + static_cast<std::int64_t>((m_now - m_wallSetAt) / 1000000u);
-    }
+    std::int64_t WallTime() const { return m_wallBase + static_cast<std::int64_t>((m_now - m_wallSetAt) / 1000000u); }
     void SetWallTime(std::int64_t seconds) {
         m_wallBase = seconds;
         m_wallSetAt = m_now;

@@ -29,7 +29,9 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     }
     const BOOL wasVisible = record->visible ? TRUE : FALSE;
     switch (nCmdShow) {
-        case SW_HIDE: headless::SetVisible(hWnd, false); break;
+        case SW_HIDE:
+            headless::SetVisible(hWnd, false);
+            break;
         case SW_MINIMIZE:
             headless::SetVisible(hWnd, true);
             headless::SetIconic(hWnd, true);
@@ -38,7 +40,9 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
             headless::SetVisible(hWnd, true);
             headless::SetIconic(hWnd, false);
             break;
-        default: headless::SetVisible(hWnd, true); break;
+        default:
+            headless::SetVisible(hWnd, true);
+            break;
     }
     return wasVisible;
 }

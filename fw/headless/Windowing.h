@@ -24,9 +24,9 @@ inline LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 BOOL Post(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 struct CreateParams {
-    CWnd* object = nullptr;  // bound before WM_CREATE; null for a plain window
+    CWnd* object = nullptr;            // bound before WM_CREATE; null for a plain window
     backend::WindowCreation creation;  // a null class name: the default class
-    bool showIfVisible = true;  // dialogs show themselves after WM_INITDIALOG
+    bool showIfVisible = true;         // dialogs show themselves after WM_INITDIALOG
 };
 // Makes the window: WM_CREATE (−1 fails and destroys what was made), WM_SIZE
 // and WM_MOVE, then shows it when it has WS_VISIBLE. Null on failure.

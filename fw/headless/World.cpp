@@ -1,6 +1,5 @@
 #include "fw/headless/World.h"
 
-
 namespace fw::headless {
 
 namespace {

@@ -33,7 +33,7 @@ struct WindowRecord {
     bool visible = false;
     bool iconic = false;
     bool destroying = false;
-    std::uint64_t z = 0;  // top-level stacking: higher is nearer the viewer
+    std::uint64_t z = 0;         // top-level stacking: higher is nearer the viewer
     std::vector<HWND> children;  // in creation order, which is stacking order
 
     RECT invalid;  // client coordinates

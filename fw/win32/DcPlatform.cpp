@@ -22,7 +22,9 @@ struct CDC::Impl {
     // Copies each changed rectangle to the window.
     void Flush(DirtyRegion& changed) {
         if (pMirror != nullptr) {
-            for (const RECT& r : changed.Rects()) pMirror->CopyTo(hDC, ToWin(r));
+            for (const RECT& r : changed.Rects()) {
+                pMirror->CopyTo(hDC, ToWin(r));
+            }
             win32::CountFlush(changed);
         }
         changed.Clear();
@@ -31,11 +33,15 @@ struct CDC::Impl {
     // Binds to the window's mirror; access is limited to limit ∩ client.
     tidewell::PixelView Bind(const ::RECT& limit) {
         pMirror = win32::MirrorFor(hWnd).Sync(hWnd);
-        if (pMirror == nullptr) return tidewell::PixelView();
+        if (pMirror == nullptr) {
+            return tidewell::PixelView();
+        }
         const tidewell::SurfaceRect r{std::max<int>(limit.left, 0), std::max<int>(limit.top, 0),
                                       std::min<int>(limit.right, pMirror->Width()),
                                       std::min<int>(limit.bottom, pMirror->Height())};
-        if (r.IsEmpty()) return tidewell::PixelView();
+        if (r.IsEmpty()) {
+            return tidewell::PixelView();
+        }
         return tidewell::PixelView(pMirror->Row(r.top) + r.left, pMirror->Width(), r, tidewell::PixelOrder::kRgbWord);
     }
 };
@@ -63,7 +69,9 @@ void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
 }
 
 void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
-    if (impl == nullptr) return;
+    if (impl == nullptr) {
+        return;
+    }
     if (impl->hDC != nullptr) {
         DirtyRegion shown = changed;
         impl->Flush(shown);
@@ -77,7 +85,9 @@ void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
 }
 
 BOOL backend::DrawIcon(CDC::Impl* impl, int x, int y, HICON icon, DirtyRegion& changed) {
-    if (impl == nullptr || impl->hDC == nullptr) return FALSE;
+    if (impl == nullptr || impl->hDC == nullptr) {
+        return FALSE;
+    }
     impl->Flush(changed);
     const BOOL drawn = ::DrawIcon(impl->hDC, x, y, ToWin(icon)) ? TRUE : FALSE;
     if (drawn && impl->pMirror != nullptr) {

@@ -23,7 +23,9 @@ public:
 
     std::uint32_t Read(std::size_t bytes) {
         std::uint32_t value = 0;
-        if (m_at + bytes <= m_size) std::memcpy(&value, m_data + m_at, bytes);  // little-endian
+        if (m_at + bytes <= m_size) {
+            std::memcpy(&value, m_data + m_at, bytes);  // little-endian
+        }
         m_at += bytes;
         return value;
     }
@@ -33,9 +35,13 @@ public:
     // letters go to *name in lower case.
     std::uint16_t NameOrOrdinal(std::string* name = nullptr) {
         std::uint16_t c = Word();
-        if (c == kOrdinalMark) return Word();
+        if (c == kOrdinalMark) {
+            return Word();
+        }
         for (; c != 0 && !AtEnd(); c = Word()) {
-            if (name != nullptr) name->push_back(static_cast<char>(std::tolower(c & 0x7F)));
+            if (name != nullptr) {
+                name->push_back(static_cast<char>(std::tolower(c & 0x7F)));
+            }
         }
         return 0;
     }
@@ -62,11 +68,13 @@ std::vector<BitmapPlace> BitmapPlaces(TemplateReader& in) {
     std::vector<BitmapPlace> places;
     const std::uint16_t version = in.Word();
     const std::uint16_t signature = in.Word();
-    if (version != 1 || signature != kOrdinalMark) return places;  // not a DIALOGEX
+    if (version != 1 || signature != kOrdinalMark) {
+        return places;  // not a DIALOGEX
+    }
     in.Skip(8);  // help id, extended style
     const std::uint32_t style = in.Read(4);
     const std::uint16_t count = in.Word();
-    in.Skip(8);  // x, y, cx, cy
+    in.Skip(8);          // x, y, cx, cy
     in.NameOrOrdinal();  // menu
     in.NameOrOrdinal();  // class
     in.SkipString();     // caption
@@ -107,7 +115,9 @@ bool IsBitmapStatic(::HWND hWnd) {
     using GetDpiForWindowFunction = ::UINT(WINAPI*)(::HWND);
     static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
         reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr) return getDpiForWindow(hWnd);
+    if (getDpiForWindow != nullptr) {
+        return getDpiForWindow(hWnd);
+    }
     ::HDC dc = ::GetDC(hWnd);
     const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
     ::ReleaseDC(hWnd, dc);
@@ -118,22 +128,30 @@ bool IsBitmapStatic(::HWND hWnd) {
 
 void FitBitmapStatics(::HWND hDialog, UINT templateId) {
     // At 100 % the program looks exactly as it always has.
-    if (DpiOf(hDialog) == USER_DEFAULT_SCREEN_DPI) return;
+    if (DpiOf(hDialog) == USER_DEFAULT_SCREEN_DPI) {
+        return;
+    }
     ::HMODULE module = ProgramModule();
     ::HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));  // RT_DIALOG
     ::HGLOBAL loaded = found != nullptr ? ::LoadResource(module, found) : nullptr;
     const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
-    if (data == nullptr) return;
+    if (data == nullptr) {
+        return;
+    }
     TemplateReader in(static_cast<const std::uint8_t*>(data), ::SizeofResource(module, found));
 
     // The bitmap statics in template order: the dialog manager stacks the
     // controls in that order.
     std::vector<::HWND> statics;
     for (::HWND child = ::GetWindow(hDialog, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (IsBitmapStatic(child)) statics.push_back(child);
+        if (IsBitmapStatic(child)) {
+            statics.push_back(child);
+        }
     }
     const std::vector<BitmapPlace> places = BitmapPlaces(in);
-    if (places.size() != statics.size()) return;  // not the dialog the template describes
+    if (places.size() != statics.size()) {
+        return;  // not the dialog the template describes
+    }
     for (std::size_t i = 0; i < places.size(); ++i) {
         const BitmapPlace& place = places[i];
         ::HWND control = statics[i];
@@ -143,15 +161,21 @@ void FitBitmapStatics(::HWND hDialog, UINT templateId) {
         ::GetClientRect(control, &now);
         const int width = want.right - want.left;
         const int height = want.bottom - want.top;
-        if (width <= 0 || height <= 0 || (width == now.right && height == now.bottom)) continue;
+        if (width <= 0 || height <= 0 || (width == now.right && height == now.bottom)) {
+            continue;
+        }
         ::HANDLE scaled =
             ::LoadImageA(module, MAKEINTRESOURCEA(place.bitmapId), IMAGE_BITMAP, width, height, LR_DEFAULTCOLOR);
-        if (scaled == nullptr) continue;
+        if (scaled == nullptr) {
+            continue;
+        }
         // The control keeps the bitmap for the dialog's life (a static never
         // deletes a bitmap it is given); the one it loaded itself goes now.
         const ::LRESULT previous =
             ::SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<::LPARAM>(scaled));
-        if (previous != 0) ::DeleteObject(reinterpret_cast<::HGDIOBJ>(previous));
+        if (previous != 0) {
+            ::DeleteObject(reinterpret_cast<::HGDIOBJ>(previous));
+        }
     }
 }
 

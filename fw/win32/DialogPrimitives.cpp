@@ -16,10 +16,16 @@ namespace {
 // (at WM_INITDIALOG, whose result decides the focus), and everything else is
 // left to the dialog manager's default handling.
 ::INT_PTR CALLBACK DialogProc(::HWND hWnd, ::UINT message, ::WPARAM wParam, ::LPARAM lParam) {
-    if (message != WM_INITDIALOG) return FALSE;
-    if (CWnd::FromHandlePermanent(ToFw(hWnd)) != nullptr) return FALSE;  // the object's own default
+    if (message != WM_INITDIALOG) {
+        return FALSE;
+    }
+    if (CWnd::FromHandlePermanent(ToFw(hWnd)) != nullptr) {
+        return FALSE;  // the object's own default
+    }
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
-    if (dialog == nullptr) return FALSE;
+    if (dialog == nullptr) {
+        return FALSE;
+    }
     win32::Subclass(hWnd, *dialog);
     win32::FitBitmapStatics(hWnd, dialog->m_nIDTemplate);
     return detail::DeliverMessage(*dialog, WM_INITDIALOG, wParam, lParam);
@@ -42,7 +48,9 @@ INT_PTR ChooseColour(HWND owner, COLORREF initial, DWORD flags, COLORREF* chosen
     choose.rgbResult = initial;
     choose.lpCustColors = customColours;
     choose.Flags = flags | CC_RGBINIT;
-    if (!::ChooseColorA(&choose)) return IDCANCEL;
+    if (!::ChooseColorA(&choose)) {
+        return IDCANCEL;
+    }
     *chosen = choose.rgbResult;
     return IDOK;
 }

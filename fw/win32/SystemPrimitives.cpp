@@ -12,8 +12,12 @@ int RunMessageLoop() {
     ::MSG msg{};
     for (;;) {
         const ::BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);  // WM_QUIT
-        if (got == -1) return -1;
+        if (got == 0) {
+            return static_cast<int>(msg.wParam);  // WM_QUIT
+        }
+        if (got == -1) {
+            return -1;
+        }
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
     }

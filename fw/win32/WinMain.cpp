@@ -11,9 +11,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     _controlfp(_PC_53, _MCW_PC);
 #endif
     fw::CWinApp* app = fw::AfxGetApp();
-    if (app == nullptr) return 1;
+    if (app == nullptr) {
+        return 1;
+    }
     app->m_argc = __argc;
     app->m_argv = __argv;
-    if (!app->InitInstance()) return 0;
+    if (!app->InitInstance()) {
+        return 0;
+    }
     return app->Run();
 }

@@ -28,7 +28,9 @@ BOOL backend::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, 
     wc.hbrBackground = win32::ToWin(background);
     wc.hIcon = win32::ToWin(icon);
     wc.lpszClassName = name;
-    if (::RegisterClassA(&wc) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return FALSE;
+    if (::RegisterClassA(&wc) == 0 && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return FALSE;
+    }
     FrameworkClasses().insert(name);
     return TRUE;
 }

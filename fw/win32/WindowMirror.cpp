@@ -17,7 +17,9 @@ void CopyOverlap(const DibSection& source, POINT sourceOrigin, DibSection& targe
     const int top = std::max(sourceOrigin.y, targetOrigin.y);
     const int right = std::min(sourceOrigin.x + source.Width(), targetOrigin.x + target.Width());
     const int bottom = std::min(sourceOrigin.y + source.Height(), targetOrigin.y + target.Height());
-    if (right <= left || bottom <= top) return;
+    if (right <= left || bottom <= top) {
+        return;
+    }
     const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);
     for (int y = top; y < bottom; ++y) {
         std::memcpy(target.Row(y - targetOrigin.y) + (left - targetOrigin.x),
@@ -30,13 +32,17 @@ void CopyOverlap(const DibSection& source, POINT sourceOrigin, DibSection& targe
 std::unique_ptr<ScreenPicture> CaptureScreen(const ::RECT& screenRect) {
     auto picture = std::make_unique<ScreenPicture>();
     picture->rect = screenRect;
-    picture->pixels = std::make_unique<DibSection>(screenRect.right - screenRect.left,
-                                                   screenRect.bottom - screenRect.top);
-    if (!picture->pixels->Valid()) return nullptr;
+    picture->pixels =
+        std::make_unique<DibSection>(screenRect.right - screenRect.left, screenRect.bottom - screenRect.top);
+    if (!picture->pixels->Valid()) {
+        return nullptr;
+    }
     ::HDC screen = ::GetDC(nullptr);
     const bool ok = picture->pixels->CopyFrom(screen, screenRect.left, screenRect.top);
     ::ReleaseDC(nullptr, screen);
-    if (!ok) return nullptr;
+    if (!ok) {
+        return nullptr;
+    }
     return picture;
 }
 
@@ -45,7 +51,9 @@ DibSection* WindowMirror::Sync(::HWND hWnd) {
     ::GetClientRect(hWnd, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    if (m_pBitmap && m_pBitmap->Width() == width && m_pBitmap->Height() == height) return m_pBitmap.get();
+    if (m_pBitmap && m_pBitmap->Width() == width && m_pBitmap->Height() == height) {
+        return m_pBitmap.get();
+    }
     if (!m_pBitmap && m_pFirstPicture) {
         // A window without a frame covers exactly what was taken: use it as is.
         ::POINT origin{0, 0};
@@ -89,7 +97,9 @@ void WindowMirror::Fill(::HWND hWnd, DibSection& bitmap) {
 
 WindowMirror& MirrorFor(::HWND hWnd) {
     std::unique_ptr<WindowMirror>& mirror = RecordFor(hWnd).mirror;
-    if (!mirror) mirror = std::make_unique<WindowMirror>();
+    if (!mirror) {
+        mirror = std::make_unique<WindowMirror>();
+    }
     return *mirror;
 }
 

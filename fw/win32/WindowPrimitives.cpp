@@ -16,7 +16,9 @@ namespace {
 // taken before it exists.
 ::RECT ScreenRectOf(const WindowCreation& c) {
     ::POINT origin{c.rect.left, c.rect.top};
-    if (c.parent != nullptr && (c.style & WS_CHILD) != 0) ::ClientToScreen(ToWin(c.parent), &origin);
+    if (c.parent != nullptr && (c.style & WS_CHILD) != 0) {
+        ::ClientToScreen(ToWin(c.parent), &origin);
+    }
     return ::RECT{origin.x, origin.y, origin.x + std::max<LONG>(c.rect.Width(), 0),
                   origin.y + std::max<LONG>(c.rect.Height(), 0)};
 }
@@ -30,12 +32,16 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
         win32::CreationScope scope(object, std::move(firstPicture));
         hWnd = ::CreateWindowExA(c.exStyle, c.className, c.text, c.style, c.rect.left, c.rect.top, c.rect.Width(),
                                  c.rect.Height(), ToWin(c.parent),
-                                 reinterpret_cast<::HMENU>(static_cast<std::intptr_t>(c.id)),
-                                 win32::ProgramModule(), c.param);
+                                 reinterpret_cast<::HMENU>(static_cast<std::intptr_t>(c.id)), win32::ProgramModule(),
+                                 c.param);
     }
     // A failed creation may have destroyed (and deleted) the object already.
-    if (hWnd == nullptr) return nullptr;
-    if (!win32::IsFrameworkClass(c.className)) win32::Subclass(hWnd, object);
+    if (hWnd == nullptr) {
+        return nullptr;
+    }
+    if (!win32::IsFrameworkClass(c.className)) {
+        win32::Subclass(hWnd, object);
+    }
     return ToFw(hWnd);
 }
 
@@ -62,19 +68,25 @@ void MoveWindow(HWND hWnd, const RECT& rect) {
 
 RECT WindowRect(HWND hWnd) {
     ::RECT r{0, 0, 0, 0};
-    if (hWnd != nullptr) ::GetWindowRect(ToWin(hWnd), &r);
+    if (hWnd != nullptr) {
+        ::GetWindowRect(ToWin(hWnd), &r);
+    }
     return ToFw(r);
 }
 
 RECT ClientRect(HWND hWnd) {
     ::RECT r{0, 0, 0, 0};
-    if (hWnd != nullptr) ::GetClientRect(ToWin(hWnd), &r);
+    if (hWnd != nullptr) {
+        ::GetClientRect(ToWin(hWnd), &r);
+    }
     return ToFw(r);
 }
 
 POINT ClientOrigin(HWND hWnd) {
     ::POINT p{0, 0};
-    if (hWnd != nullptr) ::ClientToScreen(ToWin(hWnd), &p);
+    if (hWnd != nullptr) {
+        ::ClientToScreen(ToWin(hWnd), &p);
+    }
     return POINT{p.x, p.y};
 }
 
@@ -84,9 +96,7 @@ HWND ChildWithId(HWND hParent, int id) { return ToFw(::GetDlgItem(ToWin(hParent)
 
 void SetButtonCheck(HWND hButton, UINT check) { ::SendMessageA(ToWin(hButton), BM_SETCHECK, check, 0); }
 
-UINT ButtonCheck(HWND hButton) {
-    return static_cast<UINT>(::SendMessageA(ToWin(hButton), BM_GETCHECK, 0, 0));
-}
+UINT ButtonCheck(HWND hButton) { return static_cast<UINT>(::SendMessageA(ToWin(hButton), BM_GETCHECK, 0, 0)); }
 
 void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL redraw) {
     ::SetScrollRange(ToWin(hBar), SB_CTL, minPos, maxPos, redraw);

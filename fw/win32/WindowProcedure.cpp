@@ -43,8 +43,7 @@ LRESULT DeliverCreate(CWnd& wnd, ::WPARAM wParam, ::LPARAM lParam) {
     translated.style = system->style;
     translated.dwExStyle = system->dwExStyle;
     TranslatedCreates().push_back({&translated, lParam});
-    const LRESULT result =
-        detail::DeliverMessage(wnd, WM_CREATE, wParam, reinterpret_cast<LPARAM>(&translated));
+    const LRESULT result = detail::DeliverMessage(wnd, WM_CREATE, wParam, reinterpret_cast<LPARAM>(&translated));
     TranslatedCreates().pop_back();
     return result;
 }
@@ -63,9 +62,13 @@ CreationScope::~CreationScope() {
 }
 
 void Subclass(::HWND hWnd, CWnd& wnd) {
-    if (CWnd::FromHandlePermanent(ToFw(hWnd)) == nullptr) wnd.Attach(ToFw(hWnd));
+    if (CWnd::FromHandlePermanent(ToFw(hWnd)) == nullptr) {
+        wnd.Attach(ToFw(hWnd));
+    }
     auto previous = reinterpret_cast<::WNDPROC>(::GetWindowLongPtrA(hWnd, GWLP_WNDPROC));
-    if (previous == &FrameworkWindowProc) return;
+    if (previous == &FrameworkWindowProc) {
+        return;
+    }
     ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<::LONG_PTR>(&FrameworkWindowProc));
     RecordFor(hWnd).original = previous;
 }
@@ -78,7 +81,9 @@ void Subclass(::HWND hWnd, CWnd& wnd) {
         wnd->Attach(ToFw(hWnd));
         RecordFor(hWnd).mirror = std::make_unique<WindowMirror>(std::move(g_pCreatingPicture));
     }
-    if (wnd == nullptr) return CallOriginal(hWnd, message, wParam, lParam);
+    if (wnd == nullptr) {
+        return CallOriginal(hWnd, message, wParam, lParam);
+    }
 
     const LRESULT result = message == WM_CREATE ? DeliverCreate(*wnd, wParam, lParam)
                                                 : detail::DeliverMessage(*wnd, message, wParam, lParam);
@@ -95,7 +100,9 @@ namespace backend {
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ::HWND hWnd = win32::ToWin(wnd.m_hWnd);
-    if (hWnd == nullptr) return 0;
+    if (hWnd == nullptr) {
+        return 0;
+    }
     if (message == WM_CREATE) {
         for (const auto& create : win32::TranslatedCreates()) {
             if (reinterpret_cast<LPARAM>(create.pFramework) == lParam) {

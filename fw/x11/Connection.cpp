@@ -25,7 +25,9 @@ void OnSignal(int) {
 }
 
 bool MakeSignalPipe() {
-    if (::pipe(g_signalPipe) != 0) return false;
+    if (::pipe(g_signalPipe) != 0) {
+        return false;
+    }
     for (int fd : g_signalPipe) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
@@ -33,7 +35,9 @@ bool MakeSignalPipe() {
     struct sigaction action = {};
     action.sa_handler = &OnSignal;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        ::sigaction(signal, &action, nullptr);
+    }
     return true;
 }
 

@@ -17,12 +17,16 @@ namespace {
 
 // Binds to the window's image; access is limited to limit ∩ client.
 tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT& limit) {
-    if (!record.image || !record.image->Valid()) return tidewell::PixelView();
+    if (!record.image || !record.image->Valid()) {
+        return tidewell::PixelView();
+    }
     impl.window = record.window;
     impl.gc = record.gc;
     impl.pImage = record.image.get();
     const RECT clip = IntersectRects(limit, MakeRect(0, 0, impl.pImage->Width(), impl.pImage->Height()));
-    if (IsEmptyRect(clip)) return tidewell::PixelView();
+    if (IsEmptyRect(clip)) {
+        return tidewell::PixelView();
+    }
     return tidewell::PixelView(impl.pImage->Row(clip.top) + clip.left, impl.pImage->Stride(),
                                tidewell::SurfaceRect{clip.left, clip.top, clip.right, clip.bottom},
                                tidewell::PixelOrder::kRgbWord);
@@ -51,8 +55,12 @@ void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
 }
 
 void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
-    if (impl == nullptr) return;
-    if (impl->pImage != nullptr) impl->pImage->Put(impl->window, impl->gc, changed.Rects());
+    if (impl == nullptr) {
+        return;
+    }
+    if (impl->pImage != nullptr) {
+        impl->pImage->Put(impl->window, impl->gc, changed.Rects());
+    }
     delete impl;
 }
 

@@ -7,7 +7,9 @@ namespace fw::backend {
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     x11::WindowRecord* record = x11::RecordOf(wnd.m_hWnd);
-    if (record == nullptr) return 0;
+    if (record == nullptr) {
+        return 0;
+    }
     switch (message) {
         case WM_CLOSE:
             DestroyWindow(wnd.m_hWnd);
@@ -19,7 +21,9 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
             return TRUE;
         case WM_SETCURSOR:
             // The class cursor over the client area.
-            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || record->cursor == 0) return FALSE;
+            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || record->cursor == 0) {
+                return FALSE;
+            }
             ::XDefineCursor(x11::X().display, record->window, record->cursor);
             return TRUE;
         default:

@@ -18,13 +18,15 @@ namespace {
     unsigned long after = 0;
     unsigned char* data = nullptr;
     ErrorTrap trap;
-    const int status = ::XGetWindowProperty(X().display, host, X().screenshot, 0, 1, False, XA_PIXMAP, &type,
-                                            &format, &count, &after, &data);
+    const int status = ::XGetWindowProperty(X().display, host, X().screenshot, 0, 1, False, XA_PIXMAP, &type, &format,
+                                            &count, &after, &data);
     ::Pixmap pixmap = 0;
     if (status == Success && type == XA_PIXMAP && format == 32 && count == 1 && data != nullptr) {
         pixmap = static_cast<::Pixmap>(*reinterpret_cast<unsigned long*>(data));
     }
-    if (data != nullptr) ::XFree(data);
+    if (data != nullptr) {
+        ::XFree(data);
+    }
     return trap.Failed() ? 0 : pixmap;
 }
 
@@ -49,7 +51,9 @@ bool LoadClipped(::Drawable source, int sourceWidth, int sourceHeight, int x, in
     const int top = std::max(y, 0);
     const int right = std::min(x + image.Width(), sourceWidth);
     const int bottom = std::min(y + image.Height(), sourceHeight);
-    if (right <= left || bottom <= top) return false;
+    if (right <= left || bottom <= top) {
+        return false;
+    }
     return image.Load(source, left, top, right - left, bottom - top, left - x, top - y);
 }
 
@@ -58,9 +62,13 @@ bool LoadClipped(::Drawable source, int sourceWidth, int sourceHeight, int x, in
 bool HasScreenshot(::Window host) { return ScreenshotOf(host) != 0; }
 
 bool LoadDesktopPicture(::Window parent, bool topLevel, int x, int y, WindowImage& image) {
-    if (!image.Valid()) return false;
+    if (!image.Valid()) {
+        return false;
+    }
     Connection& c = X();
-    if (topLevel) return LoadClipped(c.root, c.rootWidth, c.rootHeight, x, y, image);
+    if (topLevel) {
+        return LoadClipped(c.root, c.rootWidth, c.rootHeight, x, y, image);
+    }
 
     const ::Pixmap screenshot = ScreenshotOf(parent);
     int width = 0;

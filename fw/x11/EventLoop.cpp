@@ -17,7 +17,9 @@ namespace {
 LRESULT Deliver(::Window window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     const WindowRecord* record = RecordOf(ToFw(window));
     CWnd* wnd = CWnd::FromHandlePermanent(ToFw(window));
-    if (record == nullptr || record->destroying || wnd == nullptr) return 0;
+    if (record == nullptr || record->destroying || wnd == nullptr) {
+        return 0;
+    }
     return detail::DeliverMessage(*wnd, message, wParam, lParam);
 }
 
@@ -55,7 +57,9 @@ void OnKey(const ::XKeyEvent& key) {
 void OnButton(const ::XButtonEvent& button) {
     // Buttons 4 and up are the wheel and side buttons: no click.
     const UINT messages[] = {WM_LBUTTONDOWN, WM_MBUTTONDOWN, WM_RBUTTONDOWN};
-    if (button.button < 1 || button.button > 3) return;
+    if (button.button < 1 || button.button > 3) {
+        return;
+    }
     Deliver(button.window, messages[button.button - 1], 0, PointParam(button.x, button.y));
 }
 
@@ -91,7 +95,9 @@ void OnMap(WindowRecord& record) {
 
 void Dispatch(const ::XEvent& event) {
     WindowRecord* record = RecordOf(ToFw(event.xany.window));
-    if (record == nullptr || record->destroying) return;
+    if (record == nullptr || record->destroying) {
+        return;
+    }
     switch (event.type) {
         case Expose: {
             const ::XExposeEvent& e = event.xexpose;
@@ -108,7 +114,9 @@ void Dispatch(const ::XEvent& event) {
             OnMap(*record);
             break;
         case DestroyNotify:
-            if (event.xdestroywindow.window == record->window) DestroyOurWindow(record->window, true);
+            if (event.xdestroywindow.window == record->window) {
+                DestroyOurWindow(record->window, true);
+            }
             break;
         case KeyPress:
             OnKey(event.xkey);
@@ -136,10 +144,14 @@ void Dispatch(const ::XEvent& event) {
 bool PaintOne() {
     for (::Window window : OurWindows()) {
         WindowRecord* record = RecordOf(ToFw(window));
-        if (record == nullptr || !record->visible || record->destroying || IsEmptyRect(record->invalid)) continue;
+        if (record == nullptr || !record->visible || record->destroying || IsEmptyRect(record->invalid)) {
+            continue;
+        }
         Deliver(window, WM_PAINT);
         // A handler that did not paint must not be asked for ever.
-        if ((record = RecordOf(ToFw(window))) != nullptr) record->invalid = RECT();
+        if ((record = RecordOf(ToFw(window))) != nullptr) {
+            record->invalid = RECT();
+        }
         return true;
     }
     return false;
@@ -149,7 +161,9 @@ double NextDueMs() {
     double next = -1;
     for (::Window window : OurWindows()) {
         for (const Timer& timer : RecordOf(ToFw(window))->timers) {
-            if (next < 0 || timer.dueMs < next) next = timer.dueMs;
+            if (next < 0 || timer.dueMs < next) {
+                next = timer.dueMs;
+            }
         }
     }
     return next;
@@ -168,11 +182,15 @@ bool FireDueTimer() {
             }
         }
     }
-    if (earliest == nullptr) return false;
+    if (earliest == nullptr) {
+        return false;
+    }
     // Ticks that were missed are not made up: one message, then the next
     // period from now.
     earliest->dueMs += earliest->periodMs;
-    if (earliest->dueMs <= now) earliest->dueMs = now + earliest->periodMs;
+    if (earliest->dueMs <= now) {
+        earliest->dueMs = now + earliest->periodMs;
+    }
     Deliver(due->window, WM_TIMER, earliest->id, 0);
     return true;
 }

@@ -38,18 +38,24 @@ void Wait() {
         limit = &timeout;
     }
     ::pollfd fds[] = {{ConnectionNumber(c.display), POLLIN, 0}, {c.signalFd, POLLIN, 0}};
-    if (::ppoll(fds, 2, limit, nullptr) <= 0) return;
+    if (::ppoll(fds, 2, limit, nullptr) <= 0) {
+        return;
+    }
     if ((fds[1].revents & POLLIN) != 0) {
         char bytes[16];
         g_signalled = ::read(c.signalFd, bytes, sizeof bytes) > 0;
     }
-    if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) ::XEventsQueued(c.display, QueuedAfterReading);
+    if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+        ::XEventsQueued(c.display, QueuedAfterReading);
+    }
 }
 
 }  // namespace
 
 int RunMessageLoop() {
-    if (!x11::Connected()) return -1;
+    if (!x11::Connected()) {
+        return -1;
+    }
     ::Display* display = x11::X().display;
     for (;;) {
         // A signal ends the program as closing its windows would: every
@@ -66,7 +72,9 @@ int RunMessageLoop() {
             }
             continue;
         }
-        if (const auto code = x11::QuitRequested()) return *code;
+        if (const auto code = x11::QuitRequested()) {
+            return *code;
+        }
         // Events already read, by the wait or by any reply since.
         if (::XEventsQueued(display, QueuedAlready) > 0) {
             ::XEvent event;
@@ -74,14 +82,18 @@ int RunMessageLoop() {
             x11::Dispatch(event);
             continue;
         }
-        if (x11::PaintOne() || x11::FireDueTimer()) continue;
+        if (x11::PaintOne() || x11::FireDueTimer()) {
+            continue;
+        }
         Wait();
     }
 }
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
     x11::WindowRecord* record = x11::RecordOf(hWnd);
-    if (record == nullptr || record->destroying) return 0;
+    if (record == nullptr || record->destroying) {
+        return 0;
+    }
     KillTimer(hWnd, id);
     const double period = std::max<double>(elapse, kShortestPeriodMs);
     record->timers.push_back(x11::Timer{id, period, x11::NowMs() + period});
@@ -90,7 +102,9 @@ UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
 
 BOOL KillTimer(HWND hWnd, UINT_PTR id) {
     x11::WindowRecord* record = x11::RecordOf(hWnd);
-    if (record == nullptr) return FALSE;
+    if (record == nullptr) {
+        return FALSE;
+    }
     auto& timers = record->timers;
     const auto before = timers.size();
     timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const x11::Timer& t) { return t.id == id; }),
@@ -105,7 +119,11 @@ std::int64_t WallTime() { return static_cast<std::int64_t>(std::time(nullptr)); 
 }  // namespace fw::backend
 
 void fw::x11::DestroyAllWindows() {
-    if (!Connected()) return;
-    for (::Window window : OurWindows()) DestroyOurWindow(window, false);
+    if (!Connected()) {
+        return;
+    }
+    for (::Window window : OurWindows()) {
+        DestroyOurWindow(window, false);
+    }
     ::XSync(X().display, False);
 }

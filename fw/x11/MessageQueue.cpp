@@ -17,7 +17,9 @@ std::optional<int> g_quit;  // the first request wins
 void Post(const PostedMessage& posted) { Queue().push_back(posted); }
 
 std::optional<PostedMessage> TakePosted() {
-    if (Queue().empty()) return std::nullopt;
+    if (Queue().empty()) {
+        return std::nullopt;
+    }
     const PostedMessage posted = Queue().front();
     Queue().pop_front();
     return posted;
@@ -28,7 +30,9 @@ std::optional<int> QuitRequested() { return g_quit; }
 }  // namespace x11
 
 void backend::PostQuitMessage(int nExitCode) {
-    if (!x11::g_quit) x11::g_quit = nExitCode;
+    if (!x11::g_quit) {
+        x11::g_quit = nExitCode;
+    }
 }
 
 }  // namespace fw

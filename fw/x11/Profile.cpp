@@ -17,7 +17,9 @@ std::map<std::string, std::map<std::string, std::int32_t>>& Keys() {
 
 std::optional<std::int32_t> ReadProfileInt(const std::string& keyPath, const std::string& entry) {
     const auto key = Keys().find(keyPath);
-    if (key == Keys().end()) return std::nullopt;
+    if (key == Keys().end()) {
+        return std::nullopt;
+    }
     const auto value = key->second.find(entry);
     return value == key->second.end() ? std::nullopt : std::optional<std::int32_t>(value->second);
 }

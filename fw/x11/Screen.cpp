@@ -12,19 +12,25 @@ std::vector<RECT> RandrMonitors() {
     std::vector<RECT> monitors;
     int event = 0;
     int error = 0;
-    if (!::XRRQueryExtension(x11::X().display, &event, &error)) return monitors;
+    if (!::XRRQueryExtension(x11::X().display, &event, &error)) {
+        return monitors;
+    }
     int count = 0;
     ::XRRMonitorInfo* info = ::XRRGetMonitors(x11::X().display, x11::X().root, True, &count);
     for (int i = 0; info != nullptr && i < count; ++i) {
         const RECT r = MakeRect(info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height);
-        if (IsEmptyRect(r)) continue;
+        if (IsEmptyRect(r)) {
+            continue;
+        }
         if (info[i].primary) {
             monitors.insert(monitors.begin(), r);
         } else {
             monitors.push_back(r);
         }
     }
-    if (info != nullptr) ::XRRFreeMonitors(info);
+    if (info != nullptr) {
+        ::XRRFreeMonitors(info);
+    }
     return monitors;
 }
 
@@ -33,11 +39,17 @@ std::vector<RECT> RandrMonitors() {
 // In root-window coordinates, where X places windows; the primary first.
 // Without RandR's monitors, the whole root window is the one monitor.
 std::vector<MonitorArea> backend::Monitors() {
-    if (!x11::Connected()) return {};
+    if (!x11::Connected()) {
+        return {};
+    }
     std::vector<RECT> rects = RandrMonitors();
-    if (rects.empty()) rects.push_back(MakeRect(0, 0, x11::X().rootWidth, x11::X().rootHeight));
+    if (rects.empty()) {
+        rects.push_back(MakeRect(0, 0, x11::X().rootWidth, x11::X().rootHeight));
+    }
     std::vector<MonitorArea> monitors;
-    for (const RECT& rect : rects) monitors.push_back(MonitorArea{rect, monitors.empty()});
+    for (const RECT& rect : rects) {
+        monitors.push_back(MonitorArea{rect, monitors.empty()});
+    }
     return monitors;
 }
 
@@ -48,8 +60,12 @@ RECT backend::WorkArea() {
 }
 
 int backend::SystemMetric(int index) {
-    if (index == SM_CXICON || index == SM_CYICON) return 32;
-    if (index != SM_CXSCREEN && index != SM_CYSCREEN) return 0;
+    if (index == SM_CXICON || index == SM_CYICON) {
+        return 32;
+    }
+    if (index != SM_CXSCREEN && index != SM_CYSCREEN) {
+        return 0;
+    }
     const RECT primary = WorkArea();
     return index == SM_CXSCREEN ? primary.Width() : primary.Height();
 }

@@ -26,7 +26,9 @@ std::optional<UINT> g_blankCursorId;
 }  // namespace
 
 ::Cursor x11::ClassCursor(const char* className) {
-    if (className == nullptr) return 0;
+    if (className == nullptr) {
+        return 0;
+    }
     const auto found = Classes().find(className);
     return found == Classes().end() ? 0 : found->second;
 }
@@ -44,7 +46,9 @@ BOOL RegisterWindowClass(const char* name, UINT /*style*/, HCURSOR cursor, HBRUS
 HCURSOR ArrowCursor() { return nullptr; }
 
 HCURSOR LoadCursorResource(UINT id) {
-    if (!g_blankCursorId || id != *g_blankCursorId || !x11::Connected()) return nullptr;
+    if (!g_blankCursorId || id != *g_blankCursorId || !x11::Connected()) {
+        return nullptr;
+    }
     return reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(x11::X().invisible));
 }
 

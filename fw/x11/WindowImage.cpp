@@ -11,17 +11,27 @@
 namespace fw::x11 {
 
 WindowImage::WindowImage(int width, int height) : m_nWidth(width), m_nHeight(height) {
-    if (width <= 0 || height <= 0 || !Connected()) return;
-    if (!(X().shm && MakeShared())) MakePlain();
-    if (m_pImage == nullptr) return;
-    std::memset(m_pImage->data, 0, static_cast<std::size_t>(m_pImage->bytes_per_line) * static_cast<std::size_t>(height));
+    if (width <= 0 || height <= 0 || !Connected()) {
+        return;
+    }
+    if (!(X().shm && MakeShared())) {
+        MakePlain();
+    }
+    if (m_pImage == nullptr) {
+        return;
+    }
+    std::memset(m_pImage->data, 0,
+                static_cast<std::size_t>(m_pImage->bytes_per_line) * static_cast<std::size_t>(height));
 }
 
 bool WindowImage::MakeShared() {
     Connection& c = X();
-    m_pImage = ::XShmCreateImage(c.display, DefaultVisual(c.display, c.screen), DefaultDepth(c.display, c.screen), ZPixmap, nullptr, &m_shm,
-                                 static_cast<unsigned>(m_nWidth), static_cast<unsigned>(m_nHeight));
-    if (m_pImage == nullptr) return false;
+    m_pImage =
+        ::XShmCreateImage(c.display, DefaultVisual(c.display, c.screen), DefaultDepth(c.display, c.screen), ZPixmap,
+                          nullptr, &m_shm, static_cast<unsigned>(m_nWidth), static_cast<unsigned>(m_nHeight));
+    if (m_pImage == nullptr) {
+        return false;
+    }
     const std::size_t size = static_cast<std::size_t>(m_pImage->bytes_per_line) * static_cast<std::size_t>(m_nHeight);
     m_shm.shmid = ::shmget(IPC_PRIVATE, size, IPC_CREAT | 0600);
     if (m_shm.shmid >= 0) {
@@ -39,7 +49,9 @@ bool WindowImage::MakeShared() {
             m_bShared = true;
             return true;
         }
-        if (m_shm.shmaddr != reinterpret_cast<char*>(-1)) ::shmdt(m_shm.shmaddr);
+        if (m_shm.shmaddr != reinterpret_cast<char*>(-1)) {
+            ::shmdt(m_shm.shmaddr);
+        }
     }
     m_pImage->data = nullptr;
     XDestroyImage(m_pImage);
@@ -51,9 +63,11 @@ bool WindowImage::MakePlain() {
     Connection& c = X();
     const std::size_t stride = static_cast<std::size_t>(m_nWidth) * 4;
     char* data = static_cast<char*>(std::malloc(stride * static_cast<std::size_t>(m_nHeight)));
-    if (data == nullptr) return false;
-    m_pImage = ::XCreateImage(c.display, DefaultVisual(c.display, c.screen), DefaultDepth(c.display, c.screen), ZPixmap, 0, data,
-                              static_cast<unsigned>(m_nWidth), static_cast<unsigned>(m_nHeight), 32,
+    if (data == nullptr) {
+        return false;
+    }
+    m_pImage = ::XCreateImage(c.display, DefaultVisual(c.display, c.screen), DefaultDepth(c.display, c.screen), ZPixmap,
+                              0, data, static_cast<unsigned>(m_nWidth), static_cast<unsigned>(m_nHeight), 32,
                               static_cast<int>(stride));
     if (m_pImage == nullptr) {
         std::free(data);
@@ -63,7 +77,9 @@ bool WindowImage::MakePlain() {
 }
 
 WindowImage::~WindowImage() {
-    if (m_pImage == nullptr) return;
+    if (m_pImage == nullptr) {
+        return;
+    }
     if (m_bShared) {
         ::XShmDetach(X().display, &m_shm);
         ::XSync(X().display, False);  // the server lets go before we do
@@ -74,7 +90,9 @@ WindowImage::~WindowImage() {
 }
 
 bool WindowImage::Load(::Drawable source, int x, int y, int w, int h, int dx, int dy) {
-    if (m_pImage == nullptr || w <= 0 || h <= 0) return false;
+    if (m_pImage == nullptr || w <= 0 || h <= 0) {
+        return false;
+    }
     ErrorTrap trap;
     const bool got = ::XGetSubImage(X().display, source, x, y, static_cast<unsigned>(w), static_cast<unsigned>(h),
                                     AllPlanes, ZPixmap, m_pImage, dx, dy) != nullptr;
@@ -82,7 +100,9 @@ bool WindowImage::Load(::Drawable source, int x, int y, int w, int h, int dx, in
 }
 
 void WindowImage::Put(::Window window, ::GC gc, const RECT& rect) const {
-    if (m_pImage == nullptr || IsEmptyRect(rect)) return;
+    if (m_pImage == nullptr || IsEmptyRect(rect)) {
+        return;
+    }
     const auto w = static_cast<unsigned>(rect.right - rect.left);
     const auto h = static_cast<unsigned>(rect.bottom - rect.top);
     if (m_bShared) {
@@ -94,14 +114,18 @@ void WindowImage::Put(::Window window, ::GC gc, const RECT& rect) const {
 
 void WindowImage::Put(::Window window, ::GC gc, const std::vector<RECT>& rects) const {
     if (rects.size() <= 1) {
-        if (!rects.empty()) Put(window, gc, rects.front());
+        if (!rects.empty()) {
+            Put(window, gc, rects.front());
+        }
         return;
     }
     std::vector<::XRectangle> clip;
     clip.reserve(rects.size());
     RECT box;
     for (const RECT& r : rects) {
-        if (IsEmptyRect(r)) continue;
+        if (IsEmptyRect(r)) {
+            continue;
+        }
         clip.push_back(::XRectangle{static_cast<short>(r.left), static_cast<short>(r.top),
                                     static_cast<unsigned short>(r.Width()), static_cast<unsigned short>(r.Height())});
         box = UnionRects(box, r);

@@ -23,7 +23,8 @@ public:
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
     std::uint32_t* Row(int y) {
-        return reinterpret_cast<std::uint32_t*>(m_pImage->data + static_cast<std::ptrdiff_t>(y) * m_pImage->bytes_per_line);
+        return reinterpret_cast<std::uint32_t*>(m_pImage->data +
+                                                static_cast<std::ptrdiff_t>(y) * m_pImage->bytes_per_line);
     }
     const std::uint32_t* Row(int y) const {
         return reinterpret_cast<const std::uint32_t*>(m_pImage->data +

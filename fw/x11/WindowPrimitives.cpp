@@ -21,7 +21,9 @@ constexpr long kEvents =
     ExposureMask | StructureNotifyMask | KeyPressMask | ButtonPressMask | PointerMotionMask | FocusChangeMask;
 
 bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
-    if (hWnd == nullptr || !x11::Connected()) return false;
+    if (hWnd == nullptr || !x11::Connected()) {
+        return false;
+    }
     x11::ErrorTrap trap;
     const bool ok = ::XGetWindowAttributes(X().display, ToX(hWnd), &attributes) != 0;
     return !trap.Failed() && ok;
@@ -36,11 +38,11 @@ bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
     attributes.event_mask = kEvents;
     attributes.override_redirect = topLevel && (style & WS_POPUP) != 0 ? True : False;
     x11::ErrorTrap trap;
-    const ::Window window = ::XCreateWindow(
-        c.display, parent, rect.left, rect.top, static_cast<unsigned>(std::max<LONG>(rect.Width(), 1)),
-        static_cast<unsigned>(std::max<LONG>(rect.Height(), 1)), 0, DefaultDepth(c.display, c.screen), InputOutput,
-        DefaultVisual(c.display, c.screen), CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect,
-        &attributes);
+    const ::Window window =
+        ::XCreateWindow(c.display, parent, rect.left, rect.top, static_cast<unsigned>(std::max<LONG>(rect.Width(), 1)),
+                        static_cast<unsigned>(std::max<LONG>(rect.Height(), 1)), 0, DefaultDepth(c.display, c.screen),
+                        InputOutput, DefaultVisual(c.display, c.screen),
+                        CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect, &attributes);
     return trap.Failed() ? 0 : window;
 }
 
@@ -48,11 +50,15 @@ bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
 
 HWND MakeWindow(CWnd& object, const WindowCreation& c) {
     const bool topLevel = (c.style & WS_CHILD) == 0;
-    if (!x11::Connected() || (!topLevel && c.parent == nullptr)) return nullptr;
+    if (!x11::Connected() || (!topLevel && c.parent == nullptr)) {
+        return nullptr;
+    }
     // A top-level window's owner means nothing to X: it is the root's child.
     const ::Window parent = topLevel ? X().root : ToX(c.parent);
     const ::Window window = CreateXWindow(c.style, c.rect, parent, topLevel);
-    if (window == 0) return nullptr;
+    if (window == 0) {
+        return nullptr;
+    }
 
     x11::WindowRecord& record = x11::AddRecord(window);
     record.parent = topLevel ? 0 : parent;
@@ -68,7 +74,9 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
     }
     record.gc = ::XCreateGC(X().display, window, 0, nullptr);
     record.cursor = x11::ClassCursor(c.className);
-    if (record.cursor != 0) ::XDefineCursor(X().display, window, record.cursor);
+    if (record.cursor != 0) {
+        ::XDefineCursor(X().display, window, record.cursor);
+    }
     if (topLevel && (c.style & WS_POPUP) == 0) {
         ::XStoreName(X().display, window, *c.text != '\0' ? c.text : "Tidewell");
         ::Atom protocols[] = {X().wmDeleteWindow};
@@ -84,26 +92,34 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
     }
     detail::DeliverMessage(object, WM_SIZE, SIZE_RESTORED,
                            MAKELPARAM(static_cast<unsigned>(record.width), static_cast<unsigned>(record.height)));
-    if ((c.style & WS_VISIBLE) != 0) ShowWindow(ToFw(window), SW_SHOW);
+    if ((c.style & WS_VISIBLE) != 0) {
+        ShowWindow(ToFw(window), SW_SHOW);
+    }
     return x11::RecordOf(ToFw(window)) != nullptr ? ToFw(window) : nullptr;
 }
 
 BOOL DestroyWindow(HWND hWnd) {
     // Another client's window is not ours to destroy.
-    if (x11::RecordOf(hWnd) == nullptr) return FALSE;
+    if (x11::RecordOf(hWnd) == nullptr) {
+        return FALSE;
+    }
     x11::DestroyOurWindow(ToX(hWnd), false);
     return TRUE;
 }
 
 BOOL IsWindow(HWND hWnd) {
-    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) return record->destroying ? FALSE : TRUE;
+    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) {
+        return record->destroying ? FALSE : TRUE;
+    }
     ::XWindowAttributes attributes;
     return Geometry(hWnd, attributes) ? TRUE : FALSE;
 }
 
 BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     x11::WindowRecord* record = x11::RecordOf(hWnd);
-    if (record == nullptr) return FALSE;
+    if (record == nullptr) {
+        return FALSE;
+    }
     const BOOL wasVisible = record->visible ? TRUE : FALSE;
     record->visible = nCmdShow != SW_HIDE;
     if (record->visible) {
@@ -115,7 +131,9 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
 }
 
 BOOL IsVisible(HWND hWnd) {
-    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) return record->visible ? TRUE : FALSE;
+    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) {
+        return record->visible ? TRUE : FALSE;
+    }
     ::XWindowAttributes attributes;
     return Geometry(hWnd, attributes) && attributes.map_state == IsViewable ? TRUE : FALSE;
 }
@@ -135,14 +153,18 @@ HWND ParentOrOwner(HWND hWnd) {
 
 void MoveWindow(HWND hWnd, const RECT& rect) {
     // The new size reaches the window through ConfigureNotify, as WM_SIZE.
-    if (x11::RecordOf(hWnd) == nullptr) return;
+    if (x11::RecordOf(hWnd) == nullptr) {
+        return;
+    }
     ::XMoveResizeWindow(X().display, ToX(hWnd), rect.left, rect.top,
                         static_cast<unsigned>(std::max<LONG>(rect.Width(), 1)),
                         static_cast<unsigned>(std::max<LONG>(rect.Height(), 1)));
 }
 
 RECT ClientRect(HWND hWnd) {
-    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) return MakeRect(0, 0, record->width, record->height);
+    if (const x11::WindowRecord* record = x11::RecordOf(hWnd)) {
+        return MakeRect(0, 0, record->width, record->height);
+    }
     ::XWindowAttributes attributes;
     return Geometry(hWnd, attributes) ? MakeRect(0, 0, attributes.width, attributes.height) : RECT();
 }
@@ -173,7 +195,9 @@ void Invalidate(HWND hWnd, BOOL /*erase*/) {
 HWND ChildWithId(HWND /*hParent*/, int /*id*/) { return nullptr; }
 
 BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (x11::RecordOf(hWnd) == nullptr) return FALSE;
+    if (x11::RecordOf(hWnd) == nullptr) {
+        return FALSE;
+    }
     x11::Post(x11::PostedMessage{hWnd, message, wParam, lParam});
     return TRUE;
 }

@@ -39,8 +39,12 @@ WindowRecord& AddRecord(::Window window) {
 void RemoveRecord(::Window window) {
     Registry& registry = TheRegistry();
     const auto found = registry.records.find(window);
-    if (found == registry.records.end()) return;
-    if (found->second->gc != nullptr) ::XFreeGC(X().display, found->second->gc);
+    if (found == registry.records.end()) {
+        return;
+    }
+    if (found->second->gc != nullptr) {
+        ::XFreeGC(X().display, found->second->gc);
+    }
     registry.records.erase(found);
     registry.order.erase(std::remove(registry.order.begin(), registry.order.end(), window), registry.order.end());
 }
@@ -49,21 +53,29 @@ std::vector<::Window> OurWindows() { return TheRegistry().order; }
 
 void DestroyOurWindow(::Window window, bool serverDestroyedIt) {
     WindowRecord* record = RecordOf(ToFw(window));
-    if (record == nullptr || record->destroying) return;
+    if (record == nullptr || record->destroying) {
+        return;
+    }
     record->destroying = true;
     record->timers.clear();
     CWnd* wnd = CWnd::FromHandlePermanent(ToFw(window));
-    if (wnd != nullptr) detail::DeliverMessage(*wnd, WM_DESTROY, 0, 0);
+    if (wnd != nullptr) {
+        detail::DeliverMessage(*wnd, WM_DESTROY, 0, 0);
+    }
     for (::Window child : OurWindows()) {
         const WindowRecord* other = RecordOf(ToFw(child));
-        if (other != nullptr && other->parent == window) DestroyOurWindow(child, serverDestroyedIt);
+        if (other != nullptr && other->parent == window) {
+            DestroyOurWindow(child, serverDestroyedIt);
+        }
     }
     if (!serverDestroyedIt) {
         ErrorTrap trap;  // a foreign parent may have taken it already
         ::XDestroyWindow(X().display, window);
     }
     wnd = CWnd::FromHandlePermanent(ToFw(window));
-    if (wnd != nullptr) detail::DeliverMessage(*wnd, WM_NCDESTROY, 0, 0);
+    if (wnd != nullptr) {
+        detail::DeliverMessage(*wnd, WM_NCDESTROY, 0, 0);
+    }
     RemoveRecord(window);
 }
 
@@ -73,4 +85,3 @@ double NowMs() {
 }
 
 }  // namespace fw::x11
-

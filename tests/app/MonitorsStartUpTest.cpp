@@ -25,7 +25,9 @@ protected:
         AppFixture::SetUp();
         hl::SetScreenSize(1824, 768);
         std::vector<COLORREF> desktop(1824u * 768u);
-        for (std::size_t i = 0; i < desktop.size(); ++i) desktop[i] = static_cast<COLORREF>(i % 0xFFFFu);
+        for (std::size_t i = 0; i < desktop.size(); ++i) {
+            desktop[i] = static_cast<COLORREF>(i % 0xFFFFu);
+        }
         hl::SetDesktopPicture(desktop);
         hl::SetMonitors({{kLeft, false}, {kPrimary, true}, {kRight, false}});
         hl::SetWallTime(1000);
@@ -37,7 +39,9 @@ protected:
     static std::vector<CFullScreenWnd*> Savers() {
         std::vector<CFullScreenWnd*> savers;
         for (fw::HWND h : hl::LiveWindows()) {
-            if (auto* w = dynamic_cast<CFullScreenWnd*>(hl::GetWindowInfo(h)->object)) savers.push_back(w);
+            if (auto* w = dynamic_cast<CFullScreenWnd*>(hl::GetWindowInfo(h)->object)) {
+                savers.push_back(w);
+            }
         }
         return savers;
     }
@@ -45,7 +49,9 @@ protected:
     static CFullScreenWnd* SaverOver(const fw::RECT& monitor) {
         for (CFullScreenWnd* w : Savers()) {
             const fw::RECT r = hl::GetWindowInfo(w->m_hWnd)->rect;
-            if (r.left == monitor.left && r.top == monitor.top) return w;
+            if (r.left == monitor.left && r.top == monitor.top) {
+                return w;
+            }
         }
         return nullptr;
     }
@@ -101,7 +107,9 @@ TEST_F(MonitorsStartUpTest, AllMonitorsZeroCoversThePrimaryOnly) {
 
 TEST_F(MonitorsStartUpTest, ActivationMovingBetweenTheSaversWindowsClosesNothing) {
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
-    for (CFullScreenWnd* w : Savers()) hl::ActivateWindow(w->m_hWnd);
+    for (CFullScreenWnd* w : Savers()) {
+        hl::ActivateWindow(w->m_hWnd);
+    }
     hl::MouseMove(1500, 300);  // where the first mouse message found the cursor
     hl::PumpMessages();
     EXPECT_EQ(Savers().size(), 3u);

@@ -132,9 +132,8 @@ TEST_F(SettingsDialogTest, AboutIdIsComparedWithoutItsLowFourBits) {
 
 TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
     int defaulted = 0;
-    fw::detail::SetDefaultProcessingObserver([&](fw::HWND, fw::UINT message) {
-        defaulted += message == fw::WM_SYSCOMMAND ? 1 : 0;
-    });
+    fw::detail::SetDefaultProcessingObserver(
+        [&](fw::HWND, fw::UINT message) { defaulted += message == fw::WM_SYSCOMMAND ? 1 : 0; });
     hl::ScriptSysCommand(fw::SC_MOVE);
     hl::ScriptSysCommand(0x0020);
     hl::ScriptEscape();
@@ -169,8 +168,7 @@ TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
 
 TEST_F(SettingsDialogTest, DragIconIsTheDialogsIcon) {
     OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON),
-                  reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
+        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON), reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
     });
     hl::ScriptEscape();
     RunSettingsStart();
@@ -193,14 +191,18 @@ TEST_F(SettingsDialogTest, ThePreviewAnimatesUnderEveryModalLoop) {
             hl::AnswerColorDialog(fw::IDCANCEL, 0, 500);
             hl::ScriptPressButton(IDC_COLOR);
         } else {
-            if (which == "about") hl::ScriptSysCommand(IDM_ABOUTBOX);
+            if (which == "about") {
+                hl::ScriptSysCommand(IDM_ABOUTBOX);
+            }
             hl::ScriptWait(500);
         }
         hl::ScriptCall([&](fw::HWND) {
             ASSERT_NE(settings, nullptr);
             EXPECT_GT(Moved(before, Heights(settings->m_wndPreview)), 0) << loop;
         });
-        if (which == "about") hl::ScriptEnter();
+        if (which == "about") {
+            hl::ScriptEnter();
+        }
         hl::ScriptEscape();
         RunSettingsStart();
     }

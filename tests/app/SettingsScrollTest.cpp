@@ -27,8 +27,7 @@ protected:
     static int PreviewCountFor(CSettingsDlg& dlg, int number) {
         fw::RECT client;
         dlg.m_wndPreview.GetClientRect(&client);
-        return CParticleField::CountFor(client.Width(), client.Height(), number,
-                                        dlg.m_wndPreview.m_field.m_nCapacity);
+        return CParticleField::CountFor(client.Width(), client.Height(), number, dlg.m_wndPreview.m_field.m_nCapacity);
     }
 };
 
@@ -41,8 +40,7 @@ TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
         fw::CScrollBar& moved = c.barId == IDC_SPEED ? dlg.m_wndSpeedBar : dlg.m_wndNumberBar;
         EXPECT_EQ(moved.GetScrollPos(), c.expected);
         EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, dlg.m_wndSpeedBar.GetScrollPos());
-        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount,
-                  PreviewCountFor(dlg, dlg.m_wndNumberBar.GetScrollPos()));
+        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount, PreviewCountFor(dlg, dlg.m_wndNumberBar.GetScrollPos()));
         // The members take the bars' positions only on OK.
         EXPECT_EQ(dlg.m_nSpeedPos, c.storedSpeed);
         EXPECT_EQ(dlg.m_nNumberPos, c.storedNumber);
@@ -57,44 +55,41 @@ TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
 
 INSTANTIATE_TEST_SUITE_P(
     SpeedBar, SettingsScrollTest,
-    ::testing::Values(
-        ScrollCase{"LineLeft", IDC_SPEED, 50, 20, fw::SB_LINELEFT, 0, 49},
-        ScrollCase{"LineRight", IDC_SPEED, 50, 20, fw::SB_LINERIGHT, 0, 51},
-        ScrollCase{"PageLeft", IDC_SPEED, 50, 20, fw::SB_PAGELEFT, 0, 40},
-        ScrollCase{"PageRight", IDC_SPEED, 50, 20, fw::SB_PAGERIGHT, 0, 60},
-        ScrollCase{"ThumbPosition", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 73, 73},
-        ScrollCase{"ThumbTrack", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 88, 88},
-        ScrollCase{"HomeGivesTheRangesLowEnd", IDC_SPEED, 50, 20, fw::SB_LEFT, 0, 15},
-        ScrollCase{"EndGives100", IDC_SPEED, 50, 20, fw::SB_RIGHT, 0, 100},
-        ScrollCase{"EndScrollMovesNothing", IDC_SPEED, 50, 20, fw::SB_ENDSCROLL, 0, 50},
-        ScrollCase{"UnknownCodeMovesNothing", IDC_SPEED, 50, 20, 9, 0, 50},
-        ScrollCase{"PageLeftBelowTheRange", IDC_SPEED, 20, 20, fw::SB_PAGELEFT, 0, 15},
-        ScrollCase{"LineLeftAtTheLowEnd", IDC_SPEED, 15, 20, fw::SB_LINELEFT, 0, 15},
-        ScrollCase{"PageRightAboveTheTop", IDC_SPEED, 95, 20, fw::SB_PAGERIGHT, 0, 100},
-        ScrollCase{"LineRightAtTheTop", IDC_SPEED, 100, 20, fw::SB_LINERIGHT, 0, 100},
-        ScrollCase{"ThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
-        ScrollCase{"ThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
-        ScrollCase{"StoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15}),
+    ::testing::Values(ScrollCase{"LineLeft", IDC_SPEED, 50, 20, fw::SB_LINELEFT, 0, 49},
+                      ScrollCase{"LineRight", IDC_SPEED, 50, 20, fw::SB_LINERIGHT, 0, 51},
+                      ScrollCase{"PageLeft", IDC_SPEED, 50, 20, fw::SB_PAGELEFT, 0, 40},
+                      ScrollCase{"PageRight", IDC_SPEED, 50, 20, fw::SB_PAGERIGHT, 0, 60},
+                      ScrollCase{"ThumbPosition", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 73, 73},
+                      ScrollCase{"ThumbTrack", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 88, 88},
+                      ScrollCase{"HomeGivesTheRangesLowEnd", IDC_SPEED, 50, 20, fw::SB_LEFT, 0, 15},
+                      ScrollCase{"EndGives100", IDC_SPEED, 50, 20, fw::SB_RIGHT, 0, 100},
+                      ScrollCase{"EndScrollMovesNothing", IDC_SPEED, 50, 20, fw::SB_ENDSCROLL, 0, 50},
+                      ScrollCase{"UnknownCodeMovesNothing", IDC_SPEED, 50, 20, 9, 0, 50},
+                      ScrollCase{"PageLeftBelowTheRange", IDC_SPEED, 20, 20, fw::SB_PAGELEFT, 0, 15},
+                      ScrollCase{"LineLeftAtTheLowEnd", IDC_SPEED, 15, 20, fw::SB_LINELEFT, 0, 15},
+                      ScrollCase{"PageRightAboveTheTop", IDC_SPEED, 95, 20, fw::SB_PAGERIGHT, 0, 100},
+                      ScrollCase{"LineRightAtTheTop", IDC_SPEED, 100, 20, fw::SB_LINERIGHT, 0, 100},
+                      ScrollCase{"ThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
+                      ScrollCase{"ThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
+                      ScrollCase{"StoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15}),
     CaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     NumberBar, SettingsScrollTest,
-    ::testing::Values(
-        ScrollCase{"LineLeft", IDC_NUMBER, 50, 20, fw::SB_LINELEFT, 0, 19},
-        ScrollCase{"LineRight", IDC_NUMBER, 50, 20, fw::SB_LINERIGHT, 0, 21},
-        ScrollCase{"PageLeft", IDC_NUMBER, 50, 20, fw::SB_PAGELEFT, 0, 10},
-        ScrollCase{"PageRight", IDC_NUMBER, 50, 20, fw::SB_PAGERIGHT, 0, 30},
-        ScrollCase{"ThumbPosition", IDC_NUMBER, 50, 20, fw::SB_THUMBPOSITION, 64, 64},
-        ScrollCase{"ThumbTrack", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 2, 2},
-        ScrollCase{"HomeGives1", IDC_NUMBER, 50, 20, fw::SB_LEFT, 0, 1},
-        ScrollCase{"EndGives100", IDC_NUMBER, 50, 20, fw::SB_RIGHT, 0, 100},
-        ScrollCase{"EndScrollMovesNothing", IDC_NUMBER, 50, 20, fw::SB_ENDSCROLL, 0, 20},
-        ScrollCase{"PageLeftAt5Gives1", IDC_NUMBER, 50, 5, fw::SB_PAGELEFT, 0, 1},
-        ScrollCase{"LineLeftAt1", IDC_NUMBER, 50, 1, fw::SB_LINELEFT, 0, 1},
-        ScrollCase{"PageRightAt95", IDC_NUMBER, 50, 95, fw::SB_PAGERIGHT, 0, 100},
-        ScrollCase{"ThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
-        ScrollCase{"StoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0,
-                   100}),
+    ::testing::Values(ScrollCase{"LineLeft", IDC_NUMBER, 50, 20, fw::SB_LINELEFT, 0, 19},
+                      ScrollCase{"LineRight", IDC_NUMBER, 50, 20, fw::SB_LINERIGHT, 0, 21},
+                      ScrollCase{"PageLeft", IDC_NUMBER, 50, 20, fw::SB_PAGELEFT, 0, 10},
+                      ScrollCase{"PageRight", IDC_NUMBER, 50, 20, fw::SB_PAGERIGHT, 0, 30},
+                      ScrollCase{"ThumbPosition", IDC_NUMBER, 50, 20, fw::SB_THUMBPOSITION, 64, 64},
+                      ScrollCase{"ThumbTrack", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 2, 2},
+                      ScrollCase{"HomeGives1", IDC_NUMBER, 50, 20, fw::SB_LEFT, 0, 1},
+                      ScrollCase{"EndGives100", IDC_NUMBER, 50, 20, fw::SB_RIGHT, 0, 100},
+                      ScrollCase{"EndScrollMovesNothing", IDC_NUMBER, 50, 20, fw::SB_ENDSCROLL, 0, 20},
+                      ScrollCase{"PageLeftAt5Gives1", IDC_NUMBER, 50, 5, fw::SB_PAGELEFT, 0, 1},
+                      ScrollCase{"LineLeftAt1", IDC_NUMBER, 50, 1, fw::SB_LINELEFT, 0, 1},
+                      ScrollCase{"PageRightAt95", IDC_NUMBER, 50, 95, fw::SB_PAGERIGHT, 0, 100},
+                      ScrollCase{"ThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
+                      ScrollCase{"StoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0, 100}),
     CaseName);
 
 class SettingsPreviewFollowsTest : public AppFixture {};
@@ -107,9 +102,7 @@ TEST_F(SettingsPreviewFollowsTest, PreviewStartsAtTheStoredSpeedUntilTheFirstNot
     });
     // A notification of the other bar, moving nothing, still sets the speed.
     hl::ScriptScroll(IDC_NUMBER, fw::SB_ENDSCROLL);
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, 15);
-    });
+    OnDialog([](CSettingsDlg& dlg) { EXPECT_EQ(dlg.m_wndPreview.m_field.m_nLatestSpeed, 15); });
     hl::ScriptEscape();
     RunSettingsStart();
 }

@@ -18,16 +18,15 @@ TEST_F(SettingsWritesTest, ReadsThePreviewsSettingsThenAllSixThenTheSpeedAtCreat
     hl::ScriptEscape();
     RunSettingsStart();
     EXPECT_EQ(hl::ProfileReadLog(),
-              (Strings{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed",      // preview
+              (Strings{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed",           // preview
                        "Number", "Speed", "ColorBlue", "ColorGreen", "ColorRed", "Blank",  // dialog
-                       "Speed"}));  // the preview's creation
+                       "Speed"}));                                                         // the preview's creation
 }
 
 TEST_F(SettingsWritesTest, OkWithNothingChangedWritesAllSixInOrder) {
     hl::ScriptPressButton(fw::IDOK);
     RunSettingsStart();
-    EXPECT_EQ(Writes(), (Strings{"ColorRed=22", "ColorGreen=93", "ColorBlue=165", "Number=20",
-                                 "Speed=50", "Blank=0"}));
+    EXPECT_EQ(Writes(), (Strings{"ColorRed=22", "ColorGreen=93", "ColorBlue=165", "Number=20", "Speed=50", "Blank=0"}));
 }
 
 TEST_F(SettingsWritesTest, EnterPressesOk) {
@@ -41,8 +40,7 @@ TEST_F(SettingsWritesTest, EnterPressesOk) {
     RunSettingsStart();
     ASSERT_EQ(hl::DialogHistory().size(), 1u);
     EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDOK);
-    EXPECT_EQ(Writes(), (Strings{"ColorRed=1", "ColorGreen=2", "ColorBlue=3", "Number=42",
-                                 "Speed=61", "Blank=1"}));
+    EXPECT_EQ(Writes(), (Strings{"ColorRed=1", "ColorGreen=2", "ColorBlue=3", "Number=42", "Speed=61", "Blank=1"}));
 }
 
 TEST_F(SettingsWritesTest, OkWritesTheBarsTheCheckBoxAndTheChosenColour) {
@@ -53,8 +51,8 @@ TEST_F(SettingsWritesTest, OkWritesTheBarsTheCheckBoxAndTheChosenColour) {
     hl::ScriptPressButton(IDC_COLOR);
     hl::ScriptEnter();
     RunSettingsStart();
-    EXPECT_EQ(Writes(), (Strings{"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30",
-                                 "Speed=100", "Blank=1"}));
+    EXPECT_EQ(Writes(),
+              (Strings{"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30", "Speed=100", "Blank=1"}));
 }
 
 TEST_F(SettingsWritesTest, CancelWritesNothingAfterEveryKindOfChange) {
@@ -92,8 +90,10 @@ TEST_F(SettingsWritesTest, StoredValuesOutsideTheDialogsRangesAreWrittenAsShown)
         int stored;
         std::string written;
     };
-    const Case cases[] = {{"Speed", 5, "Speed=15"},     {"Speed", 200, "Speed=100"},
-                          {"ColorRed", 278, "ColorRed=22"}, {"Number", 0, "Number=1"},
+    const Case cases[] = {{"Speed", 5, "Speed=15"},
+                          {"Speed", 200, "Speed=100"},
+                          {"ColorRed", 278, "ColorRed=22"},
+                          {"Number", 0, "Number=1"},
                           {"Blank", 7, "Blank=1"}};
     for (const Case& c : cases) {
         SetUp();

@@ -21,9 +21,7 @@ protected:
         }
         return n;
     }
-    static std::string Decimal(fw::HWND hWnd) {
-        return std::to_string(reinterpret_cast<fw::UINT_PTR>(hWnd));
-    }
+    static std::string Decimal(fw::HWND hWnd) { return std::to_string(reinterpret_cast<fw::UINT_PTR>(hWnd)); }
     // A window of another program, as the system's host makes for a preview.
     static fw::HWND MakeHostWindow() {
         return hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 300, 200, 152, 112);
@@ -38,8 +36,7 @@ TEST_F(StartUpTest, NoArgumentsRunTheSettingsDialogAndEnd) {
     EXPECT_TRUE(hl::LiveWindows().empty());
 }
 
-class SettingsArgumentTest : public StartUpTest,
-                             public ::testing::WithParamInterface<const char*> {};
+class SettingsArgumentTest : public StartUpTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
     SetCommandLine({GetParam(), "12345"});
@@ -54,14 +51,11 @@ TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest,
-                         ::testing::Values("/c", "-C", "c", "/c:1234", "/config"));
+INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest, ::testing::Values("/c", "-C", "c", "/c:1234", "/config"));
 
 TEST_F(StartUpTest, SettingsAreReadFromTheOrvalleKeyUnderTheProgramName) {
     Store("Speed", 77);
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(dlg.m_wndSpeedBar.GetScrollPos(), 77);
-    });
+    OnDialog([](CSettingsDlg& dlg) { EXPECT_EQ(dlg.m_wndSpeedBar.GetScrollPos(), 77); });
     hl::ScriptEscape();
     m_app.InitInstance();
     EXPECT_EQ(m_app.m_strRegistryKey, "Orvalle");

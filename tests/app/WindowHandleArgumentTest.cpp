@@ -8,9 +8,7 @@
 namespace tidewell {
 namespace {
 
-fw::UINT_PTR Parsed(const std::string& text) {
-    return reinterpret_cast<fw::UINT_PTR>(ParseWindowHandle(text.c_str()));
-}
+fw::UINT_PTR Parsed(const std::string& text) { return reinterpret_cast<fw::UINT_PTR>(ParseWindowHandle(text.c_str())); }
 
 TEST(ParseWindowHandle, ReadsADecimalNumber) {
     EXPECT_EQ(Parsed("1234"), 1234u);
@@ -25,8 +23,7 @@ TEST(ParseWindowHandle, TakesTheWholeWidthOfAPointer) {
 }
 
 TEST(ParseWindowHandle, RefusesWhatIsNotAPlainNumber) {
-    for (const char* bad : {"", "0", "000", "abc", "12a", "a12", "-5", "+5", " 5", "5 ", "0x1F",
-                            "1.5", "1e3"}) {
+    for (const char* bad : {"", "0", "000", "abc", "12a", "a12", "-5", "+5", " 5", "5 ", "0x1F", "1.5", "1e3"}) {
         EXPECT_EQ(ParseWindowHandle(bad), nullptr) << "\"" << bad << "\"";
     }
     EXPECT_EQ(ParseWindowHandle(nullptr), nullptr);

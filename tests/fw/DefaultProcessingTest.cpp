@@ -17,8 +17,7 @@ class DefaultProcessingTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        detail::SetDefaultProcessingObserver(
-            [this](HWND hWnd, UINT message) { m_seen.push_back({hWnd, message}); });
+        detail::SetDefaultProcessingObserver([this](HWND hWnd, UINT message) { m_seen.push_back({hWnd, message}); });
         ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 100, 100));
         PumpUntilIdle();
         m_seen.clear();

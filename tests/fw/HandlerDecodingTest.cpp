@@ -26,9 +26,9 @@ TEST_F(HandlerDecodingTest, MouseMessagesGiveFlagsAndSignedClientPoints) {
     m_wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
     m_wnd.SendMessage(WM_MBUTTONDOWN, 0x0010, MAKELPARAM(0, static_cast<unsigned>(-1)));
     m_wnd.SendMessage(WM_RBUTTONDOWN, 0x0002 | MK_SHIFT, MAKELPARAM(199, 99));
-    EXPECT_EQ(Only(m_log, {"OnMouseMove", "OnLButtonDown", "OnMButtonDown", "OnRButtonDown"}),
-              (EventLog{"OnMouseMove 1 -3,7", "OnLButtonDown 1 5,6", "OnMButtonDown 16 0,-1",
-                        "OnRButtonDown 6 199,99"}));
+    EXPECT_EQ(
+        Only(m_log, {"OnMouseMove", "OnLButtonDown", "OnMButtonDown", "OnRButtonDown"}),
+        (EventLog{"OnMouseMove 1 -3,7", "OnLButtonDown 1 5,6", "OnMButtonDown 16 0,-1", "OnRButtonDown 6 199,99"}));
 }
 
 TEST_F(HandlerDecodingTest, KeyMessagesGiveKeyRepeatCountAndFlags) {

@@ -68,7 +68,9 @@ protected:
     }
     void OnDestroy() override {
         Note("OnDestroy");
-        if (Runs("OnDestroy")) CWnd::OnDestroy();
+        if (Runs("OnDestroy")) {
+            CWnd::OnDestroy();
+        }
     }
     void OnNcDestroy() override {
         Note("OnNcDestroy");
@@ -82,19 +84,27 @@ protected:
     }
     void OnPaint() override {
         Note("OnPaint");
-        if (Runs("OnPaint")) CWnd::OnPaint();
+        if (Runs("OnPaint")) {
+            CWnd::OnPaint();
+        }
     }
     void OnTimer(UINT_PTR id) override {
         Note("OnTimer %u", static_cast<unsigned>(id));
-        if (Runs("OnTimer")) CWnd::OnTimer(id);
+        if (Runs("OnTimer")) {
+            CWnd::OnTimer(id);
+        }
     }
     void OnSize(UINT type, int cx, int cy) override {
         Note("OnSize %u %dx%d", type, cx, cy);
-        if (Runs("OnSize")) CWnd::OnSize(type, cx, cy);
+        if (Runs("OnSize")) {
+            CWnd::OnSize(type, cx, cy);
+        }
     }
     void OnSysCommand(UINT id, LPARAM lParam) override {
         Note("OnSysCommand 0x%X %ld", id, static_cast<long>(lParam));
-        if (Runs("OnSysCommand")) CWnd::OnSysCommand(id, lParam);
+        if (Runs("OnSysCommand")) {
+            CWnd::OnSysCommand(id, lParam);
+        }
     }
     BOOL OnSetCursor(CWnd* pWnd, UINT hitTest, UINT message) override {
         Note("OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message);
@@ -107,40 +117,58 @@ protected:
     void OnActivate(UINT state, CWnd* pOther, BOOL minimized) override {
         m_pLastActivateOther = pOther;
         Note("OnActivate %u %d", state, minimized);
-        if (Runs("OnActivate")) CWnd::OnActivate(state, pOther, minimized);
+        if (Runs("OnActivate")) {
+            CWnd::OnActivate(state, pOther, minimized);
+        }
     }
     void OnActivateApp(BOOL active, DWORD thread) override {
         Note("OnActivateApp %d", active);
-        if (Runs("OnActivateApp")) CWnd::OnActivateApp(active, thread);
+        if (Runs("OnActivateApp")) {
+            CWnd::OnActivateApp(active, thread);
+        }
     }
     void OnMouseMove(UINT flags, POINT point) override {
         Note("OnMouseMove %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnMouseMove")) CWnd::OnMouseMove(flags, point);
+        if (Runs("OnMouseMove")) {
+            CWnd::OnMouseMove(flags, point);
+        }
     }
     void OnLButtonDown(UINT flags, POINT point) override {
         Note("OnLButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnLButtonDown")) CWnd::OnLButtonDown(flags, point);
+        if (Runs("OnLButtonDown")) {
+            CWnd::OnLButtonDown(flags, point);
+        }
     }
     void OnMButtonDown(UINT flags, POINT point) override {
         Note("OnMButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnMButtonDown")) CWnd::OnMButtonDown(flags, point);
+        if (Runs("OnMButtonDown")) {
+            CWnd::OnMButtonDown(flags, point);
+        }
     }
     void OnRButtonDown(UINT flags, POINT point) override {
         Note("OnRButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnRButtonDown")) CWnd::OnRButtonDown(flags, point);
+        if (Runs("OnRButtonDown")) {
+            CWnd::OnRButtonDown(flags, point);
+        }
     }
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
         Note("OnKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        if (Runs("OnKeyDown")) CWnd::OnKeyDown(key, repeat, flags);
+        if (Runs("OnKeyDown")) {
+            CWnd::OnKeyDown(key, repeat, flags);
+        }
     }
     void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override {
         Note("OnSysKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        if (Runs("OnSysKeyDown")) CWnd::OnSysKeyDown(key, repeat, flags);
+        if (Runs("OnSysKeyDown")) {
+            CWnd::OnSysKeyDown(key, repeat, flags);
+        }
     }
     void OnHScroll(UINT code, UINT pos, CScrollBar* pBar) override {
         m_pLastScrollBar = pBar;
         Note("OnHScroll %u %u", code, pos);
-        if (Runs("OnHScroll")) CWnd::OnHScroll(code, pos, pBar);
+        if (Runs("OnHScroll")) {
+            CWnd::OnHScroll(code, pos, pBar);
+        }
     }
     HCURSOR OnQueryDragIcon() override {
         Note("OnQueryDragIcon");

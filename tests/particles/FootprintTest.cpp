@@ -57,23 +57,19 @@ std::vector<std::string> RestoredAt(int size, int x, int y) {
 const std::vector<std::string> kNothing(kH, std::string(kW, '.'));
 
 TEST(Footprint, ShapesOfTheThreeSizeClasses) {
-    EXPECT_EQ(CountedAt(1, 4, 3), (std::vector<std::string>{
-                                      ".........", ".........", ".........", "....#....",
-                                      ".........", ".........", "........."}));
-    EXPECT_EQ(CountedAt(2, 4, 3), (std::vector<std::string>{
-                                      ".........", ".........", "....#....", "...#.#...",
-                                      "....#....", ".........", "........."}));
-    EXPECT_EQ(CountedAt(3, 4, 3), (std::vector<std::string>{
-                                      ".........", "...###...", "..#...#..", "..#...#..",
-                                      "..#...#..", "...###...", "........."}));
+    EXPECT_EQ(CountedAt(1, 4, 3), (std::vector<std::string>{".........", ".........", ".........", "....#....",
+                                                            ".........", ".........", "........."}));
+    EXPECT_EQ(CountedAt(2, 4, 3), (std::vector<std::string>{".........", ".........", "....#....", "...#.#...",
+                                                            "....#....", ".........", "........."}));
+    EXPECT_EQ(CountedAt(3, 4, 3), (std::vector<std::string>{".........", "...###...", "..#...#..", "..#...#..",
+                                                            "..#...#..", "...###...", "........."}));
     EXPECT_EQ(CountedAt(0, 4, 3), CountedAt(1, 4, 3));
     EXPECT_EQ(CountedAt(5, 4, 3), CountedAt(3, 4, 3));
 }
 
 TEST(Footprint, LargeRingAboveTheTopLeftCornerStillReachesTwoCells) {
-    EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{
-                                        ".#.......", "#........", ".........", ".........",
-                                        ".........", ".........", "........."}));
+    EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{".#.......", "#........", ".........", ".........",
+                                                              ".........", ".........", "........."}));
     EXPECT_EQ(RestoredAt(3, -1, -1), CountedAt(3, -1, -1));
     EXPECT_EQ(CountedAt(1, -1, -1), kNothing);
     EXPECT_EQ(CountedAt(2, -1, -1), kNothing);
@@ -85,18 +81,16 @@ TEST(Footprint, BeyondTheRightEdge) {
         EXPECT_EQ(CountedAt(size, kW + 2, 3), kNothing) << "size " << size;
         EXPECT_EQ(RestoredAt(size, kW + 2, 3), kNothing) << "size " << size;
     }
-    EXPECT_EQ(CountedAt(3, kW + 1, 3), (std::vector<std::string>{
-                                           ".........", ".........", "........#", "........#",
-                                           "........#", ".........", "........."}));
+    EXPECT_EQ(CountedAt(3, kW + 1, 3), (std::vector<std::string>{".........", ".........", "........#", "........#",
+                                                                 "........#", ".........", "........."}));
     EXPECT_EQ(RestoredAt(3, kW + 1, 3), CountedAt(3, kW + 1, 3));
     EXPECT_EQ(CountedAt(2, kW + 1, 3), kNothing);
     EXPECT_EQ(CountedAt(1, kW + 1, 3), kNothing);
 }
 
 TEST(Footprint, BelowTheBottomEdge) {
-    EXPECT_EQ(CountedAt(3, 4, kH + 1), (std::vector<std::string>{
-                                           ".........", ".........", ".........", ".........",
-                                           ".........", ".........", "...###..."}));
+    EXPECT_EQ(CountedAt(3, 4, kH + 1), (std::vector<std::string>{".........", ".........", ".........", ".........",
+                                                                 ".........", ".........", "...###..."}));
     EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
 }
 

@@ -106,7 +106,6 @@ struct EdgeCase {
 
 void PrintTo(const EdgeCase& c, std::ostream* os) { *os << "x " << c.x << " y " << c.y << " vx " << c.vx; }
 
-
 class ParticleMoveEdges : public ParticleMove, public ::testing::WithParamInterface<EdgeCase> {};
 
 TEST_P(ParticleMoveEdges, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
@@ -124,15 +123,15 @@ TEST_P(ParticleMoveEdges, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Edges, ParticleMoveEdges,
-    ::testing::Values(EdgeCase{1.01, 0.0, 0.001, false}, EdgeCase{-1.01, 0.0, -0.001, false},
-                      EdgeCase{0.0, -1.01, 0.0, false}, EdgeCase{0.0, -1.0100001, 0.0, true},
-                      EdgeCase{1.0100001, 0.0, 0.001, true}, EdgeCase{-1.0100001, 0.0, -0.001, true},
-                      // The velocity's zero counts as heading outward on both sides.
-                      EdgeCase{-1.02, 0.0, 0.0, true}, EdgeCase{1.02, 0.0, 0.0, true},
-                      // Heading back into the field.
-                      EdgeCase{1.02, 0.0, -0.001, false}, EdgeCase{-1.02, 0.0, 0.001, false}));
+INSTANTIATE_TEST_SUITE_P(Edges, ParticleMoveEdges,
+                         ::testing::Values(EdgeCase{1.01, 0.0, 0.001, false}, EdgeCase{-1.01, 0.0, -0.001, false},
+                                           EdgeCase{0.0, -1.01, 0.0, false}, EdgeCase{0.0, -1.0100001, 0.0, true},
+                                           EdgeCase{1.0100001, 0.0, 0.001, true},
+                                           EdgeCase{-1.0100001, 0.0, -0.001, true},
+                                           // The velocity's zero counts as heading outward on both sides.
+                                           EdgeCase{-1.02, 0.0, 0.0, true}, EdgeCase{1.02, 0.0, 0.0, true},
+                                           // Heading back into the field.
+                                           EdgeCase{1.02, 0.0, -0.001, false}, EdgeCase{-1.02, 0.0, 0.001, false}));
 
 TEST_F(ParticleMove, RespawnDrawsThePlaceFirstThenTheVelocity) {
     m_particle.m_y = -1.5;

@@ -37,9 +37,7 @@ public:
         particle.m_drawnX = x;
         particle.m_drawnY = y;
     }
-    void Step(CParticle& particle) {
-        particle.Step(m_surface, m_w, m_h, m_occupancy, m_background, m_random);
-    }
+    void Step(CParticle& particle) { particle.Step(m_surface, m_w, m_h, m_occupancy, m_background, m_random); }
 
     int m_w;
     int m_h;

@@ -21,7 +21,6 @@ struct VelocityCase {
 
 void PrintTo(const VelocityCase& c, std::ostream* os) { *os << "size " << c.size << " speed " << c.speed; }
 
-
 // Velocity drawn for a particle of a size and speed when r1 and r2 are the
 // given rand() results.
 CParticle WithVelocity(int size, int speed, int r1, int r2) {
@@ -55,15 +54,14 @@ TEST_P(VelocityRanges, EveryDrawStaysInTheRange) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SizeClassesAndSpeeds, VelocityRanges,
-    ::testing::Values(VelocityCase{3, 100, 0.00075, -0.0035, -0.001},
-                      VelocityCase{1, 50, 0.0001875, -0.00075, -0.00025},
-                      VelocityCase{2, 200, 0.001, -0.005, -0.0015},
-                      // 0 is tested as 1, anything beyond 2 as 3.
-                      VelocityCase{0, 100, 0.000375, -0.0015, -0.0005},
-                      VelocityCase{7, 200, 0.0015, -0.007, -0.002},
-                      VelocityCase{-1, 200, 0.0015, -0.007, -0.002}));
+INSTANTIATE_TEST_SUITE_P(SizeClassesAndSpeeds, VelocityRanges,
+                         ::testing::Values(VelocityCase{3, 100, 0.00075, -0.0035, -0.001},
+                                           VelocityCase{1, 50, 0.0001875, -0.00075, -0.00025},
+                                           VelocityCase{2, 200, 0.001, -0.005, -0.0015},
+                                           // 0 is tested as 1, anything beyond 2 as 3.
+                                           VelocityCase{0, 100, 0.000375, -0.0015, -0.0005},
+                                           VelocityCase{7, 200, 0.0015, -0.007, -0.002},
+                                           VelocityCase{-1, 200, 0.0015, -0.007, -0.002}));
 
 TEST(ParticleVelocity, DrawsHorizontalBeforeVertical) {
     const CParticle particle = WithVelocity(1, 200, 0, 32767);

@@ -26,16 +26,14 @@ private:
         return inverse;
     }
 
-    static std::uint32_t SeedBefore(std::uint32_t state) {
-        return (state - kIncrement) * InverseMultiplier();
-    }
+    static std::uint32_t SeedBefore(std::uint32_t state) { return (state - kIncrement) * InverseMultiplier(); }
 
     // The state after the first draw holds `first` in bits 16..30; the other
     // 17 bits are free, and usually a few of them give the second value too.
     static std::uint32_t ForDraws(int first, std::optional<int> second) {
         for (std::uint32_t free = 0; free < (1u << 17); ++free) {
-            const std::uint32_t state = ((free >> 16) << 31) | (static_cast<std::uint32_t>(first) << 16) |
-                                        (free & 0xFFFFu);
+            const std::uint32_t state =
+                ((free >> 16) << 31) | (static_cast<std::uint32_t>(first) << 16) | (free & 0xFFFFu);
             RandomSource probe(SeedBefore(state));
             if (probe.Next() != first) {
                 continue;

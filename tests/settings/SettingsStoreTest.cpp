@@ -108,7 +108,7 @@ class ForeignValueTest : public SettingsStoreTest, public ::testing::WithParamIn
 // default instead.
 TEST_P(ForeignValueTest, AValueOfAnotherTypeReadsAsTheDefault) {
     const ForeignValue& value = GetParam();
-    const char* entries[] = {SettingNames::kNumber,   SettingNames::kSpeed,     SettingNames::kBlank,
+    const char* entries[] = {SettingNames::kNumber,   SettingNames::kSpeed,      SettingNames::kBlank,
                              SettingNames::kColorRed, SettingNames::kColorGreen, SettingNames::kColorBlue};
     for (const char* entry : entries) {
         ASSERT_TRUE(fw::test::WriteRawProfileValue(m_app, SettingNames::kSection, entry, value.type, value.bytes));
@@ -119,15 +119,16 @@ TEST_P(ForeignValueTest, AValueOfAnotherTypeReadsAsTheDefault) {
     EXPECT_EQ(ReadColor(m_app), 0x00A55D16u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Types, ForeignValueTest,
-    ::testing::Values(ForeignValue{"Text", fw::test::kRegSz, {'7', '7', 0}},
-                      ForeignValue{"Binary", fw::test::kRegBinary, {7, 0, 0, 0}},
-                      ForeignValue{"Qword", fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                      ForeignValue{"ShortDword", fw::test::kRegDword, {7, 0}},
-                      ForeignValue{"LongDword", fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                      ForeignValue{"EmptyDword", fw::test::kRegDword, {}}),
-    [](const ::testing::TestParamInfo<ForeignValue>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Types, ForeignValueTest,
+                         ::testing::Values(ForeignValue{"Text", fw::test::kRegSz, {'7', '7', 0}},
+                                           ForeignValue{"Binary", fw::test::kRegBinary, {7, 0, 0, 0}},
+                                           ForeignValue{"Qword", fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                                           ForeignValue{"ShortDword", fw::test::kRegDword, {7, 0}},
+                                           ForeignValue{"LongDword", fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                                           ForeignValue{"EmptyDword", fw::test::kRegDword, {}}),
+                         [](const ::testing::TestParamInfo<ForeignValue>& info) {
+                             return std::string(info.param.name);
+                         });
 
 }  // namespace
 }  // namespace tidewell

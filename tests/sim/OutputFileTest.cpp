@@ -82,8 +82,10 @@ TEST_F(SimOutputs, ARunEndedByASignalLeavesNoTemporaryFile) {
     pid_t pid = 0;
     ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv, environ), 0);
     // The temporary file is made before the run starts.
-    for (int i = 0; i < 3000 && std::distance(fs::directory_iterator(m_dir.File("")), fs::directory_iterator()) == 5; ++i)
+    for (int i = 0; i < 3000 && std::distance(fs::directory_iterator(m_dir.File("")), fs::directory_iterator()) == 5;
+         ++i) {
         usleep(10000);
+    }
     kill(pid, SIGTERM);
     int status = 0;
     ASSERT_EQ(waitpid(pid, &status, 0), pid);

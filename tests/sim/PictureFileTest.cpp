@@ -29,8 +29,11 @@ Read ReadFile(const std::string& path, long width, long height) {
 
 Picture Gradient(int width, int height) {
     Picture picture(width, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) picture.At(x, y) = MakeColor(x * 7, y * 3, x ^ y);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            picture.At(x, y) = MakeColor(x * 7, y * 3, x ^ y);
+        }
+    }
     return picture;
 }
 
@@ -53,9 +56,9 @@ TEST(PictureFile, PpmIsWrittenAsP6RedGreenBlue) {
 TEST(PictureFile, BothFormatsReadBackWhatWasWrittenWhateverTheName) {
     TempDir dir;
     const Picture picture = Gradient(37, 11);
-    for (const std::string& path : {WriteWith(WritePpm, dir.File("a.ppm"), picture),
-                                    WriteWith(WritePng, dir.File("b.png"), picture),
-                                    WriteWith(WritePng, dir.File("png-named.ppm"), picture)}) {
+    for (const std::string& path :
+         {WriteWith(WritePpm, dir.File("a.ppm"), picture), WriteWith(WritePng, dir.File("b.png"), picture),
+          WriteWith(WritePng, dir.File("png-named.ppm"), picture)}) {
         const Read read = ReadFile(path, 37, 11);
         ASSERT_TRUE(read.ok) << path << ": " << read.error;
         EXPECT_EQ(read.picture.pixels, picture.pixels) << path;
@@ -64,7 +67,8 @@ TEST(PictureFile, BothFormatsReadBackWhatWasWrittenWhateverTheName) {
 
 TEST(PictureFile, PngIsEightBitRgbAndCompressed) {
     TempDir dir;
-    const std::string png = ReadWholeFile(WriteWith(WritePng, dir.File("a.png"), Picture(1920, 1080, MakeColor(22, 93, 165))));
+    const std::string png =
+        ReadWholeFile(WriteWith(WritePng, dir.File("a.png"), Picture(1920, 1080, MakeColor(22, 93, 165))));
     // IHDR: 1920 x 1080, depth 8, colour type 2 (RGB), no interlace.
     EXPECT_EQ(png.substr(12, 17), std::string("IHDR\0\0\x07\x80\0\0\x04\x38\x08\x02\0\0\0", 17));
     EXPECT_LT(png.size(), 20000u) << "a plain picture compresses to almost nothing";
@@ -72,7 +76,8 @@ TEST(PictureFile, PngIsEightBitRgbAndCompressed) {
 
 TEST(PictureFile, PpmHeaderMayCarryCommentsAndPixelBytesThatLookLikeWhitespace) {
     TempDir dir;
-    const Read comments = ReadFile(dir.Write("c.ppm", std::string("P6 # by hand\n1\t\n  1\n#x\n255\n\xFF\x00\x10", 30)), 1, 1);
+    const Read comments =
+        ReadFile(dir.Write("c.ppm", std::string("P6 # by hand\n1\t\n  1\n#x\n255\n\xFF\x00\x10", 30)), 1, 1);
     ASSERT_TRUE(comments.ok) << comments.error;
     EXPECT_EQ(comments.picture.pixels[0], MakeColor(255, 0, 16));
     const Read newlines = ReadFile(dir.Write("d.ppm", std::string("P6\n1 1\n255\n\n\n\n", 14)), 1, 1);
@@ -84,9 +89,9 @@ TEST(PictureFile, PpmHeaderMayCarryCommentsAndPixelBytesThatLookLikeWhitespace) 
 // reader should make of it.
 TEST(PictureFile, EveryPngKindReadsAsEightBitRgb) {
     TempDir dir;
-    for (const char* kind : {"2-8", "2-16", "6-8", "6-16", "0-1", "0-2", "0-4", "0-8", "0-16", "4-8", "4-16",
-                             "3-1", "3-2", "3-4", "3-8", "3-8-trns", "2-8-adam7", "3-4-adam7", "0-1-adam7",
-                             "6-16-adam7"}) {
+    for (const char* kind :
+         {"2-8",  "2-16", "6-8", "6-16", "0-1", "0-2",      "0-4",       "0-8",       "0-16",      "4-8",
+          "4-16", "3-1",  "3-2", "3-4",  "3-8", "3-8-trns", "2-8-adam7", "3-4-adam7", "0-1-adam7", "6-16-adam7"}) {
         const std::string png = dir.File(std::string(kind) + ".png");
         const std::string ppm = dir.File(std::string(kind) + ".ppm");
         const std::string command =

@@ -18,8 +18,7 @@ Parsed Parse(const std::vector<std::string>& args) {
 }
 
 // The error names the option and the value it was given.
-void ExpectRejected(const std::vector<std::string>& args, const std::string& option,
-                    const std::string& value) {
+void ExpectRejected(const std::vector<std::string>& args, const std::string& option, const std::string& value) {
     const Parsed parsed = Parse(args);
     EXPECT_FALSE(parsed.ok) << option << " " << value;
     EXPECT_NE(parsed.error.find(option), std::string::npos) << parsed.error;
@@ -50,10 +49,10 @@ TEST(SimOptionsDefaults, AreTheDefaultScene) {
 }
 
 TEST(SimOptionsValues, EveryOptionIsTaken) {
-    const Parsed parsed = Parse({"--screen", "800x600", "--client", "152x112", "--seed", "4294967295",
-                                 "--number", "-7", "--speed", "200", "--color", "278,-1,4294967295",
-                                 "--blank", "--picture", "p.ppm", "--frames", "12", "--frame-ms", "0",
-                                 "--out", "o.png", "--state", "s.txt"});
+    const Parsed parsed = Parse({"--screen", "800x600",   "--client", "152x112",  "--seed",  "4294967295",
+                                 "--number", "-7",        "--speed",  "200",      "--color", "278,-1,4294967295",
+                                 "--blank",  "--picture", "p.ppm",    "--frames", "12",      "--frame-ms",
+                                 "0",        "--out",     "o.png",    "--state",  "s.txt"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     const SimOptions& o = parsed.options;
     EXPECT_EQ(o.screenWidth, 800);
@@ -88,8 +87,8 @@ TEST(SimOptionsValues, HelpStopsTheParse) {
 }
 
 TEST(SimOptionsActions, KeepCommandLineOrderAndTheirValues) {
-    const Parsed parsed = Parse({"--frames", "3", "--at", "2:paint", "--at", "0:number=5", "--at",
-                                 "2:speed=-5", "--at", "3:color=1,2,300"});
+    const Parsed parsed = Parse(
+        {"--frames", "3", "--at", "2:paint", "--at", "0:number=5", "--at", "2:speed=-5", "--at", "3:color=1,2,300"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
     const auto& a = parsed.options.actions;
     ASSERT_EQ(a.size(), 4u);
@@ -169,14 +168,14 @@ TEST(SimOptionsErrors, NameTheOptionAndTheValue) {
 }
 
 TEST(SimOptionsErrors, TheLimitsThemselvesAreTaken) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--frames", "1000000", "--frame-ms", "1000000"},
-             {"--screen", "8192x8192"},
-             {"--screen", "1x1"},
-             {"--client", "1024x768"},
-             {"--client", "900x500", "--screen", "900x500"},
-             {"--frames", "4", "--at", "4:paint"},
-             {"--at", "0:paint"}}) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--frames", "1000000", "--frame-ms", "1000000"},
+                                               {"--screen", "8192x8192"},
+                                               {"--screen", "1x1"},
+                                               {"--client", "1024x768"},
+                                               {"--client", "900x500", "--screen", "900x500"},
+                                               {"--frames", "4", "--at", "4:paint"},
+                                               {"--at", "0:paint"}}) {
         EXPECT_TRUE(Parse(args).ok) << args[0] << " " << args[1];
     }
 }

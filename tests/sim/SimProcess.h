@@ -31,13 +31,17 @@ inline SimRun RunSimProcess(const std::vector<std::string>& args) {
     std::vector<std::string> all = {TIDEWELL_SIM_PATH};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
-    for (std::string& a : all) argv.push_back(a.data());
+    for (std::string& a : all) {
+        argv.push_back(a.data());
+    }
     argv.push_back(nullptr);
     SimRun run;
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
         int status = 0;
-        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
+        if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+            run.exitCode = WEXITSTATUS(status);
+        }
     }
     posix_spawn_file_actions_destroy(&actions);
     run.out = ReadWholeFile(outPath);

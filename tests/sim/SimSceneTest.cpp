@@ -44,14 +44,18 @@ Scene Render(const TempDir& dir, std::vector<std::string> args) {
     EXPECT_EQ(scene.run.exitCode, 0) << scene.run.err;
     scene.picture = LoadPpm(dir.File("out.ppm"));
     std::istringstream lines(ReadWholeFile(dir.File("state.txt")));
-    for (std::string line; std::getline(lines, line);) scene.state.push_back(line);
+    for (std::string line; std::getline(lines, line);) {
+        scene.state.push_back(line);
+    }
     return scene;
 }
 
 std::vector<std::string> Fields(const std::string& line) {
     std::istringstream in(line);
     std::vector<std::string> fields;
-    for (std::string f; in >> f;) fields.push_back(f);
+    for (std::string f; in >> f;) {
+        fields.push_back(f);
+    }
     return fields;
 }
 
@@ -59,10 +63,16 @@ std::vector<std::string> Fields(const std::string& line) {
 std::string WriteDesktop(const TempDir& dir, int width, int height, const std::string& name = "desktop.ppm",
                          bool (*write)(std::FILE*, const Picture&) = WritePpm) {
     Picture desktop(width, height, MakeColor(40, 40, 40));
-    for (int y = 200; y < 700; ++y)
-        for (int x = 300; x < 420; ++x) desktop.At(x, y) = kWhite;
-    for (int y = 100; y < 500; ++y)
-        for (int x = 600; x < 640; ++x) desktop.At(x, y) = kWhite;
+    for (int y = 200; y < 700; ++y) {
+        for (int x = 300; x < 420; ++x) {
+            desktop.At(x, y) = kWhite;
+        }
+    }
+    for (int y = 100; y < 500; ++y) {
+        for (int x = 600; x < 640; ++x) {
+            desktop.At(x, y) = kWhite;
+        }
+    }
     const std::string path = dir.File(name);
     SavePpm(path, desktop, write);
     return path;
@@ -107,8 +117,9 @@ TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     EXPECT_EQ(low.state, fifteen.state);
     const Scene negative = Render(c, {"--frames", "3", "--at", "1:speed=-5"});
     // A negative speed turns the climb into a fall: vy > 0 for every particle.
-    for (std::size_t i = 1; i < negative.state.size(); ++i)
+    for (std::size_t i = 1; i < negative.state.size(); ++i) {
         EXPECT_GT(std::strtod(Fields(negative.state[i])[5].c_str(), nullptr), 0.0) << negative.state[i];
+    }
 }
 
 TEST(SimScene, PngInAndOutShowTheSamePixelsAsPpm) {
@@ -133,7 +144,8 @@ TEST(SimScene, PngInAndOutShowTheSamePixelsAsPpm) {
 TEST(SimScene, AtChangesApplyByFrameWhateverTheirOrder) {
     TempDir a, b;
     const Scene ordered = Render(a, {"--frames", "6", "--at", "1:number=100", "--at", "2:paint", "--at", "4:number=1"});
-    const Scene shuffled = Render(b, {"--frames", "6", "--at", "4:number=1", "--at", "1:number=100", "--at", "2:paint"});
+    const Scene shuffled =
+        Render(b, {"--frames", "6", "--at", "4:number=1", "--at", "1:number=100", "--at", "2:paint"});
     EXPECT_EQ(shuffled.state, ordered.state);
 }
 
@@ -142,8 +154,9 @@ TEST(SimScene, HelpPrintsTheUsage) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("usage: tidewell-sim"), std::string::npos);
     for (const char* option : {"--screen", "--client", "--seed", "--number", "--speed", "--color", "--blank",
-                               "--picture", "--frames", "--frame-ms", "--at", "--out", "--state"})
+                               "--picture", "--frames", "--frame-ms", "--at", "--out", "--state"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    }
     EXPECT_TRUE(run.err.empty());
 }
 

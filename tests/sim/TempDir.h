@@ -14,7 +14,9 @@ public:
     }
     ~TempDir() {
         std::error_code ignored;
-        if (!m_path.empty()) std::filesystem::remove_all(m_path, ignored);
+        if (!m_path.empty()) {
+            std::filesystem::remove_all(m_path, ignored);
+        }
     }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;

@@ -12,9 +12,11 @@ constexpr COLORREF kDefaultBack = 0x00A55D16u;
 // The desktop's top-left width x height corner, row after row.
 std::vector<COLORREF> DesktopCorner(int width, int height) {
     std::vector<COLORREF> corner;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             corner.push_back(hl::DesktopPicture()[static_cast<std::size_t>(x + y * hl::ScreenWidth())]);
+        }
+    }
     return corner;
 }
 
@@ -34,8 +36,8 @@ std::vector<ProbePoint> ProbePoints(int w, int h) { return {{w / 2, 10}, {10, h 
 struct FillCase {
     const char* name;
     int screenWidth, screenHeight;
-    int width, height;  // as wide as the screen: a full-width window, else a preview
-    bool whiteDesktop;  // else a pattern without white
+    int width, height;            // as wide as the screen: a full-width window, else a preview
+    bool whiteDesktop;            // else a pattern without white
     std::vector<COLORREF> probe;  // the colours put at the probe points, if any
     int blank;
     bool filled;
@@ -75,7 +77,9 @@ TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
             UsePatternDesktop();
         }
         const std::vector<ProbePoint> points = ProbePoints(c.width, c.height);
-        for (std::size_t i = 0; i < c.probe.size(); ++i) SetDesktopPixel(points[i].x, points[i].y, c.probe[i]);
+        for (std::size_t i = 0; i < c.probe.size(); ++i) {
+            SetDesktopPixel(points[i].x, points[i].y, c.probe[i]);
+        }
         Store(SettingNames::kBlank, c.blank);
         CParticleWnd* wnd = c.width < c.screenWidth ? MakePreview(c.width, c.height) : MakeFullWidth(c.height);
         hl::PumpMessages();
@@ -85,7 +89,9 @@ TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
         const auto cells = static_cast<std::size_t>(c.width * c.height);
         EXPECT_EQ(BackgroundCells(*wnd),
                   c.filled ? std::vector<COLORREF>(cells, kDefaultBack) : DesktopCorner(c.width, c.height));
-        if (c.filled) ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack);
+        if (c.filled) {
+            ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack);
+        }
     }
 }
 
@@ -129,8 +135,11 @@ TEST_F(FirstPaint, APartialRepaintOfAPreviewFillsAndDrawsOnlyInsideItsRegion) {
     CParticleWnd* wnd = MakePreview(400, 300);
     hl::PumpMessages();
     // Paint the client with a marker, then repaint one rectangle.
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 400; ++x) hl::SetScreenPixel(x, y, 0x00777777);
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            hl::SetScreenPixel(x, y, 0x00777777);
+        }
+    }
     PlaceParticlesInView(*wnd);
     const fw::RECT region = Rect(100, 80, 250, 200);
     hl::InvalidateRect(wnd->GetSafeHwnd(), region, fw::FALSE);

@@ -58,31 +58,31 @@ TEST_F(FullScreenInput, TheFirstMouseMessageOnlyRecordsWhereTheCursorRests) {
 }
 
 TEST_F(FullScreenInput, EveryKeyButtonMoveAndLossOfActivationCloses) {
-    ExpectEach({{"Escape", [] { hl::KeyDown(hl::VK_ESCAPE); }},
-                {"Space", [] { hl::KeyDown(hl::VK_SPACE); }},
-                {"Return", [] { hl::KeyDown(hl::VK_RETURN); }},
-                {"A", [] { hl::KeyDown('A'); }},
-                {"Alt alone", [] { hl::KeyDown(hl::VK_MENU); }},
-                {"left", [] { hl::MouseButtonDown(hl::MouseButton::Left); }},
-                {"middle", [] { hl::MouseButtonDown(hl::MouseButton::Middle); }},
-                {"right", [] { hl::MouseButtonDown(hl::MouseButton::Right); }},
-                {"one pixel in x", [] { hl::MouseMove(501, 400); }},
-                {"one pixel in y", [] { hl::MouseMove(500, 399); }},
-                {"(-1, 5) was a recorded position",
-                 [this] {
-                     m_pWnd->m_ptFirst = fw::POINT{-1, 5};
-                     Send(fw::WM_MOUSEMOVE, 0, fw::MAKELPARAM(0xFFFFu, 6));
-                 }},
-                {"another window activated",
-                 [] { hl::ActivateWindow(hl::CreatePlainWindow(fw::WS_POPUP, 0, 0, 10, 10)); }},
-                {"another application", [] { hl::ActivateOtherApplication(); }},
-                {"several at once",
-                 [] {
-                     hl::KeyDown(hl::VK_SPACE);
-                     hl::MouseButtonDown(hl::MouseButton::Left);
-                     hl::MouseMove(10, 10);
-                 }}},
-               true);
+    ExpectEach(
+        {{"Escape", [] { hl::KeyDown(hl::VK_ESCAPE); }},
+         {"Space", [] { hl::KeyDown(hl::VK_SPACE); }},
+         {"Return", [] { hl::KeyDown(hl::VK_RETURN); }},
+         {"A", [] { hl::KeyDown('A'); }},
+         {"Alt alone", [] { hl::KeyDown(hl::VK_MENU); }},
+         {"left", [] { hl::MouseButtonDown(hl::MouseButton::Left); }},
+         {"middle", [] { hl::MouseButtonDown(hl::MouseButton::Middle); }},
+         {"right", [] { hl::MouseButtonDown(hl::MouseButton::Right); }},
+         {"one pixel in x", [] { hl::MouseMove(501, 400); }},
+         {"one pixel in y", [] { hl::MouseMove(500, 399); }},
+         {"(-1, 5) was a recorded position",
+          [this] {
+              m_pWnd->m_ptFirst = fw::POINT{-1, 5};
+              Send(fw::WM_MOUSEMOVE, 0, fw::MAKELPARAM(0xFFFFu, 6));
+          }},
+         {"another window activated", [] { hl::ActivateWindow(hl::CreatePlainWindow(fw::WS_POPUP, 0, 0, 10, 10)); }},
+         {"another application", [] { hl::ActivateOtherApplication(); }},
+         {"several at once",
+          [] {
+              hl::KeyDown(hl::VK_SPACE);
+              hl::MouseButtonDown(hl::MouseButton::Left);
+              hl::MouseMove(10, 10);
+          }}},
+        true);
 }
 
 TEST_F(FullScreenInput, ReleasesWheelsRestingMovesAndBeingActivatedDoNotClose) {
@@ -111,10 +111,14 @@ TEST_F(FullScreenInput, ReleasesWheelsRestingMovesAndBeingActivatedDoNotClose) {
 }
 
 TEST_F(FullScreenInput, InputHandlersPostAndThenRunDefaultProcessing) {
-    const std::pair<fw::UINT, fw::WPARAM> inputs[] = {
-        {fw::WM_KEYDOWN, 'B'},     {fw::WM_SYSKEYDOWN, hl::VK_MENU}, {fw::WM_LBUTTONDOWN, 0},
-        {fw::WM_MBUTTONDOWN, 0},   {fw::WM_RBUTTONDOWN, 0},          {fw::WM_MOUSEMOVE, 0},
-        {fw::WM_ACTIVATE, fw::WA_INACTIVE}, {fw::WM_ACTIVATEAPP, fw::FALSE}};
+    const std::pair<fw::UINT, fw::WPARAM> inputs[] = {{fw::WM_KEYDOWN, 'B'},
+                                                      {fw::WM_SYSKEYDOWN, hl::VK_MENU},
+                                                      {fw::WM_LBUTTONDOWN, 0},
+                                                      {fw::WM_MBUTTONDOWN, 0},
+                                                      {fw::WM_RBUTTONDOWN, 0},
+                                                      {fw::WM_MOUSEMOVE, 0},
+                                                      {fw::WM_ACTIVATE, fw::WA_INACTIVE},
+                                                      {fw::WM_ACTIVATEAPP, fw::FALSE}};
     for (const auto& input : inputs) {
         DefaultProcessingLog defaults;
         const std::size_t waiting = hl::PostedMessagesWaiting();

@@ -11,8 +11,8 @@ TEST_F(ParticleWndLifetime, AutoDeleteOnDeletesAfterTheLastMessage) {
     int deletions = 0;
     auto* wnd = new TrackedParticleWnd(fw::TRUE, &deletions);
     const fw::HWND host = MakeHost();
-    ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112),
-                                          fw::CWnd::FromHandle(host)));
+    ASSERT_TRUE(
+        wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112), fw::CWnd::FromHandle(host)));
     hl::PumpMessages();
     EXPECT_EQ(deletions, 0);
     // The preview goes with its host.
@@ -110,14 +110,14 @@ TEST_F(ParticleWndLifetime, CreationRefusedInWmCreateDeletesOnce) {
 TEST_F(ParticleWndLifetime, ACreatedWindowStartsUncapturedEvenWhenMadeAgain) {
     CParticleWnd wnd(fw::FALSE);
     const fw::HWND host = MakeHost();
-    ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 100, 80),
-                                         fw::CWnd::FromHandle(host)));
+    ASSERT_TRUE(
+        wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 100, 80), fw::CWnd::FromHandle(host)));
     EXPECT_FALSE(wnd.m_bCaptured);
     hl::PumpMessages();
     EXPECT_TRUE(wnd.m_bCaptured);
     wnd.DestroyWindow();
-    ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 60, 40),
-                                         fw::CWnd::FromHandle(host)));
+    ASSERT_TRUE(
+        wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 60, 40), fw::CWnd::FromHandle(host)));
     EXPECT_FALSE(wnd.m_bCaptured);
     hl::PumpMessages();
     EXPECT_TRUE(wnd.m_bCaptured);

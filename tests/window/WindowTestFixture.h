@@ -27,8 +27,7 @@ namespace hl = fw::headless;
 // self-deleting window went.
 class TrackedParticleWnd : public CParticleWnd {
 public:
-    TrackedParticleWnd(fw::BOOL bAutoDelete, int* deletions)
-        : CParticleWnd(bAutoDelete), m_pDeletions(deletions) {}
+    TrackedParticleWnd(fw::BOOL bAutoDelete, int* deletions) : CParticleWnd(bAutoDelete), m_pDeletions(deletions) {}
     ~TrackedParticleWnd() override { ++*m_pDeletions; }
 
 private:
@@ -81,7 +80,9 @@ protected:
     void TearDown() override {
         std::vector<fw::HWND> live = hl::LiveWindows();
         for (auto it = live.rbegin(); it != live.rend(); ++it) {
-            if (hl::IsLiveWindow(*it)) hl::DestroyWindow(*it);
+            if (hl::IsLiveWindow(*it)) {
+                hl::DestroyWindow(*it);
+            }
         }
         hl::PumpMessages();
         m_app.reset();
@@ -93,20 +94,20 @@ protected:
     // Messages handed to windows since SetUp.
     std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
-    void Store(const char* entry, int value) {
-        m_app->WriteProfileInt(SettingNames::kSection, entry, value);
-    }
+    void Store(const char* entry, int value) { m_app->WriteProfileInt(SettingNames::kSection, entry, value); }
 
     static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 
     // A desktop with no white pixel: every pixel differs from its neighbours.
     static std::vector<COLORREF> PatternDesktop(int width, int height) {
         std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
                 pixels[static_cast<std::size_t>(x + y * width)] =
                     MakeColor(static_cast<std::uint32_t>(x * 7), static_cast<std::uint32_t>(y * 3),
                               static_cast<std::uint32_t>((x + y) % 200));
+            }
+        }
         return pixels;
     }
     void UsePatternDesktop() { hl::SetDesktopPicture(PatternDesktop(hl::ScreenWidth(), hl::ScreenHeight())); }

@@ -31,7 +31,9 @@ Temporaries g_temporaries;
 
 extern "C" void RemoveTemporariesAndEnd(int signal) {
     for (int i = 0; i < Temporaries::kSlots; ++i) {
-        if (g_temporaries.used[i] != 0) unlink(g_temporaries.names[i]);
+        if (g_temporaries.used[i] != 0) {
+            unlink(g_temporaries.names[i]);
+        }
     }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
@@ -39,7 +41,9 @@ extern "C" void RemoveTemporariesAndEnd(int signal) {
 
 int Remember(const std::string& name) {
     static const bool installed = [] {
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) std::signal(signal, RemoveTemporariesAndEnd);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            std::signal(signal, RemoveTemporariesAndEnd);
+        }
         return true;
     }();
     (void)installed;
@@ -55,7 +59,9 @@ int Remember(const std::string& name) {
 }
 
 void Forget(int slot) {
-    if (slot >= 0) g_temporaries.used[slot] = 0;
+    if (slot >= 0) {
+        g_temporaries.used[slot] = 0;
+    }
 }
 
 mode_t NewFileMode() {
@@ -67,8 +73,12 @@ mode_t NewFileMode() {
 }  // namespace
 
 OutputFile::~OutputFile() {
-    if (m_stream != nullptr) std::fclose(m_stream);
-    if (!m_temporary.empty()) unlink(m_temporary.c_str());
+    if (m_stream != nullptr) {
+        std::fclose(m_stream);
+    }
+    if (!m_temporary.empty()) {
+        unlink(m_temporary.c_str());
+    }
     Forget(m_slot);
 }
 
@@ -79,10 +89,18 @@ bool OutputFile::Failed(const std::string& why, std::string& error) const {
 
 bool OutputFile::CheckKind(std::string& error) const {
     struct stat status {};
-    if (!Stat(m_path, status) || S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) return true;
-    if (S_ISDIR(status.st_mode)) return Failed("is a folder, not a file", error);
-    if (S_ISFIFO(status.st_mode)) return Failed("is a FIFO, not a file", error);
-    if (S_ISSOCK(status.st_mode)) return Failed("is a socket, not a file", error);
+    if (!Stat(m_path, status) || S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) {
+        return true;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return Failed("is a folder, not a file", error);
+    }
+    if (S_ISFIFO(status.st_mode)) {
+        return Failed("is a FIFO, not a file", error);
+    }
+    if (S_ISSOCK(status.st_mode)) {
+        return Failed("is a socket, not a file", error);
+    }
     return Failed("is not a file", error);
 }
 
@@ -93,10 +111,11 @@ bool OutputFile::OpenDevice(std::string& error) {
     const int fd = open(m_path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     struct stat status {};
     if (fd < 0 || fstat(fd, &status) != 0 || !S_ISCHR(status.st_mode) ||
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
-        (m_stream = fdopen(fd, "wb")) == nullptr) {
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || (m_stream = fdopen(fd, "wb")) == nullptr) {
         const std::string why = errno != 0 ? std::strerror(errno) : "it is no longer a device";
-        if (fd >= 0) close(fd);
+        if (fd >= 0) {
+            close(fd);
+        }
         return Failed("cannot be written: " + why, error);
     }
     return true;
@@ -107,7 +126,9 @@ bool OutputFile::Open(std::string& error) {
     mode_t mode = NewFileMode();
     m_target = m_path;
     if (Stat(m_path, status)) {
-        if (S_ISCHR(status.st_mode)) return OpenDevice(error);
+        if (S_ISCHR(status.st_mode)) {
+            return OpenDevice(error);
+        }
         // A file without write permission is not replaced, by root either.
         if ((status.st_mode & 0222) == 0 || access(m_path.c_str(), W_OK) != 0) {
             return Failed("cannot be written: it is read-only", error);
@@ -115,12 +136,16 @@ bool OutputFile::Open(std::string& error) {
         mode = status.st_mode & 07777;
         std::error_code ignored;
         const fs::path resolved = fs::canonical(m_path, ignored);
-        if (!resolved.empty()) m_target = resolved.string();
+        if (!resolved.empty()) {
+            m_target = resolved.string();
+        }
     }
     const fs::path folder = fs::path(m_target).parent_path();
     std::string pattern = (folder.empty() ? fs::path(".") : folder).string() + "/.tidewell-sim-XXXXXX";
     const int fd = mkstemp(pattern.data());
-    if (fd < 0) return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
+    if (fd < 0) {
+        return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
+    }
     m_temporary = pattern;
     m_slot = Remember(pattern);
     if (fchmod(fd, mode) != 0 || (m_stream = fdopen(fd, "wb")) == nullptr) {
@@ -137,12 +162,16 @@ bool OutputFile::Finish(std::string& error) {
     errno = 0;
     const bool flushed = std::fflush(stream) == 0 && !std::ferror(stream);
     const bool closed = std::fclose(stream) == 0;
-    if (flushed && closed) return true;
+    if (flushed && closed) {
+        return true;
+    }
     return Failed(std::string("cannot be written: ") + (errno != 0 ? std::strerror(errno) : "write error"), error);
 }
 
 bool OutputFile::Commit(std::string& error) {
-    if (m_temporary.empty()) return true;
+    if (m_temporary.empty()) {
+        return true;
+    }
     if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
         return Failed(std::string("cannot be written: ") + std::strerror(errno), error);
     }

@@ -33,9 +33,11 @@ struct PictureSize {
     long height = 0;
 
     bool Fits(long w, long h, std::string& error) const {
-        if (w == width && h == height) return true;
-        error = "is " + std::to_string(w) + "x" + std::to_string(h) + ", not the screen size " +
-                std::to_string(width) + "x" + std::to_string(height);
+        if (w == width && h == height) {
+            return true;
+        }
+        error = "is " + std::to_string(w) + "x" + std::to_string(h) + ", not the screen size " + std::to_string(width) +
+                "x" + std::to_string(height);
         return false;
     }
 };

@@ -67,7 +67,9 @@ struct Decoder {
             return false;
         }
         bytes.resize(stride * static_cast<std::size_t>(screen.height));
-        for (long y = 0; y < screen.height; ++y) rows.push_back(&bytes[static_cast<std::size_t>(y) * stride]);
+        for (long y = 0; y < screen.height; ++y) {
+            rows.push_back(&bytes[static_cast<std::size_t>(y) * stride]);
+        }
         png_read_image(png, rows.data());
         png_read_end(png, nullptr);
         return true;
@@ -89,9 +91,8 @@ struct Encoder {
             return false;
         }
         png_init_io(png, out);
-        png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height),
-                     8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                     PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width), static_cast<png_uint_32>(picture.height), 8,
+                     PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
         row.resize(3 * static_cast<std::size_t>(picture.width));
         for (int y = 0; y < picture.height; ++y) {

@@ -54,8 +54,7 @@ bool ReadPpm(std::FILE* in, const PictureSize& screen, Picture& picture, std::st
     long width = 0;
     long height = 0;
     long maxval = 0;
-    if (!ReadHeaderNumber(in, width) || !ReadHeaderNumber(in, height) ||
-        !ReadHeaderNumber(in, maxval)) {
+    if (!ReadHeaderNumber(in, width) || !ReadHeaderNumber(in, height) || !ReadHeaderNumber(in, maxval)) {
         error = "has a malformed PPM header";
         return false;
     }

@@ -43,8 +43,7 @@ private:
         return Fail(option + ": value " + Quoted(value) + " out of range " + range);
     }
 
-    bool Unsigned(const std::string& option, const std::string& text, std::uint32_t max,
-                  std::uint32_t& result) {
+    bool Unsigned(const std::string& option, const std::string& text, std::uint32_t max, std::uint32_t& result) {
         std::int64_t value = 0;
         if (!ParseDecimal(text, value)) {
             return Malformed(option, text, "a whole number");
@@ -69,16 +68,15 @@ private:
         return true;
     }
 
-    bool Color(const std::string& option, const std::string& text, std::int32_t& red,
-               std::int32_t& green, std::int32_t& blue) {
+    bool Color(const std::string& option, const std::string& text, std::int32_t& red, std::int32_t& green,
+               std::int32_t& blue) {
         const std::vector<std::string> parts = Split(text, ',');
         std::int64_t ignored = 0;
-        if (parts.size() != 3 || !ParseDecimal(parts[0], ignored) ||
-            !ParseDecimal(parts[1], ignored) || !ParseDecimal(parts[2], ignored)) {
+        if (parts.size() != 3 || !ParseDecimal(parts[0], ignored) || !ParseDecimal(parts[1], ignored) ||
+            !ParseDecimal(parts[2], ignored)) {
             return Malformed(option, text, "R,G,B");
         }
-        return Stored(option, parts[0], red) && Stored(option, parts[1], green) &&
-               Stored(option, parts[2], blue);
+        return Stored(option, parts[0], red) && Stored(option, parts[1], green) && Stored(option, parts[2], blue);
     }
 
     bool Size(const std::string& option, const std::string& text, int& width, int& height) {
@@ -128,13 +126,19 @@ bool Parser::Action(const std::string& option, const std::string& text) {
         action.kind = SimAction::Kind::kPaint;
     } else if (equals != std::string::npos && name == "number") {
         action.kind = SimAction::Kind::kNumber;
-        if (!Stored(option + " " + Quoted(text), argument, action.value)) return false;
+        if (!Stored(option + " " + Quoted(text), argument, action.value)) {
+            return false;
+        }
     } else if (equals != std::string::npos && name == "speed") {
         action.kind = SimAction::Kind::kSpeed;
-        if (!Stored(option + " " + Quoted(text), argument, action.value)) return false;
+        if (!Stored(option + " " + Quoted(text), argument, action.value)) {
+            return false;
+        }
     } else if (equals != std::string::npos && name == "color") {
         action.kind = SimAction::Kind::kColor;
-        if (!Color(option + " " + Quoted(text), argument, action.red, action.green, action.blue)) return false;
+        if (!Color(option + " " + Quoted(text), argument, action.red, action.green, action.blue)) {
+            return false;
+        }
     } else {
         return Malformed(option, text, "K:number=N, K:speed=N, K:color=R,G,B or K:paint");
     }
@@ -143,17 +147,16 @@ bool Parser::Action(const std::string& option, const std::string& text) {
 }
 
 bool Parser::Validate() {
-    if (m_options.ClientWidth() > m_options.screenWidth ||
-        m_options.ClientHeight() > m_options.screenHeight) {
-        return Fail("--client: " + Quoted(std::to_string(m_options.ClientWidth()) + "x" +
-                                          std::to_string(m_options.ClientHeight())) +
+    if (m_options.ClientWidth() > m_options.screenWidth || m_options.ClientHeight() > m_options.screenHeight) {
+        return Fail("--client: " +
+                    Quoted(std::to_string(m_options.ClientWidth()) + "x" + std::to_string(m_options.ClientHeight())) +
                     " does not fit in the screen " + std::to_string(m_options.screenWidth) + "x" +
                     std::to_string(m_options.screenHeight));
     }
     for (const SimAction& action : m_options.actions) {
         if (action.afterFrames > m_options.frames) {
-            return Fail("--at: K " + std::to_string(action.afterFrames) +
-                        " is never reached: --frames is " + std::to_string(m_options.frames));
+            return Fail("--at: K " + std::to_string(action.afterFrames) + " is never reached: --frames is " +
+                        std::to_string(m_options.frames));
         }
     }
     return true;
@@ -168,12 +171,24 @@ bool Parser::Run(const std::vector<std::string>& args) {
         {"--number", [&](auto& n, auto& v) { return Stored(n, v, o.number); }},
         {"--speed", [&](auto& n, auto& v) { return Stored(n, v, o.speed); }},
         {"--color", [&](auto& n, auto& v) { return Color(n, v, o.red, o.green, o.blue); }},
-        {"--picture", [&](auto&, auto& v) { o.picturePath = v; return true; }},
+        {"--picture",
+         [&](auto&, auto& v) {
+             o.picturePath = v;
+             return true;
+         }},
         {"--frames", [&](auto& n, auto& v) { return Unsigned(n, v, SimLimits::kMaxFrames, o.frames); }},
         {"--frame-ms", [&](auto& n, auto& v) { return Unsigned(n, v, SimLimits::kMaxFrameMs, o.frameMs); }},
         {"--at", [&](auto& n, auto& v) { return Action(n, v); }},
-        {"--out", [&](auto&, auto& v) { o.outPath = v; return true; }},
-        {"--state", [&](auto&, auto& v) { o.statePath = v; return true; }},
+        {"--out",
+         [&](auto&, auto& v) {
+             o.outPath = v;
+             return true;
+         }},
+        {"--state",
+         [&](auto&, auto& v) {
+             o.statePath = v;
+             return true;
+         }},
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];

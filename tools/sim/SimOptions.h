@@ -11,8 +11,8 @@ struct SimAction {
 
     std::uint32_t afterFrames = 0;  // K
     Kind kind = Kind::kPaint;
-    std::int32_t value = 0;         // number= and speed=
-    std::int32_t red = 0;           // color=
+    std::int32_t value = 0;  // number= and speed=
+    std::int32_t red = 0;    // color=
     std::int32_t green = 0;
     std::int32_t blue = 0;
 };

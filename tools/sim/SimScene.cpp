@@ -48,17 +48,16 @@ public:
             m_pWnd = wnd;
             const bool made = o.ClientHeight() == o.screenHeight
                                   ? wnd->CreateFullScreen() != fw::FALSE
-                                  : wnd->CreateParticleWindow(fw::WS_EX_TOPMOST,
-                                                              fw::WS_POPUP | fw::WS_VISIBLE, rect,
+                                  : wnd->CreateParticleWindow(fw::WS_EX_TOPMOST, fw::WS_POPUP | fw::WS_VISIBLE, rect,
                                                               nullptr) != fw::FALSE;
-            if (!made) m_pWnd = nullptr;
+            if (!made) {
+                m_pWnd = nullptr;
+            }
         } else {
-            m_hHost = hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 0, 0, o.screenWidth,
-                                            o.screenHeight);
+            m_hHost = hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 0, 0, o.screenWidth, o.screenHeight);
             auto* wnd = new CParticleWnd(fw::TRUE);
             m_pWnd = wnd;
-            if (!wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, rect,
-                                           fw::CWnd::FromHandle(m_hHost))) {
+            if (!wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, rect, fw::CWnd::FromHandle(m_hHost))) {
                 m_pWnd = nullptr;
             }
         }
@@ -93,8 +92,7 @@ void Apply(const SimAction& action, CParticleWnd& wnd, const fw::RECT& client) {
             wnd.SetParticleSpeed(action.value);
             break;
         case SimAction::Kind::kColor:
-            wnd.SetBackColor(MakeColor(static_cast<std::uint32_t>(action.red),
-                                       static_cast<std::uint32_t>(action.green),
+            wnd.SetBackColor(MakeColor(static_cast<std::uint32_t>(action.red), static_cast<std::uint32_t>(action.green),
                                        static_cast<std::uint32_t>(action.blue)));
             break;
         case SimAction::Kind::kPaint:
@@ -138,7 +136,9 @@ SceneResult RunScene(const SimOptions& options, Picture desktop) {
                     Apply(*next, *wnd, ClientRect(options));
                     hl::PumpMessages();
                 }
-                if (frame == options.frames) break;
+                if (frame == options.frames) {
+                    break;
+                }
                 tick += options.frameMs;  // wraps at 32 bits, as the platform's count
                 hl::SetTickCount(tick);
                 wnd->SendMessage(fw::WM_TIMER, CParticleWnd::kFrameTimer, 0);

@@ -28,9 +28,13 @@ int Refuse(int status, const std::string& message) {
 }
 
 bool EndsWithPng(const std::string& path) {
-    if (path.size() < 4) return false;
+    if (path.size() < 4) {
+        return false;
+    }
     std::string tail = path.substr(path.size() - 4);
-    for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : tail) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     return tail == ".png";
 }
 
@@ -45,7 +49,9 @@ bool NamesOverlap(const SimOptions& o, std::string& error) {
     const NamedFile named[] = {{"--picture", o.picturePath}, {"--out", o.outPath}, {"--state", o.statePath}};
     for (std::size_t i = 0; i < 3; ++i) {
         for (std::size_t k = i + 1; k < 3; ++k) {
-            if (named[i].path.empty() || named[k].path.empty() || !SameFile(named[i].path, named[k].path)) continue;
+            if (named[i].path.empty() || named[k].path.empty() || !SameFile(named[i].path, named[k].path)) {
+                continue;
+            }
             error = std::string(named[i].option) + " " + Quoted(named[i].path) + " and " + named[k].option + " " +
                     Quoted(named[k].path) + " name the same file";
             return true;
@@ -69,10 +75,16 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<OutputFile> out;
     std::unique_ptr<OutputFile> state;
-    if (!options.outPath.empty()) out = std::make_unique<OutputFile>("--out", options.outPath);
-    if (!options.statePath.empty()) state = std::make_unique<OutputFile>("--state", options.statePath);
+    if (!options.outPath.empty()) {
+        out = std::make_unique<OutputFile>("--out", options.outPath);
+    }
+    if (!options.statePath.empty()) {
+        state = std::make_unique<OutputFile>("--state", options.statePath);
+    }
     for (const OutputFile* file : {out.get(), state.get()}) {
-        if (file != nullptr && !file->CheckKind(error)) return Refuse(kExitBadInput, error);
+        if (file != nullptr && !file->CheckKind(error)) {
+            return Refuse(kExitBadInput, error);
+        }
     }
     if (NamesOverlap(options, error)) {
         return Refuse(kExitBadInput, error);
@@ -84,7 +96,9 @@ int main(int argc, char** argv) {
     }
     // Made before the run, so an output that cannot be written costs no run.
     for (OutputFile* file : {out.get(), state.get()}) {
-        if (file != nullptr && !file->Open(error)) return Refuse(kExitCannotWrite, error);
+        if (file != nullptr && !file->Open(error)) {
+            return Refuse(kExitCannotWrite, error);
+        }
     }
 
     const SceneResult scene = RunScene(options, std::move(desktop));
@@ -95,16 +109,21 @@ int main(int argc, char** argv) {
         const bool written = EndsWithPng(options.outPath) ? WritePng(out->Stream(), scene.client)
                                                           : WritePpm(out->Stream(), scene.client);
         if (!written || !out->Finish(error)) {
-            return Refuse(kExitCannotWrite, written ? error : "--out: " + Quoted(options.outPath) + " cannot be written");
+            return Refuse(kExitCannotWrite,
+                          written ? error : "--out: " + Quoted(options.outPath) + " cannot be written");
         }
     }
     if (state != nullptr) {
         std::fwrite(scene.state.data(), 1, scene.state.size(), state->Stream());
-        if (!state->Finish(error)) return Refuse(kExitCannotWrite, error);
+        if (!state->Finish(error)) {
+            return Refuse(kExitCannotWrite, error);
+        }
     }
     // Only now is anything that existed replaced.
     for (OutputFile* file : {out.get(), state.get()}) {
-        if (file != nullptr && !file->Commit(error)) return Refuse(kExitCannotWrite, error);
+        if (file != nullptr && !file->Commit(error)) {
+            return Refuse(kExitCannotWrite, error);
+        }
     }
     return 0;
 }

@@ -34,8 +34,7 @@ TEST_P(GoodOptionsTest, ParsesAndOverrides) {
 INSTANTIATE_TEST_SUITE_P(
     Options, GoodOptionsTest,
     testing::Values(
-        GoodCase{{}, Target::kWindow, 0, {}},
-        GoodCase{{"-root"}, Target::kRoot, 0, {}},
+        GoodCase{{}, Target::kWindow, 0, {}}, GoodCase{{"-root"}, Target::kRoot, 0, {}},
         GoodCase{{"--root"}, Target::kRoot, 0, {}},
         GoodCase{{"-window-id", "0x1a00005"}, Target::kWindowId, 0x1a00005, {}},
         GoodCase{{"--window-id", "0X1A"}, Target::kWindowId, 26, {}},
@@ -43,8 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
         GoodCase{{"--fullscreen", "-window"}, Target::kWindow, 0, {}},
         GoodCase{{"-fullscreen"}, Target::kFullScreen, 0, {}},
         GoodCase{{"-number", "1", "--speed", "100"}, Target::kWindow, 0, {{"Number", 1}, {"Speed", 100}}},
-        GoodCase{{"-number", "100", "-speed", "15", "-number", "7"}, Target::kWindow, 0, {{"Number", 7}, {"Speed", 15}}},
-        GoodCase{{"-color", "#16a5Ff"}, Target::kWindow, 0, {{"ColorRed", 0x16}, {"ColorGreen", 0xA5}, {"ColorBlue", 0xFF}}},
+        GoodCase{
+            {"-number", "100", "-speed", "15", "-number", "7"}, Target::kWindow, 0, {{"Number", 7}, {"Speed", 15}}},
+        GoodCase{
+            {"-color", "#16a5Ff"}, Target::kWindow, 0, {{"ColorRed", 0x16}, {"ColorGreen", 0xA5}, {"ColorBlue", 0xFF}}},
         GoodCase{{"--blank"}, Target::kWindow, 0, {{"Blank", 1}}},
         GoodCase{{"-blank", "-no-blank"}, Target::kWindow, 0, {{"Blank", 0}}}));
 
@@ -70,8 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"---root"}, "unknown option \"---root\" (see --help)"},
         BadCase{{"-"}, "unknown option \"-\" (see --help)"},
         BadCase{{"--number=5"}, "unknown option \"--number=5\" (see --help)"},
-        BadCase{{"-number"}, "-number: a value is missing"},
-        BadCase{{"-number", "0"}, "-number: 0 is outside 1..100"},
+        BadCase{{"-number"}, "-number: a value is missing"}, BadCase{{"-number", "0"}, "-number: 0 is outside 1..100"},
         BadCase{{"-number", "101"}, "-number: 101 is outside 1..100"},
         BadCase{{"-speed", "14"}, "-speed: 14 is outside 15..100"},
         BadCase{{"--speed", "fast"}, "--speed: \"fast\" is not a whole number"},

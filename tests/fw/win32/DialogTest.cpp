@@ -52,8 +52,12 @@ protected:
         GetDlgItem(IDC_PROBE_AREA)->GetWindowRect(&area);
         ScreenToClient(&area);
         m_ticker.m_onTimer = [this](RecordingWnd&, UINT_PTR) {
-            if (m_nTicks++ == 0) m_nFocusId = ::GetDlgCtrlID(::GetFocus());
-            if (m_onTick) m_onTick(*this);
+            if (m_nTicks++ == 0) {
+                m_nFocusId = ::GetDlgCtrlID(::GetFocus());
+            }
+            if (m_onTick) {
+                m_onTick(*this);
+            }
         };
         m_ticker.CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, area.left, area.top, area.Width(), area.Height(),
                           m_hWnd, 0);
@@ -78,7 +82,9 @@ TEST_F(DialogTest, EnterPressesOkWhichSavesTheControlsWhileChildTimersKeepTickin
     dialog.m_nPos = 5;  // below the range: shown at its lower end
     dialog.m_bCheck = TRUE;
     dialog.m_onTick = [](ProbeDialog& d) {
-        if (d.m_nTicks == 5) d.PressKey(VK_RETURN);
+        if (d.m_nTicks == 5) {
+            d.PressKey(VK_RETURN);
+        }
     };
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_GE(dialog.m_nTicks, 5);
@@ -102,7 +108,9 @@ TEST_F(DialogTest, EscapeCancelsAndSavesNothing) {
             d.m_bar.SetScrollPos(70);
             ::CheckDlgButton(d.Handle(), IDC_PROBE_CHECK, BST_CHECKED);
         }
-        if (d.m_nTicks == 3) d.PressKey(VK_ESCAPE);
+        if (d.m_nTicks == 3) {
+            d.PressKey(VK_ESCAPE);
+        }
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.m_nPos, 50);
@@ -113,7 +121,9 @@ TEST_F(DialogTest, AScrollBarKeepsItsPositionWithinItsRange) {
     ProbeDialog dialog;
     std::vector<int> seen;
     dialog.m_onTick = [&](ProbeDialog& d) {
-        if (d.m_nTicks != 1) return;
+        if (d.m_nTicks != 1) {
+            return;
+        }
         seen.push_back(d.m_bar.SetScrollPos(500));  // the previous position
         seen.push_back(d.m_bar.GetScrollPos());
         d.m_bar.SetScrollPos(-3);
@@ -170,7 +180,9 @@ INT_PTR RunColourDialog(CColorDialog& chooser, int button, int* ticks) {
     ticker.CreatePopup(0, 0, 10, 10);
     ticker.m_onTimer = [&](RecordingWnd&, UINT_PTR) {
         ++*ticks;
-        if (::HWND dialog = FindColourDialog()) ::PostMessageA(dialog, WM_COMMAND, button, 0);
+        if (::HWND dialog = FindColourDialog()) {
+            ::PostMessageA(dialog, WM_COMMAND, button, 0);
+        }
     };
     ticker.SetTimer(1, 0, nullptr);
     return chooser.DoModal();

@@ -34,17 +34,22 @@ protected:
         const int result = Wants("OnCreate") ? CWnd::OnCreate(cs) : 0;
         return m_nCreateResult != 0 ? m_nCreateResult : result;
     }
-    void OnDestroy() override { Run("OnDestroy", [this] { CWnd::OnDestroy(); }); }
+    void OnDestroy() override {
+        Run("OnDestroy", [this] { CWnd::OnDestroy(); });
+    }
     void OnNcDestroy() override {
         Note("OnNcDestroy");
         CWnd::OnNcDestroy();  // detaches and calls PostNcDestroy
     }
     void PostNcDestroy() override {
         m_log.push_back("PostNcDestroy");
-        if (m_bDeleteAtEnd) delete this;
+        if (m_bDeleteAtEnd) {
+            delete this;
+        }
     }
     void OnSize(UINT type, int cx, int cy) override {
-        Run("OnSize " + std::to_string(type) + " " + std::to_string(cx) + "x" + std::to_string(cy),
+        Run(
+            "OnSize " + std::to_string(type) + " " + std::to_string(cx) + "x" + std::to_string(cy),
             [&] { CWnd::OnSize(type, cx, cy); }, "OnSize");
     }
     void OnPaint() override {
@@ -57,21 +62,29 @@ protected:
     }
     void OnTimer(UINT_PTR id) override {
         Note("OnTimer " + std::to_string(id));
-        if (m_onTimer) m_onTimer(*this, id);
-        if (Wants("OnTimer")) CWnd::OnTimer(id);
+        if (m_onTimer) {
+            m_onTimer(*this, id);
+        }
+        if (Wants("OnTimer")) {
+            CWnd::OnTimer(id);
+        }
     }
     void OnSysCommand(UINT id, LPARAM lParam) override {
-        Run("OnSysCommand " + std::to_string(id), [&] { CWnd::OnSysCommand(id, lParam); }, "OnSysCommand");
+        Run(
+            "OnSysCommand " + std::to_string(id), [&] { CWnd::OnSysCommand(id, lParam); }, "OnSysCommand");
     }
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
-        Run("OnKeyDown " + std::to_string(key), [&] { CWnd::OnKeyDown(key, repeat, flags); }, "OnKeyDown");
+        Run(
+            "OnKeyDown " + std::to_string(key), [&] { CWnd::OnKeyDown(key, repeat, flags); }, "OnKeyDown");
     }
     void OnLButtonDown(UINT flags, POINT point) override {
-        Run("OnLButtonDown " + std::to_string(point.x) + "," + std::to_string(point.y),
+        Run(
+            "OnLButtonDown " + std::to_string(point.x) + "," + std::to_string(point.y),
             [&] { CWnd::OnLButtonDown(flags, point); }, "OnLButtonDown");
     }
     void OnMouseMove(UINT flags, POINT point) override {
-        Run("OnMouseMove " + std::to_string(point.x) + "," + std::to_string(point.y),
+        Run(
+            "OnMouseMove " + std::to_string(point.x) + "," + std::to_string(point.y),
             [&] { CWnd::OnMouseMove(flags, point); }, "OnMouseMove");
     }
 
@@ -81,7 +94,9 @@ private:
     template <typename Base>
     void Run(const std::string& entry, Base base, const std::string& handler = std::string()) {
         Note(entry);
-        if (Wants(handler.empty() ? entry : handler)) base();
+        if (Wants(handler.empty() ? entry : handler)) {
+            base();
+        }
     }
 
     std::vector<std::string>& m_log;

@@ -26,7 +26,9 @@ struct RawValue {
 RawValue ReadRaw(const std::string& keyPath, const char* entry) {
     RawValue raw;
     ::HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return raw;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, keyPath.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return raw;
+    }
     unsigned char data[16] = {};
     raw.size = sizeof data;
     raw.found = ::RegQueryValueExA(key, entry, nullptr, &raw.type, data, &raw.size) == ERROR_SUCCESS;
@@ -92,7 +94,9 @@ TEST(RegistryProfileName, TheDefaultApplicationNameIsTheProgramFileName) {
 // process (tools/wine/run-tests). Skipped unless the harness asks for it.
 TEST(RegistryOutsideView, WritesTheValuesTheHarnessQueries) {
     const char* mode = std::getenv("TIDEWELL_OUTSIDE_VIEW");
-    if (mode == nullptr || std::string(mode) != "write") GTEST_SKIP() << "run by tools/wine/run-tests";
+    if (mode == nullptr || std::string(mode) != "write") {
+        GTEST_SKIP() << "run by tools/wine/run-tests";
+    }
     CWinApp app("TidewellOutside");
     app.SetRegistryKey("Orvalle");
     DeleteProfileKey(app);
@@ -104,7 +108,9 @@ TEST(RegistryOutsideView, WritesTheValuesTheHarnessQueries) {
 
 TEST(RegistryOutsideView, ReadsTheValuesTheHarnessAdded) {
     const char* mode = std::getenv("TIDEWELL_OUTSIDE_VIEW");
-    if (mode == nullptr || std::string(mode) != "read") GTEST_SKIP() << "run by tools/wine/run-tests";
+    if (mode == nullptr || std::string(mode) != "read") {
+        GTEST_SKIP() << "run by tools/wine/run-tests";
+    }
     CWinApp app("TidewellOutside");
     app.SetRegistryKey("Orvalle");
     // reg add: Number REG_DWORD 0xfffffffb, ColorRed REG_DWORD 278, Speed REG_SZ 70

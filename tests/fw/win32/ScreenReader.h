@@ -13,13 +13,17 @@ namespace fw::test {
 inline std::vector<COLORREF> ReadScreen(const ::RECT& rect) {
     win32::DibSection dib(rect.right - rect.left, rect.bottom - rect.top);
     std::vector<COLORREF> pixels;
-    if (!dib.Valid()) return pixels;
+    if (!dib.Valid()) {
+        return pixels;
+    }
     ::HDC screen = ::GetDC(nullptr);
     dib.CopyFrom(screen, rect.left, rect.top);
     ::ReleaseDC(nullptr, screen);
     pixels.reserve(static_cast<std::size_t>(dib.Width()) * static_cast<std::size_t>(dib.Height()));
     for (int y = 0; y < dib.Height(); ++y) {
-        for (int x = 0; x < dib.Width(); ++x) pixels.push_back(win32::DibSection::ToColorRef(dib.Row(y)[x]));
+        for (int x = 0; x < dib.Width(); ++x) {
+            pixels.push_back(win32::DibSection::ToColorRef(dib.Row(y)[x]));
+        }
     }
     return pixels;
 }
@@ -28,7 +32,9 @@ inline std::vector<COLORREF> ReadScreen(const ::RECT& rect) {
 inline std::vector<COLORREF> Picture(int width, int height, const std::function<COLORREF(int, int)>& colour) {
     std::vector<COLORREF> pixels;
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) pixels.push_back(colour(x, y));
+        for (int x = 0; x < width; ++x) {
+            pixels.push_back(colour(x, y));
+        }
     }
     return pixels;
 }
@@ -41,9 +47,13 @@ inline bool ScreenShows(const ::RECT& rect, const std::vector<COLORREF>& expecte
 
 // Counts the pixels that differ, for readable failures.
 inline std::size_t Differences(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b) {
-    if (a.size() != b.size()) return std::max(a.size(), b.size());
+    if (a.size() != b.size()) {
+        return std::max(a.size(), b.size());
+    }
     std::size_t n = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) n += a[i] != b[i] ? 1 : 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        n += a[i] != b[i] ? 1 : 0;
+    }
     return n;
 }
 
@@ -56,7 +66,9 @@ inline COLORREF TestPattern(int x, int y) {
 // Draws the test pattern over the top-left width x height pixels.
 inline void DrawTestPattern(CDC& dc, int width, int height) {
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) dc.SetPixelV(x, y, TestPattern(x, y));
+        for (int x = 0; x < width; ++x) {
+            dc.SetPixelV(x, y, TestPattern(x, y));
+        }
     }
 }
 

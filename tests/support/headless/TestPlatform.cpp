@@ -9,9 +9,7 @@
 namespace fw::test {
 
 namespace {
-std::string SectionKey(const fw::CWinApp& app, const char* section) {
-    return app.ProfileKeyPath() + "\\" + section;
-}
+std::string SectionKey(const fw::CWinApp& app, const char* section) { return app.ProfileKeyPath() + "\\" + section; }
 }  // namespace
 
 void ResetPlatform() { fw::headless::Reset(); }
@@ -58,8 +56,6 @@ bool MakeProfileWritesFail(fw::CWinApp& /*app*/, const char* /*section*/, const 
     return true;
 }
 
-void RestoreProfileWrites(fw::CWinApp& /*app*/, const char* /*section*/) {
-    fw::headless::StopFailingProfileWrites();
-}
+void RestoreProfileWrites(fw::CWinApp& /*app*/, const char* /*section*/) { fw::headless::StopFailingProfileWrites(); }
 
 }  // namespace fw::test

@@ -17,7 +17,9 @@ int g_nQuitCode = 0;
 // is kept for TakeQuitMessage instead.
 bool DispatchOne() {
     ::MSG msg{};
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        return false;
+    }
     if (msg.message == WM_QUIT) {
         g_bQuitSeen = true;
         g_nQuitCode = static_cast<int>(msg.wParam);
@@ -28,12 +30,12 @@ bool DispatchOne() {
     return true;
 }
 
-void WaitForInput(::DWORD milliseconds) {
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT);
-}
+void WaitForInput(::DWORD milliseconds) { ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT); }
 
 ::BOOL CALLBACK DestroyThreadWindow(::HWND hWnd, ::LPARAM) {
-    if (CWnd::FromHandlePermanent(win32::ToFw(hWnd)) != nullptr) ::DestroyWindow(hWnd);
+    if (CWnd::FromHandlePermanent(win32::ToFw(hWnd)) != nullptr) {
+        ::DestroyWindow(hWnd);
+    }
     return TRUE;
 }
 
@@ -46,7 +48,9 @@ void ResetPlatform() {
     // Whatever the destruction posted, and anything older, goes unseen.
     ::MSG msg{};
     for (int i = 0; i < 100000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (msg.message != WM_QUIT) ::DispatchMessageA(&msg);
+        if (msg.message != WM_QUIT) {
+            ::DispatchMessageA(&msg);
+        }
     }
     g_bQuitSeen = false;
     g_nQuitCode = 0;
@@ -55,7 +59,9 @@ void ResetPlatform() {
 void PumpUntilIdle() {
     const ::DWORD start = ::GetTickCount();
     for (int i = 0; i < 100000 && ::GetTickCount() - start < 2000; ++i) {
-        if (!DispatchOne()) return;
+        if (!DispatchOne()) {
+            return;
+        }
     }
 }
 
@@ -63,8 +69,12 @@ void PumpFor(unsigned milliseconds) {
     const ::DWORD start = ::GetTickCount();
     for (;;) {
         const ::DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= milliseconds) return;
-        if (!DispatchOne()) WaitForInput(milliseconds - elapsed);
+        if (elapsed >= milliseconds) {
+            return;
+        }
+        if (!DispatchOne()) {
+            WaitForInput(milliseconds - elapsed);
+        }
     }
 }
 
@@ -72,8 +82,12 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
     const ::DWORD start = ::GetTickCount();
     while (!done()) {
         const ::DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= timeoutMs) return done();
-        if (!DispatchOne()) WaitForInput(std::min<::DWORD>(timeoutMs - elapsed, 10));
+        if (elapsed >= timeoutMs) {
+            return done();
+        }
+        if (!DispatchOne()) {
+            WaitForInput(std::min<::DWORD>(timeoutMs - elapsed, 10));
+        }
     }
     return true;
 }
@@ -86,8 +100,12 @@ bool TakeQuitMessage(int* exitCode) {
             g_nQuitCode = static_cast<int>(msg.wParam);
         }
     }
-    if (!g_bQuitSeen) return false;
-    if (exitCode != nullptr) *exitCode = g_nQuitCode;
+    if (!g_bQuitSeen) {
+        return false;
+    }
+    if (exitCode != nullptr) {
+        *exitCode = g_nQuitCode;
+    }
     g_bQuitSeen = false;
     return true;
 }
@@ -95,9 +113,10 @@ bool TakeQuitMessage(int* exitCode) {
 bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,
                           const std::vector<std::uint8_t>& bytes) {
     ::HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                          &key, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr) != ERROR_SUCCESS) {
         return false;
+    }
     const ::LONG status = ::RegSetValueExA(key, entry, 0, type, bytes.empty() ? nullptr : bytes.data(),
                                            static_cast<::DWORD>(bytes.size()));
     ::RegCloseKey(key);

@@ -48,7 +48,9 @@ bool Inside(const RECT& inner, const RECT& outer) {
 bool IsGroupBox(const Control& c) { return c.className == "Button" && (c.style & BS_TYPEMASK) == BS_GROUPBOX; }
 
 BOOL CALLBACK AddControl(HWND hWnd, LPARAM data) {
-    if (!IsWindowVisible(hWnd)) return TRUE;
+    if (!IsWindowVisible(hWnd)) {
+        return TRUE;
+    }
     Control c{{}, {}, GetWindowLongA(hWnd, GWL_STYLE)};
     GetWindowRect(hWnd, &c.rect);
     char name[64] = {};
@@ -73,9 +75,13 @@ int main(int argc, char** argv) {
     HWND dialog = nullptr;
     for (int i = 0; i < 100 && dialog == nullptr; ++i) {
         dialog = FindWindowA(nullptr, argv[1]);
-        if (dialog == nullptr) Sleep(100);
+        if (dialog == nullptr) {
+            Sleep(100);
+        }
     }
-    if (!Check(dialog != nullptr, std::string("window \"") + argv[1] + "\" found")) return 1;
+    if (!Check(dialog != nullptr, std::string("window \"") + argv[1] + "\" found")) {
+        return 1;
+    }
 
     bool ok = true;
     const DPI_AWARENESS_CONTEXT context = GetWindowDpiAwarenessContext(dialog);
@@ -98,7 +104,9 @@ int main(int argc, char** argv) {
             const Control& a = controls[i];
             const Control& b = controls[j];
             RECT both;
-            if (!IntersectRect(&both, &a.rect, &b.rect)) continue;
+            if (!IntersectRect(&both, &a.rect, &b.rect)) {
+                continue;
+            }
             const bool held = (IsGroupBox(a) && !IsGroupBox(b) && Inside(b.rect, a.rect)) ||
                               (IsGroupBox(b) && !IsGroupBox(a) && Inside(a.rect, b.rect));
             overlaps += held ? 0 : 1;
@@ -112,7 +120,9 @@ int main(int argc, char** argv) {
     RECT okButton{};
     GetWindowRect(GetDlgItem(dialog, IDOK), &okButton);
     for (const Control& c : controls) {
-        if (c.className != "Static" || (c.style & SS_TYPEMASK) != SS_BITMAP) continue;
+        if (c.className != "Static" || (c.style & SS_TYPEMASK) != SS_BITMAP) {
+            continue;
+        }
         const int width = c.rect.right - c.rect.left;
         const int height = c.rect.bottom - c.rect.top;
         // At 100 % the banner keeps its own size, as it always had.

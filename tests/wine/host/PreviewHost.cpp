@@ -49,9 +49,8 @@ HWND MakeHostWindow() {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRect(&frame, style, FALSE);
-    HWND hwnd = CreateWindowA(wc.lpszClassName, "Preview host", style | WS_VISIBLE, 40, 40,
-                              frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                              nullptr, wc.hInstance, nullptr);
+    HWND hwnd = CreateWindowA(wc.lpszClassName, "Preview host", style | WS_VISIBLE, 40, 40, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, nullptr);
     return hwnd;
 }
 
@@ -91,13 +90,11 @@ HWND SaverChild(HWND host, DWORD saverPid) {
 
 bool StartSaver(const char* saver, HWND host, PROCESS_INFORMATION* pi) {
     // The handle in decimal, as the system's host passes it.
-    std::string command = std::string("\"") + saver + "\" /p " +
-                          std::to_string(reinterpret_cast<ULONG_PTR>(host));
+    std::string command = std::string("\"") + saver + "\" /p " + std::to_string(reinterpret_cast<ULONG_PTR>(host));
     std::printf("start: %s\n", command.c_str());
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          pi) != 0;
+    return CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, pi) != 0;
 }
 
 int Report(int failure, const char* what) {
@@ -166,15 +163,14 @@ int CheckPreview(const char* saver) {
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, host, reinterpret_cast<POINT*>(&r), 2);
         std::printf("child rect: %ld,%ld,%ld,%ld\n", r.left, r.top, r.right, r.bottom);
-        const bool covers = r.left == 0 && r.top == 0 && r.right == client.right &&
-                            r.bottom == client.bottom && IsWindowVisible(child);
-        result = Report(covers ? kPassed : kChildNotCovering,
-                        "child is visible and covers the client area");
+        const bool covers =
+            r.left == 0 && r.top == 0 && r.right == client.right && r.bottom == client.bottom && IsWindowVisible(child);
+        result = Report(covers ? kPassed : kChildNotCovering, "child is visible and covers the client area");
     }
     if (result == kPassed) {
         const bool ended = PumpUntilExit(pi.hProcess, kKeepsRunningMs);
-        result = Report(ended || !IsWindow(child) ? kStoppedEarly : kPassed,
-                        "saver keeps running with its child window");
+        result =
+            Report(ended || !IsWindow(child) ? kStoppedEarly : kPassed, "saver keeps running with its child window");
     }
     if (result == kPassed) {
         DestroyWindow(host);

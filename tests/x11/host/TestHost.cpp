@@ -28,7 +28,9 @@ int ShowWindow(Display* display, int width, int height) {
     XSync(display, False);
     std::printf("0x%lx\n", window);
     std::fflush(stdout);
-    for (;;) pause();
+    for (;;) {
+        pause();
+    }
 }
 
 int ShowDesktop(Display* display, const char* path) {
@@ -39,14 +41,16 @@ int ShowDesktop(Display* display, const char* path) {
     int maxval = 0;
     file >> magic >> width >> height >> maxval;
     file.get();
-    if (magic != "P6" || width <= 0 || height <= 0 || maxval != 255) return 1;
+    if (magic != "P6" || width <= 0 || height <= 0 || maxval != 255) {
+        return 1;
+    }
     std::vector<unsigned char> rgb(static_cast<std::size_t>(width) * height * 3);
     file.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
     const int screen = DefaultScreen(display);
     const Window root = RootWindow(display, screen);
     XImage* image = XCreateImage(display, DefaultVisual(display, screen), DefaultDepth(display, screen), ZPixmap, 0,
-                                 static_cast<char*>(std::malloc(static_cast<std::size_t>(width) * height * 4)),
-                                 width, height, 32, 0);
+                                 static_cast<char*>(std::malloc(static_cast<std::size_t>(width) * height * 4)), width,
+                                 height, 32, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const unsigned char* p = &rgb[(static_cast<std::size_t>(y) * width + x) * 3];
@@ -67,11 +71,15 @@ int ShowDesktop(Display* display, const char* path) {
 
 int main(int argc, char** argv) {
     Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) return 1;
+    if (display == nullptr) {
+        return 1;
+    }
     if (argc == 4 && std::strcmp(argv[1], "window") == 0) {
         return ShowWindow(display, std::atoi(argv[2]), std::atoi(argv[3]));
     }
-    if (argc == 3 && std::strcmp(argv[1], "desktop") == 0) return ShowDesktop(display, argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "desktop") == 0) {
+        return ShowDesktop(display, argv[2]);
+    }
     std::fprintf(stderr, "usage: x11-test-host window W H | desktop FILE.ppm\n");
     return 2;
 }
