@@ -31,8 +31,8 @@
 //   the window; its timers go with it.
 // - Not modelled, as the program does not depend on it: a non-client area,
 //   focus and keyboard navigation, a child's parent being asked about the
-//   cursor first, wheel turns going up to the parent, monitors beyond one
-//   screen, text and controls' drawing.
+//   cursor first, wheel turns going up to the parent, text and controls'
+//   drawing. Monitors are areas of the one screen (SetMonitors).
 // - Dialog templates are laid out with fixed dialog base units of 6 x 13
 //   pixels (8-point text): x pixels = x * 6 / 4, y pixels = y * 13 / 8,
 //   rounded to nearest, as the platform's MapDialogRect does.
