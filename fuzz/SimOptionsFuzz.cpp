@@ -4,20 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/FuzzArguments.h"
 #include "fuzz/FuzzCheck.h"
 #include "tools/sim/SimOptions.h"
 
 using tidewell::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> args(1);
-    for (std::size_t i = 0; i < size; ++i) {
-        if (data[i] == 0) {
-            args.emplace_back();
-        } else {
-            args.back() += static_cast<char>(data[i]);
-        }
-    }
+    const std::vector<std::string> args = tidewell::fuzz::ArgumentsFrom(data, size, {});
     tidewell::sim::SimOptions o;
     std::string error;
     if (!tidewell::sim::ParseSimOptions(args, o, error)) {

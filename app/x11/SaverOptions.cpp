@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 
+#include "settings/Quoted.h"
 #include "settings/Settings.h"
 #include "settings/StoredValue.h"
 
@@ -55,7 +56,7 @@ bool InRange(const std::string& option, const std::string& text, std::int32_t lo
              std::optional<std::int32_t>& result, std::string& error) {
     std::int64_t value = 0;
     if (!ParseDecimal(text, value)) {
-        error = option + ": \"" + text + "\" is not a whole number";
+        error = option + ": " + Quoted(text) + " is not a whole number";
         return false;
     }
     if (value < low || value > high) {
@@ -104,7 +105,7 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
         {"window-id",
          [&](const std::string& option, const std::string& value) {
              if (!ParseWindowId(value, options.windowId)) {
-                 error = option + ": \"" + value + "\" is not a window id (0x... or decimal)";
+                 error = option + ": " + Quoted(value) + " is not a window id (0x... or decimal)";
                  return false;
              }
              options.target = Target::kWindowId;
@@ -118,7 +119,7 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
          [&](const std::string& option, const std::string& value) {
              std::uint64_t rgb = 0;
              if (value.size() != 7 || value[0] != '#' || !ParseHex(value.substr(1), 6, rgb)) {
-                 error = option + ": \"" + value + "\" is not a colour (#RRGGBB)";
+                 error = option + ": " + Quoted(value) + " is not a colour (#RRGGBB)";
                  return false;
              }
              options.rgb = static_cast<std::uint32_t>(rgb);
@@ -137,7 +138,7 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
         }
         const auto option = valued.find(name);
         if (option == valued.end()) {
-            error = "unknown option \"" + args[i] + "\" (see --help)";
+            error = "unknown option " + Quoted(args[i]) + " (see --help)";
             return false;
         }
         if (i + 1 == args.size()) {

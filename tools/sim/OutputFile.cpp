@@ -9,7 +9,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "tools/sim/Quoted.h"
+#include "settings/Quoted.h"
 
 namespace tidewell::sim {
 

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "settings/StoredValue.h"
-#include "tools/sim/Quoted.h"
+#include "settings/Quoted.h"
 
 namespace tidewell::sim {
 

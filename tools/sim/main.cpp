@@ -11,13 +11,14 @@
 #include "tools/sim/PictureFile.h"
 #include "tools/sim/PngFile.h"
 #include "tools/sim/PpmFile.h"
-#include "tools/sim/Quoted.h"
+#include "settings/Quoted.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimScene.h"
 
 namespace {
 
 using namespace tidewell::sim;
+using tidewell::Quoted;
 
 constexpr int kExitBadInput = 2;
 constexpr int kExitCannotWrite = 1;

@@ -84,7 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{{"-window-id", "0x100000000"}, "-window-id: \"0x100000000\" is not a window id (0x... or decimal)"},
         BadCase{{"-window-id", "4294967296"}, "-window-id: \"4294967296\" is not a window id (0x... or decimal)"},
         BadCase{{"-window-id", "-5"}, "-window-id: \"-5\" is not a window id (0x... or decimal)"},
-        BadCase{{"-window-id", "12z"}, "-window-id: \"12z\" is not a window id (0x... or decimal)"}));
+        BadCase{{"-window-id", "12z"}, "-window-id: \"12z\" is not a window id (0x... or decimal)"},
+        // Control characters are escaped, so the message stays one line.
+        BadCase{{"--.]r\x01gin"}, "unknown option \"--.]r\\x01gin\" (see --help)"},
+        BadCase{{"-color", "#\n\"x"}, "-color: \"#\\n\\\"x\" is not a colour (#RRGGBB)"}));
 
 TEST(SaverOptions, HelpStopsTheParse) {
     SaverOptions options;

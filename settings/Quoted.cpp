@@ -1,8 +1,8 @@
-#include "tools/sim/Quoted.h"
+#include "settings/Quoted.h"
 
 #include <cstdio>
 
-namespace tidewell::sim {
+namespace tidewell {
 
 std::string Quoted(const std::string& text) {
     std::string quoted = "\"";
@@ -26,4 +26,4 @@ std::string Quoted(const std::string& text) {
     return quoted + "\"";
 }
 
-}  // namespace tidewell::sim
+}  // namespace tidewell
