@@ -1,6 +1,7 @@
 // Closing and destruction in the platform's order: a posted WM_CLOSE
 // destroys later and once; WM_DESTROY, then WM_NCDESTROY, then PostNcDestroy
-// after the last message; a failed WM_CREATE; the main window ends Run.
+// after the last message; children after their parent, owned windows before
+// their owner; a failed WM_CREATE; the main window ends Run.
 #include <gtest/gtest.h>
 
 #include "tests/fw/RecordingWnd.h"
@@ -56,6 +57,19 @@ TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
                         "OnNcDestroy [parent]", "PostNcDestroy [parent]"}));
     // PostNcDestroy came after each window's last message: nothing follows.
     EXPECT_EQ(log.back(), "PostNcDestroy [parent]");
+}
+
+TEST_F(WindowLifetimeTest, OwnedWindowsAreDestroyedWholeBeforeTheirOwner) {
+    EventLog log;
+    auto* owner = new RecordingWnd(log, true, "owner");
+    ASSERT_TRUE(owner->CreatePopup(0, 0, 100, 100));
+    auto* owned = new RecordingWnd(log, true, "owned");
+    ASSERT_TRUE(owned->CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 20, 20, 40, 40, owner->m_hWnd, 0));
+    PumpUntilIdle();
+
+    owner->DestroyWindow();
+    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy [owned]", "OnNcDestroy [owned]", "PostNcDestroy [owned]",
+                                              "OnDestroy [owner]", "OnNcDestroy [owner]", "PostNcDestroy [owner]"}));
 }
 
 TEST_F(WindowLifetimeTest, NoMessageReachesAWindowAfterItsPostNcDestroy) {
