@@ -7,11 +7,8 @@
 
 namespace tidewell::fuzz {
 
-// first: what the vector starts with (a program name, or nothing).
-inline std::vector<std::string> ArgumentsFrom(const std::uint8_t* data, std::size_t size,
-                                              std::vector<std::string> first) {
-    std::vector<std::string> args = std::move(first);
-    args.emplace_back();
+inline std::vector<std::string> ArgumentsFrom(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> args(1);
     for (std::size_t i = 0; i < size; ++i) {
         if (data[i] == 0) {
             args.emplace_back();

@@ -14,7 +14,7 @@ using tidewell::fuzz::Check;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     tidewell::SaverOptions o;
     std::string error;
-    if (!tidewell::ParseSaverOptions(tidewell::fuzz::ArgumentsFrom(data, size, {}), o, error)) {
+    if (!tidewell::ParseSaverOptions(tidewell::fuzz::ArgumentsFrom(data, size), o, error)) {
         tidewell::fuzz::CheckOneLine(error);
         return 0;
     }

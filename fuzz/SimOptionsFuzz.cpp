@@ -11,7 +11,7 @@
 using tidewell::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::string> args = tidewell::fuzz::ArgumentsFrom(data, size, {});
+    const std::vector<std::string> args = tidewell::fuzz::ArgumentsFrom(data, size);
     tidewell::sim::SimOptions o;
     std::string error;
     if (!tidewell::sim::ParseSimOptions(args, o, error)) {

@@ -15,6 +15,15 @@ void PostQuitMessage(int nExitCode) { backend::PostQuitMessage(nExitCode); }
 
 std::vector<MonitorArea> EnumMonitors() { return backend::Monitors(); }
 
+RECT PrimaryMonitor() {
+    for (const MonitorArea& monitor : backend::Monitors()) {
+        if (monitor.primary) {
+            return monitor.rect;
+        }
+    }
+    return RECT();
+}
+
 HCURSOR SetCursor(HCURSOR cursor) { return backend::SetCursor(cursor); }
 
 }  // namespace fw

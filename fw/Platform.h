@@ -22,6 +22,8 @@ struct MonitorArea {
 };
 // Every monitor, in the platform's order; exactly one is the primary.
 std::vector<MonitorArea> EnumMonitors();
+// The primary monitor's rectangle; empty when the platform lists none.
+RECT PrimaryMonitor();
 
 HCURSOR SetCursor(HCURSOR cursor);
 // Registers (once per distinct set) and returns a class name that stays valid

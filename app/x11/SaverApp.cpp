@@ -20,15 +20,6 @@ constexpr const char* kRegistryKey = "Orvalle";
 constexpr int kTryOutWidth = 800;
 constexpr int kTryOutHeight = 600;
 
-fw::RECT PrimaryMonitor() {
-    for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
-        if (monitor.primary) {
-            return monitor.rect;
-        }
-    }
-    return fw::RECT();
-}
-
 // The monitor holding the point; the primary when none does.
 fw::RECT MonitorHolding(int x, int y) {
     for (const fw::MonitorArea& monitor : fw::EnumMonitors()) {
@@ -36,7 +27,7 @@ fw::RECT MonitorHolding(int x, int y) {
             return monitor.rect;
         }
     }
-    return PrimaryMonitor();
+    return fw::PrimaryMonitor();
 }
 
 }  // namespace
@@ -105,14 +96,12 @@ fw::BOOL CSaverApp::StartInHost() {
 
 fw::BOOL CSaverApp::StartWindow() {
     LoadSettings(false);
-    const fw::RECT primary = PrimaryMonitor();
+    const fw::RECT primary = fw::PrimaryMonitor();
     const int width = std::min<int>(kTryOutWidth, primary.Width());
     const int height = std::min<int>(kTryOutHeight, primary.Height());
-    fw::RECT rect;
-    rect.left = primary.left + (primary.Width() - width) / 2;
-    rect.top = primary.top + (primary.Height() - height) / 2;
-    rect.right = rect.left + width;
-    rect.bottom = rect.top + height;
+    const int left = primary.left + (primary.Width() - width) / 2;
+    const int top = primary.top + (primary.Height() - height) / 2;
+    const fw::RECT rect = fw::MakeRect(left, top, left + width, top + height);
     auto* pWnd = new CParticleWnd(fw::TRUE);
     if (!pWnd->CreateParticleWindow(0, fw::WS_OVERLAPPED | fw::WS_CAPTION | fw::WS_SYSMENU | fw::WS_VISIBLE, rect,
                                     nullptr)) {

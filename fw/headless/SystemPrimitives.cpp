@@ -29,19 +29,6 @@ DWORD TickCount() { return headless::TheWorld().clock.TickCount(); }
 
 std::int64_t WallTime() { return headless::TheWorld().clock.WallTime(); }
 
-namespace {
-
-RECT PrimaryMonitor() {
-    for (const MonitorArea& monitor : Monitors()) {
-        if (monitor.primary) {
-            return monitor.rect;
-        }
-    }
-    return RECT{};
-}
-
-}  // namespace
-
 // No task bar on the simulated screen.
 RECT WorkArea() { return PrimaryMonitor(); }
 

@@ -54,10 +54,7 @@ std::vector<MonitorArea> backend::Monitors() {
 }
 
 // No task bars are known: the primary monitor.
-RECT backend::WorkArea() {
-    const std::vector<MonitorArea> monitors = Monitors();
-    return monitors.empty() ? RECT() : monitors.front().rect;
-}
+RECT backend::WorkArea() { return PrimaryMonitor(); }
 
 int backend::SystemMetric(int index) {
     if (index == SM_CXICON || index == SM_CYICON) {
