@@ -2,7 +2,7 @@
 // the current display scale. Prints what it measured, one line per check;
 // exits 0 when every check holds, 1 when one fails, 2 on bad use.
 //
-//   dialog-inspector TITLE    waits up to 10 s for the top-level window TITLE,
+//   dialog-layout-check TITLE    waits up to 10 s for the top-level window TITLE,
 //                             then checks that it runs per-monitor aware,
 //                             that every visible control lies inside its
 //                             client area, that no two controls overlap
@@ -69,7 +69,7 @@ bool Check(bool ok, const std::string& what) {
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: dialog-inspector TITLE\n");
+        std::fprintf(stderr, "usage: dialog-layout-check TITLE\n");
         return 2;
     }
     HWND dialog = nullptr;
