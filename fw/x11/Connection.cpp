@@ -60,7 +60,7 @@ bool ErrorTrap::Failed() {
     return g_nErrors != m_nBefore;
 }
 
-bool Connect(const char* displayName, std::string& error) {
+bool OpenConnection(const char* displayName, std::string& error) {
     Connection& c = g_connection;
     c.display = ::XOpenDisplay(displayName);
     if (c.display == nullptr) {

@@ -21,6 +21,9 @@ struct Connection {
     int signalFd = -1;  // readable once SIGTERM, SIGINT or SIGHUP arrived
 };
 
+// Opens the display (see Connect in X11Program.h).
+bool OpenConnection(const char* displayName, std::string& error);
+
 // Valid after Connect (X11Program.h).
 Connection& X();
 bool Connected();

@@ -15,6 +15,8 @@ bool PaintOne();
 
 // WM_TIMER for the timer most overdue; false when none is due.
 bool FireDueTimer();
+// Milliseconds on a steady clock, fractional.
+double NowMs();
 // When the next timer is due, in NowMs() terms; negative when none runs.
 double NextDueMs();
 

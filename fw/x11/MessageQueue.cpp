@@ -2,9 +2,7 @@
 
 #include <deque>
 
-namespace fw {
-
-namespace x11 {
+namespace fw::x11 {
 
 namespace {
 std::deque<PostedMessage>& Queue() {
@@ -25,14 +23,12 @@ std::optional<PostedMessage> TakePosted() {
     return posted;
 }
 
-std::optional<int> QuitRequested() { return g_quit; }
-
-}  // namespace x11
-
-void backend::PostQuitMessage(int nExitCode) {
-    if (!x11::g_quit) {
-        x11::g_quit = nExitCode;
+void RequestQuit(int exitCode) {
+    if (!g_quit) {
+        g_quit = exitCode;
     }
 }
 
-}  // namespace fw
+std::optional<int> QuitRequested() { return g_quit; }
+
+}  // namespace fw::x11

@@ -14,6 +14,8 @@ struct PostedMessage {
 };
 void Post(const PostedMessage& posted);
 std::optional<PostedMessage> TakePosted();
+// The first request's exit code wins.
+void RequestQuit(int exitCode);
 // The exit code once PostQuitMessage has run.
 std::optional<int> QuitRequested();
 

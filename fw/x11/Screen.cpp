@@ -1,11 +1,15 @@
 #include <X11/extensions/Xrandr.h>
 
 #include "fw/Rect.h"
+#include "fw/x11/Classes.h"
 #include "fw/x11/Connection.h"
+#include "fw/x11/EventLoop.h"
 
 namespace fw {
 
 namespace {
+
+HCURSOR g_current = nullptr;
 
 // The primary monitor first, then the others in RandR's order.
 std::vector<RECT> RandrMonitors() {
@@ -65,6 +69,19 @@ int backend::SystemMetric(int index) {
     }
     const RECT primary = WorkArea();
     return index == SM_CXSCREEN ? primary.Width() : primary.Height();
+}
+
+HCURSOR backend::SetCursor(HCURSOR cursor) {
+    // No cursor is the transparent one; it shows over the window the
+    // pointer is in.
+    const HCURSOR previous = g_current;
+    g_current = cursor;
+    const ::Window window = x11::WindowUnderPointer();
+    if (window != 0 && x11::Connected()) {
+        x11::ErrorTrap trap;
+        ::XDefineCursor(x11::X().display, window, cursor != nullptr ? x11::ToXCursor(cursor) : x11::X().invisible);
+    }
+    return previous;
 }
 
 }  // namespace fw

@@ -1,7 +1,6 @@
 #include "fw/x11/WindowRecord.h"
 
 #include <algorithm>
-#include <chrono>
 #include <map>
 
 #include "fw/x11/Connection.h"
@@ -77,11 +76,6 @@ void DestroyOurWindow(::Window window, bool serverDestroyedIt) {
         detail::DeliverMessage(*wnd, WM_NCDESTROY, 0, 0);
     }
     RemoveRecord(window);
-}
-
-double NowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace fw::x11

@@ -41,7 +41,4 @@ std::vector<::Window> OurWindows();
 // WM_NCDESTROY, after which the object may be gone.
 void DestroyOurWindow(::Window window, bool serverDestroyedIt);
 
-// Milliseconds on a steady clock, fractional.
-double NowMs();
-
 }  // namespace fw::x11

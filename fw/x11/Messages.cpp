@@ -1,4 +1,4 @@
-// The message loop, timers and clocks. The loop's order is the platform's:
+// The message loop, posting and sending, and default processing. The loop's order is the platform's:
 // posted messages, the quit request, input and other server events, paints,
 // then timers; it sleeps until the server, a timer or a signal needs it.
 #include <poll.h>
@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 
 #include "fw/x11/Connection.h"
 #include "fw/x11/EventLoop.h"
@@ -16,9 +15,6 @@
 namespace fw::backend {
 
 namespace {
-
-// The frame timer's period 0 is the platform's shortest: 64 ticks a second.
-constexpr double kShortestPeriodMs = 15.625;
 
 bool g_signalled = false;  // a signal asked the program to end
 
@@ -51,6 +47,8 @@ void Wait() {
 }
 
 }  // namespace
+
+void PostQuitMessage(int nExitCode) { x11::RequestQuit(nExitCode); }
 
 int RunMessageLoop() {
     if (!x11::Connected()) {
@@ -89,41 +87,43 @@ int RunMessageLoop() {
     }
 }
 
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
-    x11::WindowRecord* record = x11::RecordOf(hWnd);
-    if (record == nullptr || record->destroying) {
-        return 0;
-    }
-    KillTimer(hWnd, id);
-    const double period = std::max<double>(elapse, kShortestPeriodMs);
-    record->timers.push_back(x11::Timer{id, period, x11::NowMs() + period});
-    return id;
-}
-
-BOOL KillTimer(HWND hWnd, UINT_PTR id) {
-    x11::WindowRecord* record = x11::RecordOf(hWnd);
-    if (record == nullptr) {
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (x11::RecordOf(hWnd) == nullptr) {
         return FALSE;
     }
-    auto& timers = record->timers;
-    const auto before = timers.size();
-    timers.erase(std::remove_if(timers.begin(), timers.end(), [&](const x11::Timer& t) { return t.id == id; }),
-                 timers.end());
-    return timers.size() != before ? TRUE : FALSE;
+    x11::Post(x11::PostedMessage{hWnd, message, wParam, lParam});
+    return TRUE;
 }
 
-DWORD TickCount() { return static_cast<DWORD>(static_cast<std::uint64_t>(x11::NowMs())); }
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
+}
 
-std::int64_t WallTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+    x11::WindowRecord* record = x11::RecordOf(wnd.m_hWnd);
+    if (record == nullptr) {
+        return 0;
+    }
+    switch (message) {
+        case WM_CLOSE:
+            DestroyWindow(wnd.m_hWnd);
+            return 0;
+        case WM_PAINT:
+            record->invalid = RECT();  // validated, as an empty paint would
+            return 0;
+        case WM_NCACTIVATE:
+            return TRUE;
+        case WM_SETCURSOR:
+            // The class cursor over the client area.
+            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || record->cursor == 0) {
+                return FALSE;
+            }
+            ::XDefineCursor(x11::X().display, record->window, record->cursor);
+            return TRUE;
+        default:
+            return 0;
+    }
+}
 
 }  // namespace fw::backend
-
-void fw::x11::DestroyAllWindows() {
-    if (!Connected()) {
-        return;
-    }
-    for (::Window window : OurWindows()) {
-        DestroyOurWindow(window, false);
-    }
-    ::XSync(X().display, False);
-}

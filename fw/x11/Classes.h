@@ -7,4 +7,7 @@ namespace fw::x11 {
 // class and unknown names.
 ::Cursor ClassCursor(const char* className);
 
+// A framework cursor handle holds an X cursor.
+::Cursor ToXCursor(HCURSOR cursor);
+
 }  // namespace fw::x11

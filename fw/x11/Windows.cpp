@@ -6,7 +6,7 @@
 #include "fw/x11/Connection.h"
 #include "fw/x11/DesktopPicture.h"
 #include "fw/x11/MessageQueue.h"
-#include "fw/x11/WindowClasses.h"
+#include "fw/x11/Classes.h"
 #include "fw/x11/WindowRecord.h"
 
 namespace fw::backend {
@@ -193,18 +193,5 @@ void Invalidate(HWND hWnd, BOOL /*erase*/) {
 
 // No controls on this backend.
 HWND ChildWithId(HWND /*hParent*/, int /*id*/) { return nullptr; }
-
-BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (x11::RecordOf(hWnd) == nullptr) {
-        return FALSE;
-    }
-    x11::Post(x11::PostedMessage{hWnd, message, wParam, lParam});
-    return TRUE;
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
-    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
-}
 
 }  // namespace fw::backend
