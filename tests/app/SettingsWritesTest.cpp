@@ -1,6 +1,5 @@
-// What the settings start reads and writes: the order of the reads, all six
-// values on OK, nothing on any other end, and stored values outside the
-// ranges the dialog can show.
+// What the settings start writes: all six values on OK, nothing on any other
+// end, and stored values outside the ranges the dialog can show.
 #include <algorithm>
 
 #include "AppFixture.h"
@@ -13,15 +12,6 @@ namespace hl = fw::headless;
 using Strings = std::vector<std::string>;
 
 class SettingsWritesTest : public AppFixture {};
-
-TEST_F(SettingsWritesTest, ReadsThePreviewsSettingsThenAllSixThenTheSpeedAtCreation) {
-    hl::ScriptEscape();
-    RunSettingsStart();
-    EXPECT_EQ(hl::ProfileReadLog(),
-              (Strings{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed",           // preview
-                       "Number", "Speed", "ColorBlue", "ColorGreen", "ColorRed", "Blank",  // dialog
-                       "Speed"}));                                                         // the preview's creation
-}
 
 TEST_F(SettingsWritesTest, OkWithNothingChangedWritesAllSixInOrder) {
     hl::ScriptPressButton(fw::IDOK);
