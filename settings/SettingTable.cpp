@@ -2,15 +2,6 @@
 
 namespace tidewell {
 
-const Setting* SettingForOption(const std::string& option) {
-    for (const Setting* setting : kSettings) {
-        if (setting->option != nullptr && option == setting->option) {
-            return setting;
-        }
-    }
-    return nullptr;
-}
-
 StoredEntries EntriesOf(const Setting& setting) {
     const StoredEntry* last = setting.stored;
     while (last != std::end(setting.stored) && last->name != nullptr) {

@@ -24,47 +24,92 @@ struct Setting {
         kColour,  // three stored bytes, red, green, blue; one option
         kSwitch,  // 0 or 1 as written; any nonzero value reads as on
     };
-    const char* option;  // tidewell -option, tidewell-sim --option; null: neither
-    Kind kind;
-    StoredEntry stored[3];
-    std::int32_t low;   // kCount
-    std::int32_t high;  // kCount
+    const char* option = nullptr;  // tidewell -option, tidewell-sim --option; null: neither
+    Kind kind = Kind::kCount;
+    StoredEntry stored[3] = {};
+    std::int32_t low = 0;  // the range offered
+    std::int32_t high = 1;
     // The window raises a lower stored value to low when it is created.
-    bool raisedToLow;
-    const char* label;  // in the dialog (and XScreenSaver's settings page)
-    const char* lowLabel;
-    const char* highLabel;
-    const char* help;  // what it does, lower case, no full stop
-    bool inDialog;     // shown and written by the settings dialog
-    bool onLinux;      // read from the Linux settings file and offered by tidewell
+    bool raisedToLow = false;
+    const char* label = nullptr;  // in the dialog and on XScreenSaver's settings page
+    const char* lowLabel = nullptr;
+    const char* highLabel = nullptr;
+    const char* help = "";  // what it does: lower case, no full stop
+    bool inDialog = true;   // shown and written by the settings dialog
+    bool onLinux = true;    // in the Linux settings file and on tidewell's command line
+
+    constexpr Setting Labelled(const char* text, const char* lowText = nullptr, const char* highText = nullptr) const {
+        Setting s = *this;
+        s.label = text;
+        s.lowLabel = lowText;
+        s.highLabel = highText;
+        return s;
+    }
+    constexpr Setting Helped(const char* text) const {
+        Setting s = *this;
+        s.help = text;
+        return s;
+    }
+    constexpr Setting RaisedToLow() const {
+        Setting s = *this;
+        s.raisedToLow = true;
+        return s;
+    }
+    // Stored only: set by hand, offered nowhere.
+    constexpr Setting Hidden() const {
+        Setting s = *this;
+        s.option = nullptr;
+        s.inDialog = false;
+        s.onLinux = false;
+        return s;
+    }
 };
+
+constexpr Setting Count(const char* option, StoredEntry stored, std::int32_t low, std::int32_t high) {
+    Setting s;
+    s.option = option;
+    s.stored[0] = stored;
+    s.low = low;
+    s.high = high;
+    return s;
+}
+constexpr Setting Switch(const char* option, StoredEntry stored) {
+    Setting s;
+    s.option = option;
+    s.kind = Setting::Kind::kSwitch;
+    s.stored[0] = stored;
+    return s;
+}
+constexpr Setting Colour(const char* option, StoredEntry red, StoredEntry green, StoredEntry blue) {
+    Setting s;
+    s.option = option;
+    s.kind = Setting::Kind::kColour;
+    s.stored[0] = red;
+    s.stored[1] = green;
+    s.stored[2] = blue;
+    s.high = 255;
+    return s;
+}
 
 inline constexpr const char* kSettingsSection = "Config";
 
-// In the order OK writes them.
-inline constexpr Setting kColourSetting{
-    "color", Setting::Kind::kColour, {{"ColorRed", 22}, {"ColorGreen", 93}, {"ColorBlue", 165}}, 0, 255, false,
-    "Color...", nullptr, nullptr, "the background colour", true, true};
-inline constexpr Setting kNumberSetting{
-    "number", Setting::Kind::kCount, {{"Number", 20}}, 1, 100, false, "Number", "Few", "Many", "how many particles",
-    true, true};
-inline constexpr Setting kSpeedSetting{
-    "speed", Setting::Kind::kCount, {{"Speed", 50}}, 15, 100, true, "Speed", "Slow", "Fast", "how fast they rise",
-    true, true};
-inline constexpr Setting kBlankSetting{
-    "blank", Setting::Kind::kSwitch, {{"Blank", 0}}, 0, 1, false, "Blank screen", nullptr, nullptr,
-    "a solid colour instead of the desktop", true, true};
+inline constexpr Setting kColourSetting = Colour("color", {"ColorRed", 22}, {"ColorGreen", 93}, {"ColorBlue", 165})
+                                              .Labelled("Color...")
+                                              .Helped("the background colour");
+inline constexpr Setting kNumberSetting =
+    Count("number", {"Number", 20}, 1, 100).Labelled("Number", "Few", "Many").Helped("how many particles");
+inline constexpr Setting kSpeedSetting =
+    Count("speed", {"Speed", 50}, 15, 100).Labelled("Speed", "Slow", "Fast").Helped("how fast they rise").RaisedToLow();
+inline constexpr Setting kBlankSetting =
+    Switch("blank", {"Blank", 0}).Labelled("Blank screen").Helped("a solid colour instead of the desktop");
 // Windows only: the full-screen run covers every monitor (nonzero) or the
-// primary one; set by hand, never by the dialog.
-inline constexpr Setting kAllMonitorsSetting{
-    nullptr, Setting::Kind::kSwitch, {{"AllMonitors", 1}}, 0, 1, false, nullptr, nullptr, nullptr,
-    "cover every monitor, not only the main one", false, false};
+// primary one.
+inline constexpr Setting kAllMonitorsSetting =
+    Switch(nullptr, {"AllMonitors", 1}).Helped("cover every monitor, not only the main one").Hidden();
 
+// In the order OK writes them.
 inline constexpr const Setting* kSettings[] = {&kColourSetting, &kNumberSetting, &kSpeedSetting, &kBlankSetting,
                                                &kAllMonitorsSetting};
-
-// The setting that tidewell or tidewell-sim calls option; null for none.
-const Setting* SettingForOption(const std::string& option);
 
 // The stored entries of one setting, as a range.
 struct StoredEntries {

@@ -40,8 +40,8 @@ bool InRange(const std::string& option, const std::string& text, const Setting& 
         return false;
     }
     if (value < setting.low || value > setting.high) {
-        error = option + ": " + text + " is outside " + std::to_string(setting.low) + ".." +
-                std::to_string(setting.high);
+        error =
+            option + ": " + text + " is outside " + std::to_string(setting.low) + ".." + std::to_string(setting.high);
         return false;
     }
     settings[setting.stored[0].name] = static_cast<std::int32_t>(value);
@@ -186,7 +186,7 @@ std::string SettingHelp(const Setting& setting) {
         case Setting::Kind::kCount:
             return setting.help + (", " + std::to_string(setting.low) + ".." + std::to_string(setting.high));
         case Setting::Kind::kColour:
-            return setting.help + std::string(": an X colour, a name or #RRGGBB (#RGB, rgb:R/G/B, ...)");
+            return setting.help + std::string(", as X writes colours: a name or #RRGGBB (#RGB, rgb:R/G/B, ...)");
         case Setting::Kind::kSwitch:
             break;
     }
@@ -200,7 +200,7 @@ std::string SaverUsage() {
     std::string settings;
     for (const Setting* setting : kSettings) {
         if (setting->onLinux) {
-            names += (names.empty() ? "" : ", ") + StoredNames(*setting);
+            names += " " + StoredNames(*setting) + ",";
             settings += OptionHelpLine(SettingUsage(*setting), SettingHelp(*setting), kHelpColumn);
         }
     }
@@ -215,12 +215,12 @@ std::string SaverUsage() {
            "  --fullscreen         cover every monitor over the desktop; any key, button,\n"
            "                       mouse move or loss of focus ends it\n"
            "  -display NAME        the X display (default $DISPLAY)\n"
-           "\n"
-           "Settings, over those in $XDG_CONFIG_HOME/tidewell/config (or\n"
-           "~/.config/tidewell/config; " +
-           names +
-           ", one Name=value a line), which is not read when XScreenSaver runs it\n"
-           "($XSCREENSAVER_WINDOW set):\n" +
+           "\n" +
+           Wrapped("",
+                   "Settings, over the settings file $XDG_CONFIG_HOME/tidewell/config (or "
+                   "~/.config/tidewell/config; one Name=value a line of" +
+                       names + " which is not read when XScreenSaver runs tidewell, with $XSCREENSAVER_WINDOW set):",
+                   0) +
            settings +
            "\n"
            "  -h, --help           this text\n"

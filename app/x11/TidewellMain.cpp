@@ -61,8 +61,7 @@ int main(int argc, char** argv) {
     const char* named = std::getenv("XSCREENSAVER_WINDOW");
     const bool byXScreenSaver = named != nullptr && *named != '\0';
     std::uint32_t hostId = options.windowId;
-    if (options.target == SaverOptions::Target::kRoot && byXScreenSaver &&
-        !tidewell::ParseWindowId(named, hostId)) {
+    if (options.target == SaverOptions::Target::kRoot && byXScreenSaver && !tidewell::ParseWindowId(named, hostId)) {
         return Fail(2, "XSCREENSAVER_WINDOW: " + Quoted(named) + " is not a window id");
     }
     const char* environmentDisplay = std::getenv("DISPLAY");

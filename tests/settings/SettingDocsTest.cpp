@@ -73,9 +73,8 @@ TEST(SettingDocs, XScreenSaversPageOffersEverySettingOfTheLinuxProgramAsTheTable
             case Setting::Kind::kSwitch:
                 expected = {{"element", "boolean"},
                             {"_label", s->label},
-                            {s->stored[0].fallback ? "arg-unset" : "arg-set", s->stored[0].fallback
-                                                                                  ? "--no-" + std::string(s->option)
-                                                                                  : option}};
+                            {s->stored[0].fallback ? "arg-unset" : "arg-set",
+                             s->stored[0].fallback ? "--no-" + std::string(s->option) : option}};
                 break;
         }
         EXPECT_EQ(XmlElement(xml, s->option), expected) << s->option;

@@ -56,12 +56,10 @@ TEST(SimOptionsValues, EveryOptionIsTaken) {
     EXPECT_EQ(o.ClientHeight(), 112);
     EXPECT_EQ(o.seed, 4294967295u);
     // An unsigned 32-bit value is stored as the same 32 bits.
-    EXPECT_EQ(o.stored, (StoredSettings{{"Number", -7},
-                                        {"Speed", 200},
-                                        {"ColorRed", 278},
-                                        {"ColorGreen", -1},
-                                        {"ColorBlue", -1},
-                                        {"Blank", 1}}));
+    EXPECT_EQ(
+        o.stored,
+        (StoredSettings{
+            {"Number", -7}, {"Speed", 200}, {"ColorRed", 278}, {"ColorGreen", -1}, {"ColorBlue", -1}, {"Blank", 1}}));
     EXPECT_EQ(o.picturePath, "p.ppm");
     EXPECT_EQ(o.frames, 12u);
     EXPECT_EQ(o.frameMs, 0u);

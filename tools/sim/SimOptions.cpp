@@ -296,10 +296,11 @@ std::string SimUsage() {
             settings += OptionHelpLine(SettingUsage(*setting), SettingHelp(*setting), kHelpColumn);
         }
     }
-    return "usage: tidewell-sim [--screen WxH] [--client WxH] [--seed N]" + synopsis +
-           "\n"
-           "                    [--picture FILE] [--frames N] [--frame-ms MS] [--at K:OP ...]\n"
-           "                    [--out FILE.ppm|FILE.png] [--state FILE]\n"
+    return Wrapped("usage: tidewell-sim",
+                   "[--screen WxH] [--client WxH] [--seed N]" + synopsis +
+                       " [--picture FILE] [--frames N] [--frame-ms MS] [--at K:OP ...] [--out FILE.ppm|FILE.png]"
+                       " [--state FILE]",
+                   20) +
            "\n"
            "Runs one particle window on a virtual screen: construction, creation, first paint,\n"
            "then N timer frames, and writes what the window shows and the particles' state.\n"
@@ -324,7 +325,8 @@ std::string SimUsage() {
            "  --state FILE       'count C capacity K width W height H', then per active particle\n"
            "                     'i size x y vx vy px py drawnX drawnY respawn'\n"
            "  --help             this text\n"
-           "  --version          the name and version: tidewell-sim " TIDEWELL_VERSION "\n"
+           "  --version          the name and version: tidewell-sim " TIDEWELL_VERSION
+           "\n"
            "\n"
            "Limits: each side 1..8192, --frames and --frame-ms 0..1000000, and as many --at as\n"
            "the command line holds. Memory follows the screen: about 20 bytes a pixel (1.3 GB\n"
