@@ -38,11 +38,14 @@ TEST_F(ParticleWndSettings, NumberAbove100StaysWithinTheCapacity) {
     EXPECT_EQ(static_cast<std::size_t>(wnd.m_field.m_nCount), wnd.m_field.m_pParticles.size());
 }
 
-TEST_F(ParticleWndSettings, ConstructionReadsFiveValuesInOrderAndCreationReadsSpeed) {
+// When each value is read matters (a value written in between is seen or
+// not); the order among one step's reads does not.
+TEST_F(ParticleWndSettings, ConstructionReadsBlankNumberAndColourAndCreationReadsSpeed) {
     hl::ClearProfileReadLog();
     auto* wnd = new CFullScreenWnd;
-    EXPECT_EQ(hl::ProfileReadLog(),
-              (std::vector<std::string>{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed"}));
+    std::vector<std::string> read = hl::ProfileReadLog();
+    std::sort(read.begin(), read.end());
+    EXPECT_EQ(read, (std::vector<std::string>{"Blank", "ColorBlue", "ColorGreen", "ColorRed", "Number"}));
     hl::ClearProfileReadLog();
     ASSERT_TRUE(wnd->CreateFullScreen());
     EXPECT_EQ(hl::ProfileReadLog(), (std::vector<std::string>{"Speed"}));
