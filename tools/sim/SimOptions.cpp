@@ -206,10 +206,10 @@ bool Parser::Run(const std::vector<std::string>& args) {
     // The settings' switches take no value; the others one.
     std::map<std::string, const tidewell::Setting*> switches;
     for (const tidewell::Setting* setting : kSettings) {
-        const std::string option = setting->option != nullptr ? "--" + std::string(setting->option) : "";
-        if (option.empty()) {
+        if (setting->option == nullptr) {
             continue;
         }
+        const std::string option = "--" + std::string(setting->option);
         if (setting->kind == tidewell::Setting::Kind::kSwitch) {
             switches[option] = setting;
         } else {
