@@ -99,6 +99,12 @@ TEST(SettingDocs, TheManualDescribesEverySettingOfTheLinuxProgram) {
                      std::to_string(s->stored[0].fallback) + ").";
         }
         EXPECT_NE(manual.find(entry), std::string::npos) << entry;
+        if (s->raisedToLow) {
+            std::string raised = std::string("a ") + s->label + " below " + std::to_string(s->low) + " runs at " +
+                                 std::to_string(s->low);
+            raised[2] = static_cast<char>(std::tolower(static_cast<unsigned char>(raised[2])));
+            EXPECT_NE(manual.find(raised), std::string::npos) << raised;
+        }
         for (const StoredEntry& stored : EntriesOf(*s)) {
             EXPECT_NE(manual.find(std::string("\\fB") + stored.name + "\\fP"), std::string::npos) << stored.name;
         }
