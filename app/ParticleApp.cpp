@@ -82,17 +82,17 @@ fw::BOOL CParticleApp::StartPreview(const char* hostArgument) {
 }
 
 fw::BOOL CParticleApp::StartFullScreen() {
-    m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), ReadAllMonitors(*this) != 0);
+    m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), ReadSetting(*this, kAllMonitorsSetting) != 0);
     return m_pMainWnd != nullptr ? fw::TRUE : fw::FALSE;
 }
 
 void CParticleApp::RunSettings() {
     // The preview inside reads its own settings here, at construction.
     CSettingsDlg dlg(nullptr);
-    dlg.m_nNumberPos = ReadNumber(*this);
-    dlg.m_nSpeedPos = ReadSpeed(*this);
+    dlg.m_nNumberPos = ReadSetting(*this, kNumberSetting);
+    dlg.m_nSpeedPos = ReadSetting(*this, kSpeedSetting);
     dlg.m_crColor = ReadColor(*this);
-    dlg.m_bBlankCheck = ReadBlank(*this);
+    dlg.m_bBlankCheck = ReadSetting(*this, kBlankSetting);
 
     // Makes the dialog the owner of the colour dialog and the About box.
     m_pMainWnd = &dlg;
@@ -101,10 +101,12 @@ void CParticleApp::RunSettings() {
         m_pMainWnd = nullptr;  // the dialog object is about to go
     }
     if (result == fw::IDOK) {
-        WriteColor(*this, dlg.m_crColor);
-        WriteNumber(*this, dlg.m_nNumberPos);
-        WriteSpeed(*this, dlg.m_nSpeedPos);
-        WriteBlank(*this, dlg.m_bBlankCheck);
+        StoredSettings chosen;
+        PutColor(chosen, dlg.m_crColor);
+        Put(chosen, kNumberSetting, dlg.m_nNumberPos);
+        Put(chosen, kSpeedSetting, dlg.m_nSpeedPos);
+        Put(chosen, kBlankSetting, dlg.m_bBlankCheck);
+        WriteSettings(*this, chosen);
     }
 }
 

@@ -7,9 +7,6 @@
 namespace tidewell {
 
 namespace {
-constexpr int kNumberMin = 1;
-constexpr int kSpeedMin = 15;
-constexpr int kBarMax = 100;
 // Both bars' notifications are limited to this, not to the bar's own range;
 // the bar then keeps the position inside its range.
 constexpr int kScrollLimitMin = 0;
@@ -44,7 +41,8 @@ CSettingsDlg::CSettingsDlg(fw::CWnd* pParent)
       m_bBlankCheck(fw::FALSE),
       // The caller sets the colour before DoModal; the default keeps a
       // dialog made without it well defined.
-      m_crColor(MakeColor(SettingDefaults::kColorRed, SettingDefaults::kColorGreen, SettingDefaults::kColorBlue)),
+      m_crColor(MakeColor(kColourSetting.stored[0].fallback, kColourSetting.stored[1].fallback,
+                          kColourSetting.stored[2].fallback)),
       m_hIcon(fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME)),
       // Held by value, so the dialog, not the window, deletes it.
       m_wndPreview(fw::FALSE) {}
@@ -78,8 +76,8 @@ fw::BOOL CSettingsDlg::OnInitDialog() {
 
     // The data exchange above could not place the positions: a new bar's
     // range is empty. A stored value outside a range shows at its nearer end.
-    m_wndNumberBar.SetScrollRange(kNumberMin, kBarMax, fw::TRUE);
-    m_wndSpeedBar.SetScrollRange(kSpeedMin, kBarMax, fw::TRUE);
+    m_wndNumberBar.SetScrollRange(kNumberSetting.low, kNumberSetting.high, fw::TRUE);
+    m_wndSpeedBar.SetScrollRange(kSpeedSetting.low, kSpeedSetting.high, fw::TRUE);
     m_wndNumberBar.SetScrollPos(m_nNumberPos, fw::TRUE);
     m_wndSpeedBar.SetScrollPos(m_nSpeedPos, fw::TRUE);
 

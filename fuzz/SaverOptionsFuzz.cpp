@@ -18,12 +18,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tidewell::fuzz::CheckOneLine(error);
         return 0;
     }
-    if (o.help) {
-        return 0;  // --help stops the parse
+    if (o.help || o.version) {
+        return 0;  // they stop the parse
     }
-    Check(!o.number || (*o.number >= 1 && *o.number <= 100), "number in range");
-    Check(!o.speed || (*o.speed >= 15 && *o.speed <= 100), "speed in range");
-    Check(!o.rgb || *o.rgb <= 0xFFFFFFu, "a colour is 24 bits");
+    for (const tidewell::Setting* setting : tidewell::kSettings) {
+        const auto value = o.settings.find(setting->stored[0].name);
+        if (value != o.settings.end()) {
+            Check(setting->onLinux && setting->kind != tidewell::Setting::Kind::kColour, "an option's setting");
+            Check(value->second >= setting->low && value->second <= setting->high, "a setting in range");
+        }
+    }
+    Check(!o.display || tidewell::IsDisplayName(*o.display), "a display name that prints");
     Check(o.target != tidewell::SaverOptions::Target::kWindowId || o.windowId != 0, "a window id is not 0");
     return 0;
 }

@@ -6,7 +6,12 @@ check holds the built program to it. Ids, styles and resource names are the
 names of res/resource.h and fw/Messages.h.
 """
 
+import os
+import sys
 from collections import namedtuple
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from version import short_version  # noqa: E402
 
 Dialog = namedtuple("Dialog", "id extended x y cx cy style caption point_size face controls")
 # text: a string, or ("#", RESOURCE_NAME) for a control that shows a resource.
@@ -17,7 +22,7 @@ SHOWN = ("WS_CHILD", "WS_VISIBLE")
 SETTINGS = Dialog(
     "IDD_SETTINGS", True, 0, 0, 343, 401,
     ("DS_SETFONT", "DS_MODALFRAME", "WS_POPUP", "WS_VISIBLE", "WS_CAPTION", "WS_SYSMENU"),
-    "Orvalle Tidewell 1.2", 8, "MS Sans Serif", [
+    "Orvalle Tidewell " + short_version(), 8, "MS Sans Serif", [
         # Template order is the tab order: OK first, so it gets the focus.
         Control("OK", "IDOK", "Button", 234, 383, 50, 14, SHOWN + ("WS_TABSTOP", "BS_DEFPUSHBUTTON")),
         Control("Cancel", "IDCANCEL", "Button", 289, 383, 50, 14, SHOWN + ("WS_TABSTOP", "BS_PUSHBUTTON")),
@@ -45,7 +50,7 @@ ABOUT = Dialog(
     ("DS_SETFONT", "DS_MODALFRAME", "WS_POPUP", "WS_CAPTION", "WS_SYSMENU"),
     "About Tidewell", 8, "MS Sans Serif", [
         Control(("#", "IDR_MAINFRAME"), "IDC_STATIC", "Static", 11, 17, 20, 20, SHOWN + ("SS_ICON",)),
-        Control("Tidewell Version 1.2", "IDC_STATIC", "Static", 40, 10, 119, 8, SHOWN + ("WS_GROUP", "SS_LEFT")),
+        Control("Tidewell Version " + short_version(), "IDC_STATIC", "Static", 40, 10, 119, 8, SHOWN + ("WS_GROUP", "SS_LEFT")),
         Control("Copyright (C) Orvalle", "IDC_STATIC", "Static", 40, 25, 119, 8, SHOWN + ("WS_GROUP", "SS_LEFT")),
         Control("OK", "IDOK", "Button", 176, 6, 32, 14,
                 SHOWN + ("WS_GROUP", "WS_TABSTOP", "BS_DEFPUSHBUTTON")),

@@ -3,35 +3,40 @@
 namespace tidewell {
 
 namespace {
-int Read(fw::CWinApp& app, const char* entry, int fallback) {
-    return app.GetProfileInt(SettingNames::kSection, entry, fallback);
-}
-void Write(fw::CWinApp& app, const char* entry, int value) {
-    // A failed write is ignored: the other values stay as they are.
-    app.WriteProfileInt(SettingNames::kSection, entry, value);
+std::int32_t Read(fw::CWinApp& app, const StoredEntry& entry) {
+    return app.GetProfileInt(kSettingsSection, entry.name, entry.fallback);
 }
 }  // namespace
 
-int ReadNumber(fw::CWinApp& app) { return Read(app, SettingNames::kNumber, SettingDefaults::kNumber); }
-int ReadSpeed(fw::CWinApp& app) { return Read(app, SettingNames::kSpeed, SettingDefaults::kSpeed); }
-int ReadBlank(fw::CWinApp& app) { return Read(app, SettingNames::kBlank, SettingDefaults::kBlank); }
-int ReadAllMonitors(fw::CWinApp& app) { return Read(app, SettingNames::kAllMonitors, SettingDefaults::kAllMonitors); }
+std::int32_t ReadSetting(fw::CWinApp& app, const Setting& setting) { return Read(app, setting.stored[0]); }
 
 COLORREF ReadColor(fw::CWinApp& app) {
-    const int blue = Read(app, SettingNames::kColorBlue, SettingDefaults::kColorBlue);
-    const int green = Read(app, SettingNames::kColorGreen, SettingDefaults::kColorGreen);
-    const int red = Read(app, SettingNames::kColorRed, SettingDefaults::kColorRed);
-    return MakeColor(static_cast<std::uint32_t>(red), static_cast<std::uint32_t>(green),
-                     static_cast<std::uint32_t>(blue));
+    const StoredEntry* rgb = kColourSetting.stored;
+    const auto blue = static_cast<std::uint32_t>(Read(app, rgb[2]));
+    const auto green = static_cast<std::uint32_t>(Read(app, rgb[1]));
+    const auto red = static_cast<std::uint32_t>(Read(app, rgb[0]));
+    return MakeColor(red, green, blue);
 }
 
-void WriteColor(fw::CWinApp& app, COLORREF colour) {
-    Write(app, SettingNames::kColorRed, static_cast<int>(RedOf(colour)));
-    Write(app, SettingNames::kColorGreen, static_cast<int>(GreenOf(colour)));
-    Write(app, SettingNames::kColorBlue, static_cast<int>(BlueOf(colour)));
+void PutColor(StoredSettings& settings, COLORREF colour) {
+    const StoredEntry* rgb = kColourSetting.stored;
+    settings[rgb[0].name] = static_cast<std::int32_t>(RedOf(colour));
+    settings[rgb[1].name] = static_cast<std::int32_t>(GreenOf(colour));
+    settings[rgb[2].name] = static_cast<std::int32_t>(BlueOf(colour));
 }
-void WriteNumber(fw::CWinApp& app, int number) { Write(app, SettingNames::kNumber, number); }
-void WriteSpeed(fw::CWinApp& app, int speed) { Write(app, SettingNames::kSpeed, speed); }
-void WriteBlank(fw::CWinApp& app, int blank) { Write(app, SettingNames::kBlank, blank); }
+
+void Put(StoredSettings& settings, const Setting& setting, std::int32_t value) {
+    settings[setting.stored[0].name] = value;
+}
+
+void WriteSettings(fw::CWinApp& app, const StoredSettings& settings) {
+    for (const Setting* setting : kSettings) {
+        for (const StoredEntry& entry : EntriesOf(*setting)) {
+            if (const auto value = settings.find(entry.name); value != settings.end()) {
+                app.WriteProfileInt(kSettingsSection, entry.name, value->second);
+            }
+        }
+    }
+}
 
 }  // namespace tidewell

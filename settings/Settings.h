@@ -1,46 +1,24 @@
 #pragma once
-// The stored settings: six 32-bit values (and AllMonitors, which the dialog
-// does not show) in section "Config" of the
+// The stored settings (SettingTable.h) in section "Config" of the
 // application's profile. Nothing is bounded here; the places that use a value
 // apply its limits.
 #include "fw/App.h"
 #include "particles/Color.h"
+#include "settings/SettingTable.h"
 
 namespace tidewell {
 
-struct SettingNames {
-    static constexpr const char* kSection = "Config";
-    static constexpr const char* kNumber = "Number";
-    static constexpr const char* kSpeed = "Speed";
-    static constexpr const char* kColorRed = "ColorRed";
-    static constexpr const char* kColorGreen = "ColorGreen";
-    static constexpr const char* kColorBlue = "ColorBlue";
-    static constexpr const char* kBlank = "Blank";
-    static constexpr const char* kAllMonitors = "AllMonitors";
-};
-
-struct SettingDefaults {
-    static constexpr int kNumber = 20;
-    static constexpr int kSpeed = 50;
-    static constexpr int kColorRed = 22;
-    static constexpr int kColorGreen = 93;
-    static constexpr int kColorBlue = 165;
-    static constexpr int kBlank = 0;
-    static constexpr int kAllMonitors = 1;
-};
-
-int ReadNumber(fw::CWinApp& app);
-int ReadSpeed(fw::CWinApp& app);
-int ReadBlank(fw::CWinApp& app);
-// Nonzero: the full-screen run covers every monitor; 0: the primary only.
-int ReadAllMonitors(fw::CWinApp& app);
-// Reads ColorBlue, ColorGreen, ColorRed in that order; keeps the low 8 bits.
+// A setting of one stored value, or its default when it is not stored.
+std::int32_t ReadSetting(fw::CWinApp& app, const Setting& setting);
+// Reads ColorBlue, ColorGreen, ColorRed; keeps the low 8 bits of each.
 COLORREF ReadColor(fw::CWinApp& app);
 
-// Writes ColorRed, ColorGreen, ColorBlue in that order.
-void WriteColor(fw::CWinApp& app, COLORREF colour);
-void WriteNumber(fw::CWinApp& app, int number);
-void WriteSpeed(fw::CWinApp& app, int speed);
-void WriteBlank(fw::CWinApp& app, int blank);
+// The three stored values of a colour.
+void PutColor(StoredSettings& settings, COLORREF colour);
+void Put(StoredSettings& settings, const Setting& setting, std::int32_t value);
+
+// Writes the settings given, in the table's order. A failed write is
+// ignored: the other values are still written.
+void WriteSettings(fw::CWinApp& app, const StoredSettings& settings);
 
 }  // namespace tidewell

@@ -5,7 +5,6 @@
 #include <sstream>
 #include <string>
 
-#include "settings/Settings.h"
 #include "settings/StoredValue.h"
 
 namespace tidewell {
@@ -36,10 +35,11 @@ bool SameNameIgnoringCase(const std::string& a, const char* b) {
 
 // The store's own spelling of a name, or null for a name it does not know.
 const char* KnownName(const std::string& name) {
-    for (const char* known : {SettingNames::kNumber, SettingNames::kSpeed, SettingNames::kColorRed,
-                              SettingNames::kColorGreen, SettingNames::kColorBlue, SettingNames::kBlank}) {
-        if (SameNameIgnoringCase(name, known)) {
-            return known;
+    for (const Setting* setting : kSettings) {
+        for (const StoredEntry& entry : EntriesOf(*setting)) {
+            if (setting->onLinux && SameNameIgnoringCase(name, entry.name)) {
+                return entry.name;
+            }
         }
     }
     return nullptr;

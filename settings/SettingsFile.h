@@ -3,19 +3,17 @@
 // lines under the registry's value names. It is read as the registry is
 // read: a value that is missing or malformed is simply not there, so its
 // reader gets the default; a stored value keeps all its 32 bits.
-#include <cstdint>
-#include <map>
 #include <string>
+
+#include "settings/SettingTable.h"
 
 namespace tidewell {
 
-// Value name (as the settings store spells it) -> stored value.
-using StoredSettings = std::map<std::string, std::int32_t>;
-
 // Any text: blank lines and lines starting with '#' are comments; spaces
-// around the name and the value are ignored; names match the six settings
-// in any case, as registry names do; a later line wins. Lines that are not
-// one of the six with a 32-bit whole number are ignored.
+// around the name and the value are ignored; names match the stored names of the
+// settings the Linux program has, in any case, as registry names do; a later
+// line wins. Lines that are not one of those with a 32-bit whole number are
+// ignored.
 StoredSettings ParseSettingsText(const std::string& text);
 
 // $XDG_CONFIG_HOME/tidewell/config, else $HOME/.config/tidewell/config;

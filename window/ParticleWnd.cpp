@@ -1,5 +1,6 @@
 #include "window/ParticleWnd.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "res/resource.h"
@@ -39,9 +40,9 @@ CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete, std::optional<fw::RECT> rcMonit
     // The seed comes first: constructing the particles draws their sizes.
     m_field.m_random.Seed(static_cast<std::uint32_t>(fw::GetCurrentTime()) + seedOffset);
     fw::CWinApp& app = *fw::AfxGetApp();
-    m_bBlank = ReadBlank(app);
+    m_bBlank = ReadSetting(app, kBlankSetting);
     m_bAutoDelete = bAutoDelete;
-    const int number = ReadNumber(app);
+    const int number = ReadSetting(app, kNumberSetting);
     const COLORREF colour = ReadColor(app);
     m_field.Init(this, number, colour);
 }
@@ -78,11 +79,9 @@ int CParticleWnd::OnCreate(fw::CREATESTRUCT* lpCreateStruct) {
     if (fw::CWnd::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    int speed = ReadSpeed(*fw::AfxGetApp());
-    if (speed < 15) {
-        speed = 15;
-    }
-    SetParticleSpeed(speed);
+    // The speed bar's lowest position is the slowest a window runs.
+    static_assert(kSpeedSetting.raisedToLow);
+    SetParticleSpeed(std::max(ReadSetting(*fw::AfxGetApp(), kSpeedSetting), kSpeedSetting.low));
     return 0;
 }
 

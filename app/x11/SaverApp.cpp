@@ -9,6 +9,7 @@
 #include "fw/x11/X11Program.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
+#include "settings/SettingsFile.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
 
@@ -32,8 +33,8 @@ fw::RECT MonitorHolding(int x, int y) {
 
 }  // namespace
 
-CSaverApp::CSaverApp(const SaverOptions& options, fw::HWND host)
-    : fw::CWinApp("tidewell"), m_options(options), m_hHost(host) {}
+CSaverApp::CSaverApp(const SaverOptions& options, fw::HWND host, bool byXScreenSaver)
+    : fw::CWinApp("tidewell"), m_options(options), m_hHost(host), m_bByXScreenSaver(byXScreenSaver) {}
 
 CSaverApp::~CSaverApp() = default;
 
@@ -53,17 +54,21 @@ fw::BOOL CSaverApp::InitInstance() {
 }
 
 void CSaverApp::LoadSettings(bool hostHasNoPicture) {
-    StoredSettings settings = ReadSettingsFile(SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
-    ApplySettingOptions(m_options, settings);
+    // XScreenSaver leaves out of the command line every value its settings
+    // page holds at the default: the file must not fill those in.
+    StoredSettings settings =
+        m_bByXScreenSaver ? StoredSettings()
+                          : ReadSettingsFile(SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+    for (const auto& [name, value] : m_options.settings) {
+        settings[name] = value;
+    }
     // A host that saved no picture of the desktop leaves nothing to show but
     // the colour, as Blank screen would.
     if (hostHasNoPicture) {
-        settings[SettingNames::kBlank] = 1;
+        Put(settings, kBlankSetting, 1);
     }
     // Into the profile, where the windows read them as stored settings.
-    for (const auto& [name, value] : settings) {
-        WriteProfileInt(SettingNames::kSection, name.c_str(), value);
-    }
+    WriteSettings(*this, settings);
 }
 
 fw::BOOL CSaverApp::StartInHost() {

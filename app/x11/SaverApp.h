@@ -6,12 +6,14 @@
 
 namespace tidewell {
 
-// The Linux program's application object: the settings from the settings
-// file under the options, then the particle windows where the options say.
+// The Linux program's application object: the options' settings over the
+// settings file's, then the particle windows where the options say.
 class CSaverApp : public fw::CWinApp {
 public:
-    // host: the window to draw in for -root and -window-id.
-    CSaverApp(const SaverOptions& options, fw::HWND host);
+    // host: the window to draw in for -root and -window-id. byXScreenSaver:
+    // its settings page is then the one source of settings, so the settings
+    // file is not read.
+    CSaverApp(const SaverOptions& options, fw::HWND host, bool byXScreenSaver);
     ~CSaverApp() override;
 
     // TRUE when a particle window runs as the main window. FALSE with a
@@ -28,6 +30,7 @@ private:
 
     SaverOptions m_options;
     fw::HWND m_hHost;
+    bool m_bByXScreenSaver;
 };
 
 }  // namespace tidewell

@@ -1,88 +1,76 @@
 #include "app/x11/SaverOptions.h"
 
-#include <cctype>
 #include <functional>
 #include <map>
 
+#include "settings/OptionHelp.h"
 #include "settings/Quoted.h"
-#include "settings/Settings.h"
 #include "settings/StoredValue.h"
 
 namespace tidewell {
 
 namespace {
 
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
+constexpr std::size_t kHelpColumn = 23;
+
+// "-name", "--name", "-name=value" and "--name=value": the name, and the
+// value when one follows "=". Empty for anything else.
+struct Spelling {
+    std::string name;
+    std::optional<std::string> value;
+};
+
+Spelling SpellingOf(const std::string& arg) {
+    const std::size_t dashes = arg.compare(0, 2, "--") == 0 ? 2 : arg.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (dashes == 0 || arg.size() == dashes || arg[dashes] == '-' || arg[dashes] == '=') {
+        return {};
     }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string::npos) {
+        return {arg.substr(dashes), std::nullopt};
     }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
+    return {arg.substr(dashes, equals - dashes), arg.substr(equals + 1)};
 }
 
-// Exactly digits hex digits, as one number.
-bool ParseHex(const std::string& text, std::size_t digits, std::uint64_t& value) {
-    if (text.empty() || text.size() > digits) {
-        return false;
-    }
-    value = 0;
-    for (char c : text) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return false;
-        }
-        value = value * 16 + static_cast<std::uint64_t>(digit);
-    }
-    return true;
-}
-
-// "-name" and "--name" are the same option; anything else is not one.
-std::string OptionName(const std::string& arg) {
-    if (arg.size() > 2 && arg[0] == '-' && arg[1] == '-') {
-        return arg.substr(2);
-    }
-    if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') {
-        return arg.substr(1);
-    }
-    return std::string();
-}
-
-bool InRange(const std::string& option, const std::string& text, std::int32_t low, std::int32_t high,
-             std::optional<std::int32_t>& result, std::string& error) {
+bool InRange(const std::string& option, const std::string& text, const Setting& setting, StoredSettings& settings,
+             std::string& error) {
     std::int64_t value = 0;
     if (!ParseDecimal(text, value)) {
         error = option + ": " + Quoted(text) + " is not a whole number";
         return false;
     }
-    if (value < low || value > high) {
-        error = option + ": " + text + " is outside " + std::to_string(low) + ".." + std::to_string(high);
+    if (value < setting.low || value > setting.high) {
+        error =
+            option + ": " + text + " is outside " + std::to_string(setting.low) + ".." + std::to_string(setting.high);
         return false;
     }
-    result = static_cast<std::int32_t>(value);
+    settings[setting.stored[0].name] = static_cast<std::int32_t>(value);
     return true;
 }
 
 }  // namespace
 
-bool ParseWindowId(const std::string& text, std::uint32_t& id) {
-    std::uint64_t value = 0;
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        if (!ParseHex(text.substr(2), 8, value)) {
+bool IsDisplayName(const std::string& text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
             return false;
         }
-    } else {
-        std::int64_t decimal = 0;
-        if (!ParseDecimal(text, decimal) || decimal < 0) {
-            return false;
-        }
-        value = static_cast<std::uint64_t>(decimal);
     }
-    if (value == 0 || value > UINT32_MAX) {
+    return !text.empty();
+}
+
+bool ParseWindowId(const std::string& text, std::uint32_t& id) {
+    std::int64_t value = 0;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        const std::string digits = text.substr(2);
+        if (digits.size() > 8 || digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            return false;
+        }
+        value = static_cast<std::int64_t>(std::stoull(digits, nullptr, 16));
+    } else if (!ParseDecimal(text, value) || value < 0) {
+        return false;
+    }
+    if (value == 0 || value > static_cast<std::int64_t>(UINT32_MAX)) {
         return false;
     }
     id = static_cast<std::uint32_t>(value);
@@ -93,15 +81,15 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
     using Target = SaverOptions::Target;
     using Flag = std::function<void()>;
     using Valued = std::function<bool(const std::string& option, const std::string& value)>;
-    const std::map<std::string, Flag> flags = {
+    std::map<std::string, Flag> flags = {
         {"root", [&] { options.target = Target::kRoot; }},
         {"window", [&] { options.target = Target::kWindow; }},
         {"fullscreen", [&] { options.target = Target::kFullScreen; }},
-        {"blank", [&] { options.blank = true; }},
-        {"no-blank", [&] { options.blank = false; }},
         {"help", [&] { options.help = true; }},
+        {"h", [&] { options.help = true; }},
+        {"version", [&] { options.version = true; }},
     };
-    const std::map<std::string, Valued> valued = {
+    std::map<std::string, Valued> valued = {
         {"window-id",
          [&](const std::string& option, const std::string& value) {
              if (!ParseWindowId(value, options.windowId)) {
@@ -111,66 +99,111 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
              options.target = Target::kWindowId;
              return true;
          }},
-        {"number", [&](const std::string& option,
-                       const std::string& value) { return InRange(option, value, 1, 100, options.number, error); }},
-        {"speed", [&](const std::string& option,
-                      const std::string& value) { return InRange(option, value, 15, 100, options.speed, error); }},
-        {"color",
+        {"display",
          [&](const std::string& option, const std::string& value) {
-             std::uint64_t rgb = 0;
-             if (value.size() != 7 || value[0] != '#' || !ParseHex(value.substr(1), 6, rgb)) {
-                 error = option + ": " + Quoted(value) + " is not a colour (#RRGGBB)";
+             if (!IsDisplayName(value)) {
+                 error = option + ": " + Quoted(value) + " is not a display name";
                  return false;
              }
-             options.rgb = static_cast<std::uint32_t>(rgb);
+             options.display = value;
              return true;
          }},
     };
+    for (const Setting* setting : kSettings) {
+        if (!setting->onLinux) {
+            continue;
+        }
+        const std::string name = setting->option;
+        const char* stored = setting->stored[0].name;
+        switch (setting->kind) {
+            case Setting::Kind::kSwitch:
+                flags[name] = [&options, stored] { options.settings[stored] = 1; };
+                flags["no-" + name] = [&options, stored] { options.settings[stored] = 0; };
+                break;
+            case Setting::Kind::kCount:
+                valued[name] = [&options, &error, setting](const std::string& option, const std::string& value) {
+                    return InRange(option, value, *setting, options.settings, error);
+                };
+                break;
+            case Setting::Kind::kColour:
+                // Read on the display, where X knows the colour names.
+                valued[name] = [&options](const std::string& option, const std::string& value) {
+                    options.color = value;
+                    options.colorOption = option;
+                    return true;
+                };
+                break;
+        }
+    }
 
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string name = OptionName(args[i]);
-        if (const auto flag = flags.find(name); flag != flags.end()) {
+        const Spelling spelling = SpellingOf(args[i]);
+        const std::string option = args[i].substr(0, args[i].find('='));
+        if (const auto flag = flags.find(spelling.name); flag != flags.end()) {
+            if (spelling.value) {
+                error = option + ": takes no value";
+                return false;
+            }
             flag->second();
-            if (options.help) {
+            if (options.help || options.version) {
                 return true;
             }
             continue;
         }
-        const auto option = valued.find(name);
-        if (option == valued.end()) {
+        const auto handler = valued.find(spelling.name);
+        if (handler == valued.end()) {
             error = "unknown option " + Quoted(args[i]) + " (see --help)";
             return false;
         }
-        if (i + 1 == args.size()) {
-            error = args[i] + ": a value is missing";
+        if (!spelling.value && i + 1 == args.size()) {
+            error = option + ": a value is missing";
             return false;
         }
-        if (!option->second(args[i], args[i + 1])) {
+        if (!handler->second(option, spelling.value ? *spelling.value : args[++i])) {
             return false;
         }
-        ++i;
     }
     return true;
 }
 
-void ApplySettingOptions(const SaverOptions& options, StoredSettings& settings) {
-    if (options.number) {
-        settings[SettingNames::kNumber] = *options.number;
+namespace {
+
+std::string SettingUsage(const Setting& setting) {
+    const std::string option = "-" + std::string(setting.option);
+    switch (setting.kind) {
+        case Setting::Kind::kCount:
+            return option + " N";
+        case Setting::Kind::kColour:
+            return option + " COLOUR";
+        case Setting::Kind::kSwitch:
+            break;
     }
-    if (options.speed) {
-        settings[SettingNames::kSpeed] = *options.speed;
-    }
-    if (options.rgb) {
-        settings[SettingNames::kColorRed] = static_cast<std::int32_t>((*options.rgb >> 16) & 0xFF);
-        settings[SettingNames::kColorGreen] = static_cast<std::int32_t>((*options.rgb >> 8) & 0xFF);
-        settings[SettingNames::kColorBlue] = static_cast<std::int32_t>(*options.rgb & 0xFF);
-    }
-    if (options.blank) {
-        settings[SettingNames::kBlank] = *options.blank ? 1 : 0;
-    }
+    return option + " / -no-" + setting.option;
 }
 
-const char* SaverUsage() {
+std::string SettingHelp(const Setting& setting) {
+    switch (setting.kind) {
+        case Setting::Kind::kCount:
+            return setting.help + (", " + std::to_string(setting.low) + ".." + std::to_string(setting.high));
+        case Setting::Kind::kColour:
+            return setting.help + std::string(", as X writes colours: a name or #RRGGBB (#RGB, rgb:R/G/B, ...)");
+        case Setting::Kind::kSwitch:
+            break;
+    }
+    return setting.help + std::string(", or not");
+}
+
+}  // namespace
+
+std::string SaverUsage() {
+    std::string names;
+    std::string settings;
+    for (const Setting* setting : kSettings) {
+        if (setting->onLinux) {
+            names += " " + StoredNames(*setting) + ",";
+            settings += OptionHelpLine(SettingUsage(*setting), SettingHelp(*setting), kHelpColumn);
+        }
+    }
     return "Usage: tidewell [where] [settings]\n"
            "White particles rise over the desktop or a solid colour.\n"
            "\n"
@@ -181,17 +214,19 @@ const char* SaverUsage() {
            "  -window-id ID        the window ID (0x... or decimal)\n"
            "  --fullscreen         cover every monitor over the desktop; any key, button,\n"
            "                       mouse move or loss of focus ends it\n"
+           "  -display NAME        the X display (default $DISPLAY)\n"
+           "\n" +
+           Wrapped("",
+                   "Settings, over the settings file $XDG_CONFIG_HOME/tidewell/config (or "
+                   "~/.config/tidewell/config; one Name=value a line of" +
+                       names + " which is not read when XScreenSaver runs tidewell, with $XSCREENSAVER_WINDOW set):",
+                   0) +
+           settings +
            "\n"
-           "Settings (over those in $XDG_CONFIG_HOME/tidewell/config, or\n"
-           "~/.config/tidewell/config; Number, Speed, ColorRed, ColorGreen, ColorBlue\n"
-           "and Blank, one Name=value a line):\n"
-           "  -number N            how many particles, 1..100\n"
-           "  -speed N             how fast they rise, 15..100\n"
-           "  -color #RRGGBB       the background colour\n"
-           "  -blank / -no-blank   a solid colour instead of the desktop, or not\n"
-           "  --help               this text\n"
+           "  -h, --help           this text\n"
+           "  --version            the name and version\n"
            "\n"
-           "Every option may also be written with two dashes.\n";
+           "Every option may also be written with two dashes, and its value after \"=\".\n";
 }
 
 }  // namespace tidewell

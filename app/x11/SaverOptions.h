@@ -1,12 +1,12 @@
 #pragma once
-// The command line of the Linux program, in the screen-saver host's
-// conventions: where to draw, and settings that override the stored ones.
+// The command line of the Linux program, in X programs' conventions: where
+// to draw, which display, and settings over the stored ones.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "settings/SettingsFile.h"
+#include "settings/SettingTable.h"
 
 namespace tidewell {
 
@@ -18,27 +18,32 @@ struct SaverOptions {
         kFullScreen,  // one window per monitor, closed by the user
     };
     Target target = Target::kWindow;
-    std::uint32_t windowId = 0;  // kWindowId
+    std::uint32_t windowId = 0;          // kWindowId
+    std::optional<std::string> display;  // -display NAME
 
-    std::optional<std::int32_t> number;
-    std::optional<std::int32_t> speed;
-    std::optional<std::uint32_t> rgb;  // 0xRRGGBB
-    std::optional<bool> blank;
+    // The settings the options give, under their stored names; the colour
+    // is not among them until it is read on the display.
+    StoredSettings settings;
+    std::optional<std::string> color;  // as written
+    std::string colorOption;           // as the option was written, for messages
+
     bool help = false;
+    bool version = false;
 };
 
-// Parses args (without the program name); both "-x" and "--x" spellings. On
-// bad input returns false with one line in error naming the option and the
-// value. A later option overrides an earlier one; --help stops the parse.
+// Parses args (without the program name): "-name value", "--name value",
+// "-name=value" and "--name=value" alike. On bad input returns false with
+// one line in error naming the option and the value. A later option
+// overrides an earlier one; --help (-h) and --version stop the parse.
 bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& options, std::string& error);
 
 // An X window id: "0x" and hex digits, or decimal; nonzero and 32 bits.
 bool ParseWindowId(const std::string& text, std::uint32_t& id);
 
-// The options' settings over the stored ones, under the stored names.
-void ApplySettingOptions(const SaverOptions& options, StoredSettings& settings);
+// A display name fit to be named in a message: printable, not empty.
+bool IsDisplayName(const std::string& text);
 
 // The text of --help.
-const char* SaverUsage();
+std::string SaverUsage();
 
 }  // namespace tidewell

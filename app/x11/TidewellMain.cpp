@@ -5,45 +5,87 @@
 #include <string>
 #include <vector>
 
+#include "Version.h"
 #include "app/x11/SaverApp.h"
 #include "app/x11/SaverOptions.h"
 #include "fw/x11/X11Program.h"
+#include "settings/Quoted.h"
+#include "settings/Settings.h"
 
 namespace {
 
+using tidewell::Quoted;
+using tidewell::SaverOptions;
+
+void Say(const std::string& message) { std::fprintf(stderr, "tidewell: %s\n", message.c_str()); }
+
 int Fail(int status, const std::string& message) {
-    std::fprintf(stderr, "tidewell: %s\n", message.c_str());
+    Say(message);
     return status;
+}
+
+// The option's colour into the settings, read on the display. A colour X
+// does not know ends a start from a terminal; a host's start goes on with
+// the stored colour, since a saver never fails its host.
+bool TakeColor(SaverOptions& options, bool hosted) {
+    fw::COLORREF colour = 0;
+    if (!options.color || fw::x11::ParseColor(*options.color, colour)) {
+        if (options.color) {
+            tidewell::PutColor(options.settings, colour);
+        }
+        return true;
+    }
+    const std::string problem = options.colorOption + ": " + Quoted(*options.color) + " is not a colour";
+    Say(hosted ? problem + "; the stored colour is used" : problem);
+    return hosted;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    using tidewell::SaverOptions;
-    tidewell::SaverOptions options;
+    SaverOptions options;
     std::string error;
     if (!tidewell::ParseSaverOptions(std::vector<std::string>(argv + 1, argv + argc), options, error)) {
         return Fail(2, error);
     }
     if (options.help) {
-        std::fputs(tidewell::SaverUsage(), stdout);
+        std::fputs(tidewell::SaverUsage().c_str(), stdout);
         return 0;
     }
-    // -root means the window the host names, when it names one.
-    std::uint32_t hostId = options.windowId;
-    const char* named = std::getenv("XSCREENSAVER_WINDOW");
-    if (options.target == SaverOptions::Target::kRoot && named != nullptr && *named != '\0' &&
-        !tidewell::ParseWindowId(named, hostId)) {
-        return Fail(2, std::string("XSCREENSAVER_WINDOW: \"") + named + "\" is not a window id");
+    if (options.version) {
+        std::puts("tidewell " TIDEWELL_VERSION);
+        return 0;
     }
-    if (!fw::x11::Connect(nullptr, error)) {
+    // XScreenSaver names its window here for its hacks, and for their
+    // preview; -root means that window when there is one.
+    const char* named = std::getenv("XSCREENSAVER_WINDOW");
+    const bool byXScreenSaver = named != nullptr && *named != '\0';
+    std::uint32_t hostId = options.windowId;
+    if (options.target == SaverOptions::Target::kRoot && byXScreenSaver && !tidewell::ParseWindowId(named, hostId)) {
+        return Fail(2, "XSCREENSAVER_WINDOW: " + Quoted(named) + " is not a window id");
+    }
+    const char* environmentDisplay = std::getenv("DISPLAY");
+    const std::string display =
+        options.display ? *options.display : std::string(environmentDisplay != nullptr ? environmentDisplay : "");
+    if (display.empty()) {
+        return Fail(1, "cannot open display: DISPLAY is not set");
+    }
+    if (!tidewell::IsDisplayName(display)) {
+        return Fail(1, "DISPLAY: " + Quoted(display) + " is not a display name");
+    }
+    if (!fw::x11::Connect(display.c_str(), error)) {
         return Fail(1, error);
     }
-    if (options.target == SaverOptions::Target::kRoot && (named == nullptr || *named == '\0')) {
+    const bool hosted = options.target == SaverOptions::Target::kRoot ||
+                        options.target == SaverOptions::Target::kWindowId || byXScreenSaver;
+    if (!TakeColor(options, hosted)) {
+        return 2;
+    }
+    if (options.target == SaverOptions::Target::kRoot && !byXScreenSaver) {
         hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
     }
 
-    tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)));
+    tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)), byXScreenSaver);
     app.m_argc = argc;
     app.m_argv = argv;
     if (!app.InitInstance()) {

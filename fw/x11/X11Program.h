@@ -18,6 +18,11 @@ HWND RootHandle();
 // it covered the screen.
 bool HasScreenshot(HWND host);
 
+// A colour as X users write it (a name such as "navy", #RGB, #RRGGBB,
+// #RRRRGGGGBBBB, rgb:r/g/b; any case), read on the default colormap. False
+// for one the server does not know, or before Connect.
+bool ParseColor(const std::string& spec, COLORREF& colour);
+
 // Destroys every window of ours still there, as closing them would.
 void DestroyAllWindows();
 

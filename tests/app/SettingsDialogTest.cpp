@@ -59,12 +59,13 @@ TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarkerAndShowsTheStoredColour) 
     RunSettingsStart();
 }
 
-TEST_F(SettingsDialogTest, SetsItsBigIconAndSitsInTheMiddleOfTheScreen) {
+TEST_F(SettingsDialogTest, SetsItsBigAndDragIconAndSitsInTheMiddleOfTheScreen) {
     OnDialog([](CSettingsDlg& dlg) {
         EXPECT_NE(dlg.m_hIcon, nullptr);
         EXPECT_EQ(dlg.m_hIcon, fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME));
         EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_BIG), dlg.m_hIcon);
         EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_SMALL), nullptr);
+        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON), reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
         fw::RECT r;
         dlg.GetWindowRect(&r);
         EXPECT_LE(std::abs((r.left + r.right) / 2 - hl::ScreenWidth() / 2), 1);
@@ -103,31 +104,21 @@ TEST_F(SettingsDialogTest, TheColourDialogStartsAtTheColourAndOkClearsThePreview
     }
 }
 
-TEST_F(SettingsDialogTest, AboutBoxOpensFromTheAboutSystemCommand) {
-    hl::ScriptSysCommand(IDM_ABOUTBOX);
-    hl::ScriptCall([](fw::HWND hAbout) {
-        const auto info = hl::GetWindowInfo(hAbout);
-        ASSERT_TRUE(info.has_value());
-        EXPECT_EQ(SettingsIn(hAbout), nullptr);
-    });
-    hl::ScriptEnter();  // the About box's OK
-    hl::ScriptEscape();
-    RunSettingsStart();
-    const auto& history = hl::DialogHistory();
-    ASSERT_EQ(history.size(), 2u);
-    EXPECT_EQ(history[0].templateId, static_cast<fw::UINT>(IDD_ABOUTBOX));
-    EXPECT_EQ(history[0].result, fw::IDOK);
-    EXPECT_EQ(history[1].templateId, static_cast<fw::UINT>(IDD_SETTINGS));
-    EXPECT_TRUE(hl::ProfileWriteLog().empty());
-}
-
-TEST_F(SettingsDialogTest, AboutIdIsComparedWithoutItsLowFourBits) {
-    hl::ScriptSysCommand(IDM_ABOUTBOX | 0x000F);
-    hl::ScriptEnter();
-    hl::ScriptEscape();
-    RunSettingsStart();
-    ASSERT_EQ(hl::DialogHistory().size(), 2u);
-    EXPECT_EQ(hl::DialogHistory()[0].templateId, static_cast<fw::UINT>(IDD_ABOUTBOX));
+TEST_F(SettingsDialogTest, AboutBoxOpensFromTheAboutSystemCommandWhateverItsLowFourBits) {
+    for (const fw::UINT command : {IDM_ABOUTBOX, IDM_ABOUTBOX | 0x000F}) {
+        SetUp();
+        hl::ScriptSysCommand(command);
+        hl::ScriptCall([](fw::HWND hAbout) { EXPECT_EQ(SettingsIn(hAbout), nullptr); });
+        hl::ScriptEnter();  // the About box's OK
+        hl::ScriptEscape();
+        RunSettingsStart();
+        const auto& history = hl::DialogHistory();
+        ASSERT_EQ(history.size(), 2u);
+        EXPECT_EQ(history[0].templateId, static_cast<fw::UINT>(IDD_ABOUTBOX));
+        EXPECT_EQ(history[0].result, fw::IDOK);
+        EXPECT_EQ(history[1].templateId, static_cast<fw::UINT>(IDD_SETTINGS));
+        EXPECT_TRUE(hl::ProfileWriteLog().empty());
+    }
 }
 
 TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
@@ -161,14 +152,6 @@ TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
         EXPECT_EQ(drawn.icon, dlg.m_hIcon);
         EXPECT_EQ(drawn.x, (client.Width() - fw::GetSystemMetrics(fw::SM_CXICON) + 1) / 2);
         EXPECT_EQ(drawn.y, (client.Height() - fw::GetSystemMetrics(fw::SM_CYICON) + 1) / 2);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsDialogTest, DragIconIsTheDialogsIcon) {
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON), reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
     });
     hl::ScriptEscape();
     RunSettingsStart();

@@ -19,6 +19,7 @@ import xml.etree.ElementTree as ElementTree
 TOP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 sys.path.insert(0, os.path.join(TOP, "res"))
 from dialogs import DIALOGS  # noqa: E402
+from version import project_version, short_version  # noqa: E402
 
 LANG_GERMAN_GERMANY = 0x0407
 
@@ -110,18 +111,19 @@ IDB_BANNER = _VALUES["IDB_BANNER"]
 
 DESCRIPTION = "Tidewell"
 
-VERSION_FIXED = (0x00010000, 0x00000001)  # 1.0.0.1 as the two 32-bit halves
+_MAJOR, _MINOR, _PATCH = project_version()
+VERSION_FIXED = ((_MAJOR << 16) | _MINOR, _PATCH << 16)  # major.minor.patch.0 as two 32-bit halves
 VERSION_BLOCK = "040904b0"
 VERSION_STRINGS = {
     "Comments": "Screen Saver for Windows",
     "CompanyName": "Orvalle",
     "FileDescription": "Orvalle Tidewell Screen Saver",
-    "FileVersion": "1.2",
+    "FileVersion": short_version(),
     "InternalName": "Tidewell",
     "LegalCopyright": "Copyright (C) Orvalle",
     "OriginalFilename": "Tidewell.scr",
     "ProductName": "Tidewell",
-    "ProductVersion": "1.2",
+    "ProductVersion": short_version(),
 }
 VERSION_TRANSLATION = (0x0409, 0x04B0)
 

@@ -1,5 +1,5 @@
-// The six stored settings through the application's profile: defaults,
-// round trips, colour packing, values of another type, failed writes.
+// The stored settings through the application's profile: defaults, what is
+// written, colour packing, values of another type, failed writes.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -22,78 +22,57 @@ protected:
         fw::test::DeleteProfileKey(m_app);
     }
     void TearDown() override {
-        fw::test::RestoreProfileWrites(m_app, SettingNames::kSection);
+        fw::test::RestoreProfileWrites(m_app, kSettingsSection);
         fw::test::DeleteProfileKey(m_app);
         PlatformTest::TearDown();
     }
-    void Store(const char* entry, int value) { m_app.WriteProfileInt(SettingNames::kSection, entry, value); }
+    int Stored(const char* entry) { return m_app.GetProfileInt(kSettingsSection, entry, -12345); }
+    void Store(const char* entry, int value) { m_app.WriteProfileInt(kSettingsSection, entry, value); }
+    void ExpectDefaults() {
+        EXPECT_EQ(ReadSetting(m_app, kNumberSetting), 20);
+        EXPECT_EQ(ReadSetting(m_app, kSpeedSetting), 50);
+        EXPECT_EQ(ReadSetting(m_app, kBlankSetting), 0);
+        EXPECT_EQ(ReadSetting(m_app, kAllMonitorsSetting), 1);
+        EXPECT_EQ(ReadColor(m_app), 0x00A55D16u);
+    }
 };
 
-TEST_F(SettingsStoreTest, NothingStoredGivesTheDefaults) {
-    EXPECT_EQ(ReadNumber(m_app), 20);
-    EXPECT_EQ(ReadSpeed(m_app), 50);
-    EXPECT_EQ(ReadBlank(m_app), 0);
-    EXPECT_EQ(ReadColor(m_app), 0x00A55D16u);
-}
+TEST_F(SettingsStoreTest, NothingStoredGivesTheDefaults) { ExpectDefaults(); }
 
-TEST_F(SettingsStoreTest, AllSixValuesComeBackAsWritten) {
-    WriteColor(m_app, fw::RGB(1, 2, 3));
-    WriteNumber(m_app, 77);
-    WriteSpeed(m_app, 33);
-    WriteBlank(m_app, 1);
+TEST_F(SettingsStoreTest, WritesWhatItIsGivenAndNothingElse) {
+    StoredSettings settings;
+    PutColor(settings, fw::RGB(1, 2, 3));
+    Put(settings, kNumberSetting, -5);
+    Put(settings, kBlankSetting, INT_MIN);
+    settings["Unknown"] = 7;
+    WriteSettings(m_app, settings);
     EXPECT_EQ(ReadColor(m_app), fw::RGB(1, 2, 3));
-    EXPECT_EQ(ReadNumber(m_app), 77);
-    EXPECT_EQ(ReadSpeed(m_app), 33);
-    EXPECT_EQ(ReadBlank(m_app), 1);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorRed", -1), 1);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorGreen", -1), 2);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorBlue", -1), 3);
+    EXPECT_EQ(Stored("ColorRed"), 1);
+    EXPECT_EQ(Stored("ColorGreen"), 2);
+    EXPECT_EQ(Stored("ColorBlue"), 3);
+    EXPECT_EQ(ReadSetting(m_app, kNumberSetting), -5) << "not bounded on reading";
+    EXPECT_EQ(ReadSetting(m_app, kBlankSetting), INT_MIN);
+    EXPECT_EQ(Stored("Speed"), -12345);
+    EXPECT_EQ(Stored("AllMonitors"), -12345);
+    EXPECT_EQ(Stored("Unknown"), -12345) << "only the table's names are written";
 }
 
-TEST_F(SettingsStoreTest, ValuesAreSigned32BitAndNotBoundedOnReading) {
-    WriteNumber(m_app, -5);
-    WriteSpeed(m_app, INT_MAX);
-    WriteBlank(m_app, INT_MIN);
-    EXPECT_EQ(ReadNumber(m_app), -5);
-    EXPECT_EQ(ReadSpeed(m_app), INT_MAX);
-    EXPECT_EQ(ReadBlank(m_app), INT_MIN);
-    Store(SettingNames::kNumber, 0);
-    Store(SettingNames::kSpeed, 5);
-    EXPECT_EQ(ReadNumber(m_app), 0);
-    EXPECT_EQ(ReadSpeed(m_app), 5);
-}
-
-TEST_F(SettingsStoreTest, ColourComponentsKeepTheirLowEightBits) {
-    Store(SettingNames::kColorRed, 278);
-    Store(SettingNames::kColorGreen, 256);
-    Store(SettingNames::kColorBlue, -1);
-    EXPECT_EQ(ReadColor(m_app), fw::RGB(22, 0, 255));
-}
-
-TEST_F(SettingsStoreTest, AMissingComponentTakesItsOwnDefault) {
-    Store(SettingNames::kColorGreen, 0);
-    EXPECT_EQ(ReadColor(m_app), fw::RGB(22, 0, 165));
-}
-
-TEST_F(SettingsStoreTest, WritingTheColourStoresItsThreeBytes) {
-    WriteColor(m_app, 0x00A55D16u);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorRed", -1), 22);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorGreen", -1), 93);
-    EXPECT_EQ(m_app.GetProfileInt("Config", "ColorBlue", -1), 165);
+TEST_F(SettingsStoreTest, ColourComponentsKeepTheirLowEightBitsAndMissingOnesTheirDefault) {
+    Store("ColorRed", 278);
+    Store("ColorGreen", -1);
+    EXPECT_EQ(ReadColor(m_app), fw::RGB(22, 255, 165));
 }
 
 TEST_F(SettingsStoreTest, AFailedWriteChangesNothingAndTheOthersStillWork) {
-    WriteNumber(m_app, 11);
-    WriteSpeed(m_app, 22);
-    if (!fw::test::MakeProfileWritesFail(m_app, SettingNames::kSection, SettingNames::kSpeed)) {
+    Store("Number", 11);
+    Store("Speed", 22);
+    if (!fw::test::MakeProfileWritesFail(m_app, kSettingsSection, "Speed")) {
         GTEST_SKIP() << "this platform cannot make one write fail";
     }
-    WriteNumber(m_app, 33);
-    WriteSpeed(m_app, 44);
-    WriteBlank(m_app, 1);
-    EXPECT_EQ(ReadNumber(m_app), 33);
-    EXPECT_EQ(ReadSpeed(m_app), 22);
-    EXPECT_EQ(ReadBlank(m_app), 1);
+    WriteSettings(m_app, {{"Number", 33}, {"Speed", 44}, {"Blank", 1}});
+    EXPECT_EQ(Stored("Number"), 33);
+    EXPECT_EQ(Stored("Speed"), 22);
+    EXPECT_EQ(Stored("Blank"), 1);
 }
 
 struct ForeignValue {
@@ -108,15 +87,12 @@ class ForeignValueTest : public SettingsStoreTest, public ::testing::WithParamIn
 // default instead.
 TEST_P(ForeignValueTest, AValueOfAnotherTypeReadsAsTheDefault) {
     const ForeignValue& value = GetParam();
-    const char* entries[] = {SettingNames::kNumber,   SettingNames::kSpeed,      SettingNames::kBlank,
-                             SettingNames::kColorRed, SettingNames::kColorGreen, SettingNames::kColorBlue};
-    for (const char* entry : entries) {
-        ASSERT_TRUE(fw::test::WriteRawProfileValue(m_app, SettingNames::kSection, entry, value.type, value.bytes));
+    for (const Setting* setting : kSettings) {
+        for (const StoredEntry& entry : EntriesOf(*setting)) {
+            ASSERT_TRUE(fw::test::WriteRawProfileValue(m_app, kSettingsSection, entry.name, value.type, value.bytes));
+        }
     }
-    EXPECT_EQ(ReadNumber(m_app), 20);
-    EXPECT_EQ(ReadSpeed(m_app), 50);
-    EXPECT_EQ(ReadBlank(m_app), 0);
-    EXPECT_EQ(ReadColor(m_app), 0x00A55D16u);
+    ExpectDefaults();
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, ForeignValueTest,

@@ -35,12 +35,7 @@ TEST(SimOptionsDefaults, AreTheDefaultScene) {
     EXPECT_EQ(o.ClientWidth(), 1024);
     EXPECT_EQ(o.ClientHeight(), 768);
     EXPECT_EQ(o.seed, 1u);
-    EXPECT_EQ(o.number, 20);
-    EXPECT_EQ(o.speed, 50);
-    EXPECT_EQ(o.red, 22);
-    EXPECT_EQ(o.green, 93);
-    EXPECT_EQ(o.blue, 165);
-    EXPECT_FALSE(o.blank);
+    EXPECT_TRUE(o.stored.empty()) << "every setting reads as its default";
     EXPECT_TRUE(o.picturePath.empty());
     EXPECT_EQ(o.frames, 0u);
     EXPECT_EQ(o.frameMs, 16u);
@@ -60,12 +55,11 @@ TEST(SimOptionsValues, EveryOptionIsTaken) {
     EXPECT_EQ(o.ClientWidth(), 152);
     EXPECT_EQ(o.ClientHeight(), 112);
     EXPECT_EQ(o.seed, 4294967295u);
-    EXPECT_EQ(o.number, -7);
-    EXPECT_EQ(o.speed, 200);
-    EXPECT_EQ(o.red, 278);
-    EXPECT_EQ(o.green, -1);
-    EXPECT_EQ(o.blue, -1) << "an unsigned 32-bit value is stored as the same 32 bits";
-    EXPECT_TRUE(o.blank);
+    // An unsigned 32-bit value is stored as the same 32 bits.
+    EXPECT_EQ(
+        o.stored,
+        (StoredSettings{
+            {"Number", -7}, {"Speed", 200}, {"ColorRed", 278}, {"ColorGreen", -1}, {"ColorBlue", -1}, {"Blank", 1}}));
     EXPECT_EQ(o.picturePath, "p.ppm");
     EXPECT_EQ(o.frames, 12u);
     EXPECT_EQ(o.frameMs, 0u);
@@ -76,14 +70,12 @@ TEST(SimOptionsValues, EveryOptionIsTaken) {
 TEST(SimOptionsValues, StoredSettingsTakeTheWholeSignedRange) {
     const Parsed parsed = Parse({"--number", "-2147483648", "--speed", "2147483647"});
     ASSERT_TRUE(parsed.ok) << parsed.error;
-    EXPECT_EQ(parsed.options.number, INT32_MIN);
-    EXPECT_EQ(parsed.options.speed, INT32_MAX);
+    EXPECT_EQ(parsed.options.stored, (StoredSettings{{"Number", INT32_MIN}, {"Speed", INT32_MAX}}));
 }
 
-TEST(SimOptionsValues, HelpStopsTheParse) {
-    const Parsed parsed = Parse({"--help", "--bogus"});
-    ASSERT_TRUE(parsed.ok);
-    EXPECT_TRUE(parsed.options.help);
+TEST(SimOptionsValues, HelpAndVersionStopTheParse) {
+    EXPECT_TRUE(Parse({"--help", "--bogus"}).options.help);
+    EXPECT_TRUE(Parse({"--version", "--bogus"}).options.version);
 }
 
 TEST(SimOptionsActions, KeepCommandLineOrderAndTheirValues) {

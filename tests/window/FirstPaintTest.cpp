@@ -80,7 +80,7 @@ TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
         for (std::size_t i = 0; i < c.probe.size(); ++i) {
             SetDesktopPixel(points[i].x, points[i].y, c.probe[i]);
         }
-        Store(SettingNames::kBlank, c.blank);
+        Store("Blank", c.blank);
         CParticleWnd* wnd = c.width < c.screenWidth ? MakePreview(c.width, c.height) : MakeFullWidth(c.height);
         hl::PumpMessages();
         ASSERT_TRUE(wnd->m_bCaptured);
@@ -103,10 +103,10 @@ TEST_F(FirstPaint, TheRunModeWindowCapturesOrFillsWithTheStoredColour) {
     EXPECT_EQ(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack), 0u) << "not filled";
     TearDown();
     SetUp();
-    Store(SettingNames::kBlank, 1);
-    Store(SettingNames::kColorRed, 1);
-    Store(SettingNames::kColorGreen, 2);
-    Store(SettingNames::kColorBlue, 3);
+    Store("Blank", 1);
+    Store("ColorRed", 1);
+    Store("ColorGreen", 2);
+    Store("ColorBlue", 3);
     wnd = MakeFullScreen();
     hl::PumpMessages();
     EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 768, MakeColor(1, 2, 3)));

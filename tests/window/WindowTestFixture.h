@@ -94,7 +94,7 @@ protected:
     // Messages handed to windows since SetUp.
     std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
-    void Store(const char* entry, int value) { m_app->WriteProfileInt(SettingNames::kSection, entry, value); }
+    void Store(const char* entry, int value) { m_app->WriteProfileInt(kSettingsSection, entry, value); }
 
     static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 

@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <functional>
+#include <iterator>
 #include <map>
 
-#include "settings/StoredValue.h"
+#include "Version.h"
+#include "settings/OptionHelp.h"
 #include "settings/Quoted.h"
+#include "settings/StoredValue.h"
 
 namespace tidewell::sim {
 
@@ -95,6 +98,19 @@ private:
         return true;
     }
 
+    // A stored setting's value: one number, or R,G,B for the colour.
+    bool StoredSetting(const tidewell::Setting& setting, const std::string& option, const std::string& text) {
+        const StoredEntry* entries = setting.stored;
+        std::int32_t values[3] = {};
+        const bool ok = setting.kind == tidewell::Setting::Kind::kColour
+                            ? Color(option, text, values[0], values[1], values[2])
+                            : Stored(option, text, values[0]);
+        for (std::size_t i = 0; ok && i < std::size(values) && entries[i].name != nullptr; ++i) {
+            m_options.stored[entries[i].name] = values[i];
+        }
+        return ok;
+    }
+
     bool Action(const std::string& option, const std::string& text);
     bool Validate();
 
@@ -164,13 +180,10 @@ bool Parser::Validate() {
 
 bool Parser::Run(const std::vector<std::string>& args) {
     SimOptions& o = m_options;
-    const std::map<std::string, Handler> withValue = {
+    std::map<std::string, Handler> withValue = {
         {"--screen", [&](auto& n, auto& v) { return Size(n, v, o.screenWidth, o.screenHeight); }},
         {"--client", [&](auto& n, auto& v) { return Size(n, v, o.clientWidth, o.clientHeight); }},
         {"--seed", [&](auto& n, auto& v) { return Unsigned(n, v, UINT32_MAX, o.seed); }},
-        {"--number", [&](auto& n, auto& v) { return Stored(n, v, o.number); }},
-        {"--speed", [&](auto& n, auto& v) { return Stored(n, v, o.speed); }},
-        {"--color", [&](auto& n, auto& v) { return Color(n, v, o.red, o.green, o.blue); }},
         {"--picture",
          [&](auto&, auto& v) {
              o.picturePath = v;
@@ -190,14 +203,27 @@ bool Parser::Run(const std::vector<std::string>& args) {
              return true;
          }},
     };
+    // The settings' switches take no value; the others one.
+    std::map<std::string, const tidewell::Setting*> switches;
+    for (const tidewell::Setting* setting : kSettings) {
+        if (setting->option == nullptr) {
+            continue;
+        }
+        const std::string option = "--" + std::string(setting->option);
+        if (setting->kind == tidewell::Setting::Kind::kSwitch) {
+            switches[option] = setting;
+        } else {
+            withValue[option] = [this, setting](auto& n, auto& v) { return StoredSetting(*setting, n, v); };
+        }
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (option == "--help") {
-            o.help = true;
+        if (option == "--help" || option == "--version") {
+            (option == "--help" ? o.help : o.version) = true;
             return true;
         }
-        if (option == "--blank") {
-            o.blank = true;
+        if (const auto flag = switches.find(option); flag != switches.end()) {
+            o.stored[flag->second->stored[0].name] = 1;
             continue;
         }
         const auto handler = withValue.find(option);
@@ -224,10 +250,57 @@ bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, 
     return Parser(options, error).Run(args);
 }
 
-const char* SimUsage() {
-    return "usage: tidewell-sim [--screen WxH] [--client WxH] [--seed N] [--number N] [--speed N]\n"
-           "                    [--color R,G,B] [--blank] [--picture FILE] [--frames N]\n"
-           "                    [--frame-ms MS] [--at K:OP ...] [--out FILE.ppm|FILE.png] [--state FILE]\n"
+namespace {
+
+constexpr std::size_t kHelpColumn = 21;
+
+std::string SettingUsage(const Setting& setting) {
+    const std::string option = "--" + std::string(setting.option);
+    switch (setting.kind) {
+        case Setting::Kind::kCount:
+            return option + " N";
+        case Setting::Kind::kColour:
+            return option + " R,G,B";
+        case Setting::Kind::kSwitch:
+            break;
+    }
+    return option;
+}
+
+std::string SettingHelp(const Setting& setting) {
+    const StoredEntry* stored = setting.stored;
+    if (setting.kind == Setting::Kind::kSwitch) {
+        return "stored " + StoredNames(setting) + " setting on (default " + (stored[0].fallback ? "on" : "off") + ")";
+    }
+    std::string defaults;
+    for (const StoredEntry& entry : EntriesOf(setting)) {
+        defaults += (defaults.empty() ? "" : ",") + std::to_string(entry.fallback);
+    }
+    if (setting.kind == Setting::Kind::kColour) {
+        return "stored " + StoredNames(setting) + " (default " + defaults +
+               "; the window keeps the low 8 bits of each)";
+    }
+    const std::string raised =
+        setting.raisedToLow ? "; raised to " + std::to_string(setting.low) + " at creation" : std::string();
+    return "stored " + StoredNames(setting) + " setting (default " + defaults + raised + ")";
+}
+
+}  // namespace
+
+std::string SimUsage() {
+    std::string synopsis;
+    std::string settings;
+    for (const Setting* setting : kSettings) {
+        if (setting->option != nullptr) {
+            synopsis += " [" + SettingUsage(*setting) + "]";
+            settings += OptionHelpLine(SettingUsage(*setting), SettingHelp(*setting), kHelpColumn);
+        }
+    }
+    return Wrapped("usage: tidewell-sim",
+                   "[--screen WxH] [--client WxH] [--seed N]" + synopsis +
+                       " [--picture FILE] [--frames N] [--frame-ms MS] [--at K:OP ...] [--out FILE.ppm|FILE.png]"
+                       " [--state FILE]",
+                   20) +
            "\n"
            "Runs one particle window on a virtual screen: construction, creation, first paint,\n"
            "then N timer frames, and writes what the window shows and the particles' state.\n"
@@ -236,12 +309,8 @@ const char* SimUsage() {
            "  --client WxH       client area, the top-left part of the screen (default: all of it);\n"
            "                     as wide as the screen: the full-screen window, narrower: a preview\n"
            "  --seed N           the wall-clock time the window seeds its random source with\n"
-           "                     (default 1; 0..4294967295)\n"
-           "  --number N         stored Number setting (default 20)\n"
-           "  --speed N          stored Speed setting (default 50; raised to 15 at creation)\n"
-           "  --color R,G,B      stored ColorRed, ColorGreen, ColorBlue (default 22,93,165;\n"
-           "                     the window keeps the low 8 bits of each)\n"
-           "  --blank            stored Blank setting on (default off)\n"
+           "                     (default 1; 0..4294967295)\n" +
+           settings +
            "                     (stored settings take any 32-bit value)\n"
            "  --picture FILE     what the screen shows when the window appears, exactly the\n"
            "                     screen size (default: black): a PNG of any kind (grey, palette\n"
@@ -256,6 +325,8 @@ const char* SimUsage() {
            "  --state FILE       'count C capacity K width W height H', then per active particle\n"
            "                     'i size x y vx vy px py drawnX drawnY respawn'\n"
            "  --help             this text\n"
+           "  --version          the name and version: tidewell-sim " TIDEWELL_VERSION
+           "\n"
            "\n"
            "Limits: each side 1..8192, --frames and --frame-ms 0..1000000, and as many --at as\n"
            "the command line holds. Memory follows the screen: about 20 bytes a pixel (1.3 GB\n"

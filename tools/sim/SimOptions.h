@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/SettingTable.h"
+
 namespace tidewell::sim {
 
 // One change applied to the window between timer frames (--at K:OP).
@@ -25,19 +27,15 @@ struct SimLimits {
 };
 
 // Everything the command line says. Stored settings are kept as the 32-bit
-// values the profile will hold; the window applies its own limits to them.
+// values the profile will hold; the window applies its own limits to them,
+// and a setting not given reads as its default.
 struct SimOptions {
     int screenWidth = 1024;
     int screenHeight = 768;
     int clientWidth = 0;  // 0: the whole screen
     int clientHeight = 0;
     std::uint32_t seed = 1;
-    std::int32_t number = 20;
-    std::int32_t speed = 50;
-    std::int32_t red = 22;
-    std::int32_t green = 93;
-    std::int32_t blue = 165;
-    bool blank = false;
+    StoredSettings stored;
     std::string picturePath;  // empty: a black screen
     std::uint32_t frames = 0;
     std::uint32_t frameMs = 16;
@@ -45,16 +43,18 @@ struct SimOptions {
     std::string outPath;
     std::string statePath;
     bool help = false;
+    bool version = false;
 
     int ClientWidth() const { return clientWidth > 0 ? clientWidth : screenWidth; }
     int ClientHeight() const { return clientHeight > 0 ? clientHeight : screenHeight; }
 };
 
 // Parses args (without the program name). On bad input returns false with one
-// line in error naming the option and the value. --help stops the parse.
+// line in error naming the option and the value. --help and --version stop
+// the parse.
 bool ParseSimOptions(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
 // The usage text of --help.
-const char* SimUsage();
+std::string SimUsage();
 
 }  // namespace tidewell::sim

@@ -19,16 +19,6 @@ namespace hl = fw::headless;
 
 constexpr fw::DWORD kConstructionTick = 1000;
 
-void StoreSettings(fw::CWinApp& app, const SimOptions& o) {
-    const char* section = SettingNames::kSection;
-    app.WriteProfileInt(section, SettingNames::kNumber, o.number);
-    app.WriteProfileInt(section, SettingNames::kSpeed, o.speed);
-    app.WriteProfileInt(section, SettingNames::kColorRed, o.red);
-    app.WriteProfileInt(section, SettingNames::kColorGreen, o.green);
-    app.WriteProfileInt(section, SettingNames::kColorBlue, o.blue);
-    app.WriteProfileInt(section, SettingNames::kBlank, o.blank ? 1 : 0);
-}
-
 fw::RECT ClientRect(const SimOptions& o) {
     fw::RECT rect;
     rect.right = o.ClientWidth();
@@ -118,7 +108,7 @@ SceneResult RunScene(const SimOptions& options, Picture desktop) {
     {
         fw::CWinApp app("tidewell-sim");
         app.SetRegistryKey("Orvalle");
-        StoreSettings(app, options);
+        WriteSettings(app, options.stored);
 
         SceneWindow scene(options);
         CParticleWnd* wnd = scene.Get();

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "Version.h"
 #include "tools/sim/OutputFile.h"
 #include "tools/sim/PictureFile.h"
 #include "tools/sim/PngFile.h"
@@ -71,7 +72,11 @@ int main(int argc, char** argv) {
         return Refuse(kExitBadInput, error);
     }
     if (options.help) {
-        std::fputs(SimUsage(), stdout);
+        std::fputs(SimUsage().c_str(), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::puts("tidewell-sim " TIDEWELL_VERSION);
         return 0;
     }
     std::unique_ptr<OutputFile> out;
