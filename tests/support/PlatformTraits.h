@@ -2,8 +2,6 @@
 // What the backend under test does differently from the others, each with
 // its reason, so a framework test adjusts or skips visibly, never silently.
 // One definition per backend, beside its TestPlatform implementation.
-#include <gtest/gtest.h>
-
 namespace fw::test {
 
 struct PlatformTraits {
@@ -30,8 +28,8 @@ const PlatformTraits& Traits();
 
 }  // namespace fw::test
 
-// Skips the test on a backend whose traits give a reason (a member of
-// PlatformTraits that is a reason or null).
+// Skips the test (GTEST_SKIP) on a backend whose traits give a reason (a
+// member of PlatformTraits that is a reason or null).
 #define SKIP_WHERE(reason)                                                          \
     do {                                                                            \
         if (const char* why = ::fw::test::Traits().reason) {                        \
