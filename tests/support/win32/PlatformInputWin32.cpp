@@ -41,8 +41,8 @@ struct OtherProgram {
 
 ::DWORD WINAPI RunOtherProgram(::LPVOID param) {
     auto* other = static_cast<OtherProgram*>(param);
-    ::HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 900, 700, 50, 50, nullptr, nullptr,
-                                      nullptr, nullptr);
+    ::HWND window =
+        ::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 900, 700, 50, 50, nullptr, nullptr, nullptr, nullptr);
     ::SetForegroundWindow(window);
     while (::MsgWaitForMultipleObjects(1, &other->stop, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
         ::MSG msg{};
@@ -76,9 +76,9 @@ void PressKey(UINT virtualKey) {
 }
 
 void MovePointer(int screenX, int screenY) {
-    const ::INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE,
-                               Normalised(screenX, ::GetSystemMetrics(SM_CXSCREEN)),
-                               Normalised(screenY, ::GetSystemMetrics(SM_CYSCREEN)));
+    const ::INPUT move =
+        Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screenX, ::GetSystemMetrics(SM_CXSCREEN)),
+              Normalised(screenY, ::GetSystemMetrics(SM_CYSCREEN)));
     ::SendInput(1, const_cast<::INPUT*>(&move), sizeof(::INPUT));
 }
 
