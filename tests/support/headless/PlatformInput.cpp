@@ -1,5 +1,5 @@
-// Input, focus and stalls on the headless backend: scripted, in virtual
-// time, so every count is exact.
+// Input, focus and stalls on the headless backend, scripted in virtual time
+// so every count is exact; and its traits.
 #include "tests/support/PlatformInput.h"
 
 #include "fw/Wnd.h"
@@ -9,7 +9,13 @@
 namespace fw::test {
 
 const PlatformTraits& Traits() {
-    static const PlatformTraits traits = {"headless", false, 15.625, 15.625, true, nullptr, nullptr};
+    static const PlatformTraits traits = {"headless",
+                                          /*realTime=*/false,
+                                          15.625,
+                                          15.625,
+                                          /*repaintsUntilValidated=*/true,
+                                          nullptr,
+                                          nullptr};
     return traits;
 }
 

@@ -1,6 +1,6 @@
 // Input, focus and stalls on the real window system: SendInput, the
 // foreground window, and a window of another thread standing in for
-// another program.
+// another program; and the platform's traits.
 #include "fw/win32/WindowsApi.h"
 #include "tests/support/PlatformInput.h"
 #include "tests/support/PlatformTraits.h"
@@ -10,7 +10,13 @@ namespace fw::test {
 const PlatformTraits& Traits() {
     // USER's documented minimum is 10 ms; Windows rounds it up to its clock
     // tick, 15.625 ms, where Wine keeps 10 ms.
-    static const PlatformTraits traits = {"win32", true, 10.0, 15.625, true, nullptr, nullptr};
+    static const PlatformTraits traits = {"win32",
+                                          /*realTime=*/true,
+                                          10.0,
+                                          15.625,
+                                          /*repaintsUntilValidated=*/true,
+                                          nullptr,
+                                          nullptr};
     return traits;
 }
 

@@ -1,5 +1,6 @@
 // Input on the private X server as a user gives it: XTest from another
-// connection, focus set by another client, windows of another program.
+// connection, focus set by another client, windows of another program; and
+// what X does differently.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
@@ -10,9 +11,25 @@
 
 #include "fw/Wnd.h"
 #include "tests/support/PlatformInput.h"
+#include "tests/support/PlatformTraits.h"
 #include "tests/support/x11/PrivateDisplay.h"
 
 namespace fw::test {
+
+const PlatformTraits& Traits() {
+    static const PlatformTraits traits = {
+        "x11",
+        /*realTime=*/true,
+        15.625,
+        15.625,
+        // X has no such rule: asked again, a handler that never paints would
+        // keep the loop busy and starve the timers.
+        /*repaintsUntilValidated=*/false,
+        "the Linux program has no controls or dialogs: its settings come from the host and a file",
+        "X reports focus leaving the program, not moving between its windows",
+    };
+    return traits;
+}
 
 namespace {
 

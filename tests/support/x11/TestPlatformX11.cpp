@@ -8,24 +8,10 @@
 
 #include "fw/x11/X11Program.h"
 #include "tests/support/PlatformInput.h"
-#include "tests/support/PlatformTraits.h"
 #include "tests/support/TestPlatform.h"
 #include "tests/support/x11/PrivateDisplay.h"
 
 namespace fw::test {
-
-const PlatformTraits& Traits() {
-    static const PlatformTraits traits = {
-        "x11",
-        true,
-        15.625,
-        15.625,
-        false,
-        "the Linux program has no controls or dialogs: its settings come from the host and a file",
-        "X reports focus leaving the program, not moving between its windows",
-    };
-    return traits;
-}
 
 namespace {
 
