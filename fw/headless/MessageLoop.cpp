@@ -66,7 +66,10 @@ void DispatchMouse(const InputEvent& event) {
         MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left), static_cast<unsigned>(at.y - record->rect.top));
     switch (event.kind) {
         case InputKind::ButtonDown:
+            // The pressed button is held (MK_LBUTTON, MK_MBUTTON, MK_RBUTTON);
+            // buttons are not otherwise tracked.
             message = ButtonMessage(event.button, true);
+            wParam = event.button == MouseButton::Left ? 0x01 : event.button == MouseButton::Right ? 0x02 : 0x10;
             break;
         case InputKind::ButtonUp:
             message = ButtonMessage(event.button, false);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "fw/x11/Connection.h"
 #include "fw/x11/WindowRecord.h"
@@ -46,12 +47,49 @@ void Resize(WindowRecord& record, int width, int height) {
     record.height = height;
 }
 
+// The platform's virtual-key code for a key's unshifted symbol; 0xFF, the
+// platform's "no key code", for the rest.
+UINT VirtualKey(::KeySym sym) {
+    // Runs of symbols with consecutive codes, then single keys.
+    static const std::pair<::KeySym, UINT> kRuns[][2] = {
+        {{XK_a, 'A'}, {XK_z, 'Z'}},          {{XK_0, '0'}, {XK_9, '9'}},         {{XK_F1, 0x70}, {XK_F24, 0x87}},
+        {{XK_Prior, 0x21}, {XK_Next, 0x22}}, {{XK_Left, 0x25}, {XK_Down, 0x28}},
+    };
+    static const std::pair<::KeySym, UINT> kKeys[] = {
+        {XK_space, 0x20},   {XK_Return, 0x0D},    {XK_Escape, 0x1B},    {XK_Tab, 0x09},   {XK_BackSpace, 0x08},
+        {XK_Delete, 0x2E},  {XK_Insert, 0x2D},    {XK_End, 0x23},       {XK_Home, 0x24},  {XK_Shift_L, 0x10},
+        {XK_Shift_R, 0x10}, {XK_Control_L, 0x11}, {XK_Control_R, 0x11}, {XK_Alt_L, 0x12}, {XK_Alt_R, 0x12},
+    };
+    for (const auto& run : kRuns) {
+        if (sym >= run[0].first && sym <= run[1].first) {
+            return run[0].second + static_cast<UINT>(sym - run[0].first);
+        }
+    }
+    for (const auto& [keySym, key] : kKeys) {
+        if (sym == keySym) {
+            return key;
+        }
+    }
+    return 0xFF;
+}
+
 void OnKey(const ::XKeyEvent& key) {
-    const ::KeySym sym = ::XLookupKeysym(const_cast<::XKeyEvent*>(&key), 0);
+    const UINT virtualKey = VirtualKey(::XLookupKeysym(const_cast<::XKeyEvent*>(&key), 0));
     // With Alt held, or Alt itself, as the system key.
-    const bool alt = (key.state & Mod1Mask) != 0 || sym == XK_Alt_L || sym == XK_Alt_R;
+    const bool alt = (key.state & Mod1Mask) != 0 || virtualKey == 0x12;
     const LPARAM lParam = static_cast<LPARAM>(1u | (static_cast<unsigned>(key.keycode & 0xFFu) << 16));
-    Deliver(key.window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, static_cast<WPARAM>(sym), lParam);
+    Deliver(key.window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, lParam);
+}
+
+// The platform's MK_* flags: the buttons and modifiers held.
+WPARAM MouseFlags(unsigned state) {
+    const std::pair<unsigned, WPARAM> kFlags[] = {
+        {Button1Mask, 0x01}, {Button3Mask, 0x02}, {ShiftMask, 0x04}, {ControlMask, 0x08}, {Button2Mask, 0x10}};
+    WPARAM flags = 0;
+    for (const auto& [mask, flag] : kFlags) {
+        flags |= (state & mask) != 0 ? flag : 0;
+    }
+    return flags;
 }
 
 void OnButton(const ::XButtonEvent& button) {
@@ -60,14 +98,17 @@ void OnButton(const ::XButtonEvent& button) {
     if (button.button < 1 || button.button > 3) {
         return;
     }
-    Deliver(button.window, messages[button.button - 1], 0, PointParam(button.x, button.y));
+    // The state is from before the press: the pressed button is held now.
+    const unsigned pressed = Button1Mask << (button.button - 1);
+    Deliver(button.window, messages[button.button - 1], MouseFlags(button.state | pressed),
+            PointParam(button.x, button.y));
 }
 
 void OnMotion(const ::XMotionEvent& motion) {
     g_pointerWindow = motion.window;
     Deliver(motion.window, WM_SETCURSOR, reinterpret_cast<WPARAM>(ToFw(motion.window)),
             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    Deliver(motion.window, WM_MOUSEMOVE, 0, PointParam(motion.x, motion.y));
+    Deliver(motion.window, WM_MOUSEMOVE, MouseFlags(motion.state), PointParam(motion.x, motion.y));
 }
 
 void OnFocusOut(const ::XFocusChangeEvent& focus) {

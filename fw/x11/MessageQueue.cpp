@@ -1,6 +1,9 @@
 #include "fw/x11/MessageQueue.h"
 
 #include <deque>
+#include <utility>
+
+#include "fw/x11/X11Program.h"
 
 namespace fw::x11 {
 
@@ -30,5 +33,7 @@ void RequestQuit(int exitCode) {
 }
 
 std::optional<int> QuitRequested() { return g_quit; }
+
+std::optional<int> TakeQuit() { return std::exchange(g_quit, std::nullopt); }
 
 }  // namespace fw::x11

@@ -16,7 +16,7 @@ void Post(const PostedMessage& posted);
 std::optional<PostedMessage> TakePosted();
 // The first request's exit code wins.
 void RequestQuit(int exitCode);
-// The exit code once PostQuitMessage has run.
+// The exit code once PostQuitMessage has run, until TakeQuit (X11Program.h).
 std::optional<int> QuitRequested();
 
 }  // namespace fw::x11

@@ -12,29 +12,50 @@
 #include "fw/x11/MessageQueue.h"
 #include "fw/x11/WindowRecord.h"
 
-namespace fw::backend {
+namespace fw::x11 {
 
 namespace {
-
 bool g_signalled = false;  // a signal asked the program to end
+}  // namespace
 
-// Sleeps until the server sends something, a timer is due or a signal
-// arrives; only then are the server's socket and the signal pipe read, so a
-// frame costs a flush and a wait, not a round of empty reads.
-void Wait() {
-    x11::Connection& c = x11::X();
-    ::XFlush(c.display);
-    const double due = x11::NextDueMs();
-    ::timespec timeout = {};
-    ::timespec* limit = nullptr;
-    if (due >= 0) {
-        const double ms = std::max(0.0, due - x11::NowMs());
-        timeout.tv_sec = static_cast<time_t>(ms / 1000);
-        timeout.tv_nsec = static_cast<long>(std::fmod(ms, 1000.0) * 1e6);
-        limit = &timeout;
+bool DispatchOne() {
+    if (const auto posted = TakePosted()) {
+        const WindowRecord* record = RecordOf(posted->hWnd);
+        CWnd* wnd = CWnd::FromHandlePermanent(posted->hWnd);
+        if (record != nullptr && !record->destroying && wnd != nullptr) {
+            detail::DeliverMessage(*wnd, posted->message, posted->wParam, posted->lParam);
+        }
+        return true;
     }
+    if (QuitRequested()) {
+        return false;
+    }
+    // Events already read, by the wait or by any reply since.
+    if (::XEventsQueued(X().display, QueuedAlready) > 0) {
+        ::XEvent event;
+        ::XNextEvent(X().display, &event);
+        Dispatch(event);
+        return true;
+    }
+    return PaintOne() || FireDueTimer();
+}
+
+// Only when the server sent something, a timer is due or a signal arrived
+// are the server's socket and the signal pipe read, so a frame costs a
+// flush and a wait, not a round of empty reads.
+void WaitForWork(int timeoutMs) {
+    Connection& c = X();
+    ::XFlush(c.display);
+    double wait = timeoutMs;
+    if (const double due = NextDueMs(); due >= 0) {
+        const double untilDue = std::max(0.0, due - NowMs());
+        wait = timeoutMs < 0 ? untilDue : std::min(wait, untilDue);
+    }
+    ::timespec timeout = {};
+    timeout.tv_sec = static_cast<time_t>(wait / 1000);
+    timeout.tv_nsec = static_cast<long>(std::fmod(wait, 1000.0) * 1e6);
     ::pollfd fds[] = {{ConnectionNumber(c.display), POLLIN, 0}, {c.signalFd, POLLIN, 0}};
-    if (::ppoll(fds, 2, limit, nullptr) <= 0) {
+    if (::ppoll(fds, 2, wait < 0 ? nullptr : &timeout, nullptr) <= 0) {
         return;
     }
     if ((fds[1].revents & POLLIN) != 0) {
@@ -46,7 +67,15 @@ void Wait() {
     }
 }
 
-}  // namespace
+void Sync() {
+    if (Connected()) {
+        ::XSync(X().display, False);
+    }
+}
+
+}  // namespace fw::x11
+
+namespace fw::backend {
 
 void PostQuitMessage(int nExitCode) { x11::RequestQuit(nExitCode); }
 
@@ -54,36 +83,20 @@ int RunMessageLoop() {
     if (!x11::Connected()) {
         return -1;
     }
-    ::Display* display = x11::X().display;
     for (;;) {
         // A signal ends the program as closing its windows would: every
         // window object is destroyed, and nothing is left on the server.
-        if (g_signalled) {
+        if (x11::g_signalled) {
             x11::DestroyAllWindows();
             return 0;
         }
-        if (const auto posted = x11::TakePosted()) {
-            const x11::WindowRecord* record = x11::RecordOf(posted->hWnd);
-            CWnd* wnd = CWnd::FromHandlePermanent(posted->hWnd);
-            if (record != nullptr && !record->destroying && wnd != nullptr) {
-                detail::DeliverMessage(*wnd, posted->message, posted->wParam, posted->lParam);
-            }
+        if (x11::DispatchOne()) {
             continue;
         }
-        if (const auto code = x11::QuitRequested()) {
+        if (const auto code = x11::TakeQuit()) {
             return *code;
         }
-        // Events already read, by the wait or by any reply since.
-        if (::XEventsQueued(display, QueuedAlready) > 0) {
-            ::XEvent event;
-            ::XNextEvent(display, &event);
-            x11::Dispatch(event);
-            continue;
-        }
-        if (x11::PaintOne() || x11::FireDueTimer()) {
-            continue;
-        }
-        Wait();
+        x11::WaitForWork(-1);
     }
 }
 
@@ -100,7 +113,7 @@ LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
 }
 
-LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     x11::WindowRecord* record = x11::RecordOf(wnd.m_hWnd);
     if (record == nullptr) {
         return 0;
@@ -108,6 +121,12 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
     switch (message) {
         case WM_CLOSE:
             DestroyWindow(wnd.m_hWnd);
+            return 0;
+        case WM_SYSCOMMAND:
+            // Close from the window menu closes, as on the platform.
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                SendMessage(wnd.m_hWnd, WM_CLOSE, 0, 0);
+            }
             return 0;
         case WM_PAINT:
             record->invalid = RECT();  // validated, as an empty paint would

@@ -55,6 +55,13 @@ void DestroyOurWindow(::Window window, bool serverDestroyedIt) {
     if (record == nullptr || record->destroying) {
         return;
     }
+    // Owned windows go first, whole.
+    for (::Window other : OurWindows()) {
+        const WindowRecord* owned = RecordOf(ToFw(other));
+        if (owned != nullptr && owned->owner == window) {
+            DestroyOurWindow(other, false);
+        }
+    }
     record->destroying = true;
     record->timers.clear();
     CWnd* wnd = CWnd::FromHandlePermanent(ToFw(window));

@@ -16,6 +16,7 @@ struct Timer {
 struct WindowRecord {
     ::Window window = 0;
     ::Window parent = 0;
+    ::Window owner = 0;  // a top-level window's owner, when it is ours
     bool topLevel = false;
     bool visible = false;
     bool takesFocus = false;  // a pop-up over the screen

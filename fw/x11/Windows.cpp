@@ -53,7 +53,8 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
     if (!x11::Connected() || (!topLevel && c.parent == nullptr)) {
         return nullptr;
     }
-    // A top-level window's owner means nothing to X: it is the root's child.
+    // A top-level window's owner means nothing to X: it is the root's child,
+    // destroyed before its owner all the same.
     const ::Window parent = topLevel ? X().root : ToX(c.parent);
     const ::Window window = CreateXWindow(c.style, c.rect, parent, topLevel);
     if (window == 0) {
@@ -62,6 +63,7 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
 
     x11::WindowRecord& record = x11::AddRecord(window);
     record.parent = topLevel ? 0 : parent;
+    record.owner = topLevel && x11::RecordOf(c.parent) != nullptr ? ToX(c.parent) : 0;
     record.topLevel = topLevel;
     record.takesFocus = topLevel && (c.style & WS_POPUP) != 0;
     record.width = std::max<LONG>(c.rect.Width(), 0);
@@ -148,7 +150,10 @@ BOOL IsChild(HWND hWnd) {
 
 HWND ParentOrOwner(HWND hWnd) {
     const x11::WindowRecord* record = x11::RecordOf(hWnd);
-    return record != nullptr && record->parent != 0 ? ToFw(record->parent) : nullptr;
+    if (record == nullptr) {
+        return nullptr;
+    }
+    return ToFw(record->parent != 0 ? record->parent : record->owner);
 }
 
 void MoveWindow(HWND hWnd, const RECT& rect) {

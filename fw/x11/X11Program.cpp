@@ -31,7 +31,7 @@ void DestroyAllWindows() {
     for (::Window window : OurWindows()) {
         DestroyOurWindow(window, false);
     }
-    ::XSync(X().display, False);
+    Sync();
 }
 
 }  // namespace fw::x11

@@ -1,7 +1,9 @@
 #pragma once
 // What the Linux program asks of the X11 backend beyond the framework: the
-// connection, the host's desktop picture and the cursor that stands in for a
-// resource. The program's windows themselves go through the framework.
+// connection, the host's desktop picture, the cursor that stands in for a
+// resource, and the message loop in steps. The program's windows themselves
+// go through the framework.
+#include <optional>
 #include <string>
 
 #include "fw/Types.h"
@@ -29,5 +31,20 @@ void DestroyAllWindows();
 // X programs carry no resources: the cursor resource id that stands for a
 // blank cursor, which LoadCursor then gives.
 void SetBlankCursorResource(UINT id);
+
+// The message loop in steps, for a caller that runs its own; the
+// framework's Run is made of them.
+// Dispatches the next waiting message in the platform's order (posted,
+// server events, paints, due timers) and returns true; false when none is
+// waiting or a quit request holds back all but posted messages.
+bool DispatchOne();
+// Sleeps until the server, a timer or a signal needs the loop, or at most
+// timeoutMs (negative: no limit).
+void WaitForWork(int timeoutMs);
+// Waits until the server has answered every request so far, so the events
+// they caused are waiting.
+void Sync();
+// The quit request, taken: its exit code, or nothing when none is pending.
+std::optional<int> TakeQuit();
 
 }  // namespace fw::x11

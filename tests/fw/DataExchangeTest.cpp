@@ -6,6 +6,7 @@
 #include "fw/Dialog.h"
 #include "tests/fw/RecordingWnd.h"
 #include "tests/support/PlatformTest.h"
+#include "tests/support/PlatformTraits.h"
 
 namespace fw::test {
 namespace {
@@ -17,6 +18,7 @@ class DataExchangeTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
+        SKIP_WHERE(noControls);
         ASSERT_TRUE(m_owner.CreatePopup(0, 0, 300, 100));
         // Controls as a dialog template makes them: not bound to any object.
         CScrollBar bar;

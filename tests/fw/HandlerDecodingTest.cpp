@@ -4,6 +4,7 @@
 
 #include "fw/Controls.h"
 #include "tests/fw/OneWindowTest.h"
+#include "tests/support/PlatformTraits.h"
 
 namespace fw::test {
 namespace {
@@ -82,6 +83,7 @@ TEST_F(HandlerDecodingTest, SetCursorGivesTheWindowHitTestAndMouseMessage) {
 }
 
 TEST_F(HandlerDecodingTest, HorizontalScrollGivesCodePositionAndTheBoundBar) {
+    SKIP_WHERE(noControls);
     CScrollBar bar;
     ASSERT_TRUE(bar.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 12, m_wnd.m_hWnd, 1002));
     m_wnd.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 42), reinterpret_cast<LPARAM>(bar.m_hWnd));
@@ -91,6 +93,7 @@ TEST_F(HandlerDecodingTest, HorizontalScrollGivesCodePositionAndTheBoundBar) {
 }
 
 TEST_F(HandlerDecodingTest, HorizontalScrollFromAnUnboundBarGivesAUsableBar) {
+    SKIP_WHERE(noControls);
     CScrollBar maker;
     ASSERT_TRUE(maker.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 12, m_wnd.m_hWnd, 1004));
     const HWND hBar = maker.Detach();

@@ -5,6 +5,7 @@
 #include "fw/Controls.h"
 #include "tests/fw/RecordingWnd.h"
 #include "tests/support/PlatformTest.h"
+#include "tests/support/PlatformTraits.h"
 
 namespace fw::test {
 namespace {
@@ -13,6 +14,7 @@ class ScrollBarTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
+        SKIP_WHERE(noControls);
         ASSERT_TRUE(m_parent.CreatePopup(0, 0, 300, 100));
         ASSERT_TRUE(m_bar.CreateEx(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE, 10, 10, 200, 16, m_parent.m_hWnd, 1002));
     }

@@ -1,0 +1,108 @@
+// Input on the private X server as a user gives it: XTest from another
+// connection, focus set by another client, windows of another program; and
+// what X does differently.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <cstdint>
+#include <thread>
+
+#include "fw/Wnd.h"
+#include "tests/support/PlatformInput.h"
+#include "tests/support/PlatformTraits.h"
+#include "tests/support/x11/PrivateDisplay.h"
+
+namespace fw::test {
+
+const PlatformTraits& Traits() {
+    static const PlatformTraits traits = {
+        "x11",
+        /*realTime=*/true,
+        15.625,
+        15.625,
+        // X has no such rule: asked again, a handler that never paints would
+        // keep the loop busy and starve the timers.
+        /*repaintsUntilValidated=*/false,
+        "the Linux program has no controls or dialogs: its settings come from the host and a file",
+        "X reports focus leaving the program, not moving between its windows",
+    };
+    return traits;
+}
+
+namespace {
+
+::KeySym KeySymOf(UINT virtualKey) {
+    if (virtualKey >= 'A' && virtualKey <= 'Z') {
+        return XK_a + (virtualKey - 'A');
+    }
+    if (virtualKey >= '0' && virtualKey <= '9') {
+        return XK_0 + (virtualKey - '0');
+    }
+    switch (virtualKey) {
+        case 0x12:
+            return XK_Alt_L;
+        case 0x1B:
+            return XK_Escape;
+        case 0x0D:
+            return XK_Return;
+        default:
+            return XK_space;
+    }
+}
+
+::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
+
+}  // namespace
+
+double NowMs() {
+    using namespace std::chrono;
+    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
+}
+
+void Stall(unsigned milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
+
+void PressKey(UINT virtualKey) {
+    ::Display* d = OtherClient();
+    const unsigned code = ::XKeysymToKeycode(d, KeySymOf(virtualKey));
+    ::XTestFakeKeyEvent(d, code, True, CurrentTime);
+    ::XTestFakeKeyEvent(d, code, False, CurrentTime);
+    ::XSync(d, False);
+}
+
+void MovePointer(int screenX, int screenY) {
+    ::XTestFakeMotionEvent(OtherClient(), 0, screenX, screenY, CurrentTime);
+    ::XSync(OtherClient(), False);
+}
+
+void ClickButton(int button) {
+    ::XTestFakeButtonEvent(OtherClient(), static_cast<unsigned>(button), True, CurrentTime);
+    ::XTestFakeButtonEvent(OtherClient(), static_cast<unsigned>(button), False, CurrentTime);
+    ::XSync(OtherClient(), False);
+}
+
+void FocusWindow(CWnd& wnd) {
+    ::XSetInputFocus(OtherClient(), ToX(wnd.m_hWnd), RevertToParent, CurrentTime);
+    ::XSync(OtherClient(), False);
+}
+
+OtherProgramWindow::OtherProgramWindow() {
+    ::Display* d = OtherClient();
+    ::XSetWindowAttributes attributes = {};
+    attributes.override_redirect = True;
+    const ::Window window = ::XCreateWindow(d, DefaultRootWindow(d), 900, 700, 50, 50, 0, CopyFromParent, InputOutput,
+                                            CopyFromParent, CWOverrideRedirect, &attributes);
+    ::XMapRaised(d, window);
+    ::XSync(d, False);
+    ::XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
+    ::XSync(d, False);
+    m_state = reinterpret_cast<void*>(static_cast<std::uintptr_t>(window));
+}
+
+OtherProgramWindow::~OtherProgramWindow() {
+    ::XDestroyWindow(OtherClient(), static_cast<::Window>(reinterpret_cast<std::uintptr_t>(m_state)));
+    ::XSync(OtherClient(), False);
+}
+
+}  // namespace fw::test
