@@ -68,6 +68,8 @@ TEST_F(SimBadInput, EveryKindIsRefusedOnOneLine) {
         {{"--screen", "1x1", "--picture", p3}, "--picture", "P6"},
         {{"--screen", "1x2", "--picture", wide}, "--picture", "is 2x1, not the screen size 1x2"},
         {{"--screen", "1x1", "--picture", png}, "--picture", "not a readable PNG"},
+        {{"--video", m_dir.File("folder.ppm")}, "--video", "is a folder"},
+        {{"--video", m_dir.File("out.png")}, "--video", "name the same file"},
     };
     for (const BadInput& c : cases) {
         SCOPED_TRACE(c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : ""));
