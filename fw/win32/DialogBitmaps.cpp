@@ -150,8 +150,8 @@ constexpr ::UINT kDrawnScales[] = {150, 200};
 // size, else drawn there with the system's smoothing stretch (HALFTONE
 // averages the pixels a smaller picture takes from a larger one).
 ::HBITMAP LoadBitmapSized(::HMODULE module, ::UINT id, int width, int height) {
-    auto* picture = static_cast<::HBITMAP>(
-        ::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    auto* picture =
+        static_cast<::HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     ::BITMAP info{};
     if (picture == nullptr || ::GetObjectA(picture, sizeof info, &info) == 0 ||
         (info.bmWidth == width && info.bmHeight == height)) {
