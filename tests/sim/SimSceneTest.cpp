@@ -151,9 +151,9 @@ TEST(SimScene, AtChangesApplyByFrameWhateverTheirOrder) {
 }
 
 // An animated WebP decoded whole: its size and every picture.
+// An animated WebP decoded whole: its canvas and every picture.
 struct Animation {
-    int width = 0;
-    int height = 0;
+    WebPAnimInfo info{};
     std::vector<Picture> pictures;
     int lastTimestamp = 0;  // when the last picture ends, in ms
 };
@@ -162,20 +162,13 @@ Animation DecodeWebp(const std::string& bytes) {
     Animation animation;
     WebPAnimDecoderOptions options;
     WebPAnimDecoderOptionsInit(&options);
-    options.color_mode = MODE_RGBA;
     const WebPData data{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
-    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);
-    WebPAnimInfo info;
-    if (decoder == nullptr || !WebPAnimDecoderGetInfo(decoder, &info)) {
-        ADD_FAILURE() << "not an animated WebP";
-        WebPAnimDecoderDelete(decoder);
-        return animation;
-    }
-    animation.width = static_cast<int>(info.canvas_width);
-    animation.height = static_cast<int>(info.canvas_height);
+    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);  // RGBA
+    EXPECT_TRUE(decoder != nullptr && WebPAnimDecoderGetInfo(decoder, &animation.info)) << "not an animated WebP";
+    const int width = static_cast<int>(animation.info.canvas_width);
     std::uint8_t* rgba = nullptr;
-    while (WebPAnimDecoderHasMoreFrames(decoder) && WebPAnimDecoderGetNext(decoder, &rgba, &animation.lastTimestamp)) {
-        Picture picture(animation.width, animation.height);
+    while (decoder != nullptr && WebPAnimDecoderGetNext(decoder, &rgba, &animation.lastTimestamp)) {
+        Picture picture(width, static_cast<int>(animation.info.canvas_height));
         for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
             picture.pixels[i] = MakeColor(rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]);
         }
@@ -187,19 +180,17 @@ Animation DecodeWebp(const std::string& bytes) {
 
 TEST(SimScene, VideoHasAPictureEveryStepEndingOnTheOutPictureAndTheSameBytesEachRun) {
     TempDir dir, again;
-    const std::vector<std::string> args = {"--screen", "200x150",  "--number", "100",          "--speed",
-                                           "100",      "--frames", "30",       "--video-step", "3"};
-    std::vector<std::string> first = args, second = args;
-    first.insert(first.end(), {"--video", dir.File("a.webp")});
-    second.insert(second.end(), {"--video", again.File("b.webp")});
-    const Scene scene = Render(dir, first);
-    ASSERT_EQ(RunSimProcess(second).exitCode, 0);
+    std::vector<std::string> args = {"--screen", "200x150", "--number",     "100", "--speed", "100",
+                                     "--frames", "30",      "--video-step", "3",   "--video", dir.File("a.webp")};
+    const Scene scene = Render(dir, args);
+    args.back() = again.File("b.webp");
+    ASSERT_EQ(RunSimProcess(args).exitCode, 0);
     const std::string bytes = ReadWholeFile(dir.File("a.webp"));
     EXPECT_EQ(bytes, ReadWholeFile(again.File("b.webp")));
 
     const Animation animation = DecodeWebp(bytes);
-    EXPECT_EQ(animation.width, 200);
-    EXPECT_EQ(animation.height, 150);
+    EXPECT_EQ(animation.info.canvas_width, 200u);
+    EXPECT_EQ(animation.info.canvas_height, 150u);
     ASSERT_EQ(animation.pictures.size(), 11u) << "after the first paint and after every 3 of 30 frames";
     EXPECT_EQ(animation.lastTimestamp, 11 * 3 * 16) << "each shown for 3 frames of 16 ms";
     EXPECT_EQ(animation.pictures.back().pixels, scene.picture.pixels);
