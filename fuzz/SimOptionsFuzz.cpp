@@ -27,6 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(o.ClientWidth() <= o.screenWidth && o.ClientHeight() <= o.screenHeight, "the client fits");
     Check(o.ClientWidth() >= 1 && o.ClientHeight() >= 1, "the client has pixels");
     Check(o.frames <= Limits::kMaxFrames && o.frameMs <= Limits::kMaxFrameMs, "frames in range");
+    Check(o.videoStep >= 1 && o.videoStep <= Limits::kMaxFrames, "video step in range");
+    Check(o.videoPath.empty() || o.frames / o.videoStep < Limits::kMaxVideoPictures, "video pictures in range");
     for (const auto& action : o.actions) {
         Check(action.afterFrames <= o.frames, "every --at is reached");
     }

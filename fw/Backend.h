@@ -110,7 +110,7 @@ std::int64_t WallTime();  // seconds since 1970, like time(0)
 
 // ------------------------------------------------------------- screen and input
 // Every monitor in the platform's order, in the coordinates windows are
-// placed in; exactly one is the primary.
+// placed in; exactly one is the primary, or none when the system lists none.
 std::vector<MonitorArea> Monitors();
 RECT WorkArea();              // the primary monitor less task bars
 int SystemMetric(int index);  // SM_* as the platform gives them

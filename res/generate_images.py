@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""Writes the program's icon, transparent cursor and banner bitmap.
+"""Writes the program's icon, transparent cursor and banner bitmaps.
 
 Every picture is drawn from code, so the resources can be rebuilt at any time
 and a build always produces the same bytes. Standard library only.
 
 Usage: generate_images.py OUTPUT_FOLDER
-Writes Tidewell.ico, NullCursor.cur and Banner.bmp into OUTPUT_FOLDER.
+Writes Tidewell.ico, NullCursor.cur, Banner.bmp (100 % display scale) and
+Banner150.bmp and Banner200.bmp (the same picture drawn at 150 % and 200 %)
+into OUTPUT_FOLDER.
 """
 
 import os
@@ -15,6 +17,8 @@ import sys
 ICON_FILE = "Tidewell.ico"
 CURSOR_FILE = "NullCursor.cur"
 BANNER_FILE = "Banner.bmp"
+# The display scales, in percent, the banner is drawn at besides 100 %.
+BANNER_SCALES = (150, 200)
 
 BI_RGB = 0
 
@@ -211,23 +215,24 @@ def banner_palette():
     return colours
 
 
-def bubble_cover(rand):
+def bubble_cover(rand, width, height, scale):
     """How much white each pixel shows through the translucent bubbles:
-    1 - product of (1 - alpha) over the bubbles covering it."""
-    clear = [[1.0] * BANNER_WIDTH for _ in range(BANNER_HEIGHT)]
+    1 - product of (1 - alpha) over the bubbles covering it. The bubbles are
+    the same at every scale: their places, sizes and rims grow with it."""
+    clear = [[1.0] * width for _ in range(height)]
     for _ in range(110):
-        radius = 3.0 + 68.0 * rand.fraction() ** 2.5
-        cx = rand.fraction() * BANNER_WIDTH
-        cy = rand.fraction() * BANNER_HEIGHT
+        radius = (3.0 + 68.0 * rand.fraction() ** 2.5) * scale
+        cx = rand.fraction() * width
+        cy = rand.fraction() * height
         body = 0.04 + 0.12 * rand.fraction()
         rim = body + 0.18
-        for y in range(max(0, int(cy - radius - 1)), min(BANNER_HEIGHT, int(cy + radius + 2))):
-            for x in range(max(0, int(cx - radius - 1)), min(BANNER_WIDTH, int(cx + radius + 2))):
+        for y in range(max(0, int(cy - radius - 1)), min(height, int(cy + radius + 2))):
+            for x in range(max(0, int(cx - radius - 1)), min(width, int(cx + radius + 2))):
                 distance = ((x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2) ** 0.5
                 coverage = min(1.0, max(0.0, radius + 0.5 - distance))
                 if coverage == 0.0:
                     continue
-                alpha = rim if radius - distance < 1.5 else body
+                alpha = rim if radius - distance < 1.5 * scale else body
                 clear[y][x] *= 1.0 - alpha * coverage
     return [[1.0 - c for c in row] for row in clear]
 
@@ -246,30 +251,80 @@ def draw_text(cover, text, left, top, scale):
         x += (len(glyph[0]) + 1) * scale
 
 
+def lit(glyph, gx, gy):
+    return 0 <= gy < len(glyph) and 0 <= gx < len(glyph[0]) and glyph[gy][gx] == "#"
+
+
+def smooth_cell_cover(glyph, gx, gy, u, v):
+    """Whether the point (u, v) of cell (gx, gy), each 0..1, is ink once the
+    staircase corners are made diagonals: an outer corner of a lit cell is
+    cut where both its neighbours toward that corner are unlit, and an inner
+    corner of an unlit cell is filled where both are lit."""
+    qx = 1 if u >= 0.5 else -1
+    qy = 1 if v >= 0.5 else -1
+    across = lit(glyph, gx + qx, gy)
+    along = lit(glyph, gx, gy + qy)
+    toward_corner = abs(u - 0.5) * 2 + abs(v - 0.5) * 2 > 1.0
+    if lit(glyph, gx, gy):
+        return not (toward_corner and not across and not along)
+    return toward_corner and across and along and lit(glyph, gx + qx, gy + qy)
+
+
+def draw_smooth_text(cover, text, left, top, scale, samples=4):
+    """The lettering for scales above 100 %: the same glyphs with their
+    staircases smoothed into diagonals, anti-aliased by supersampling."""
+    x = left
+    for character in text:
+        glyph = FONT[character]
+        for py in range(top, top + len(glyph) * scale):
+            for px in range(x, x + len(glyph[0]) * scale):
+                ink = 0
+                for sy in range(samples):
+                    for sx in range(samples):
+                        gu = (px - x + (sx + 0.5) / samples) / scale
+                        gv = (py - top + (sy + 0.5) / samples) / scale
+                        gx, gy = int(gu), int(gv)
+                        ink += smooth_cell_cover(glyph, gx, gy, gu - gx, gv - gy)
+                coverage = ink / (samples * samples)
+                cover[py][px] = cover[py][px] * (1.0 - coverage) + coverage
+        x += (len(glyph[0]) + 1) * scale
+
+
 def quantise(level, maximum, threshold):
     return min(maximum, int(level * maximum + threshold))
 
 
-def make_banner():
-    cover = bubble_cover(Rand(1995))
-    draw_text(cover, BANNER_TEXT, TEXT_LEFT, TEXT_TOP, TEXT_SCALE)
+def make_banner(percent=100):
+    """The banner at a display scale: at 100 % 500 x 250 pixels; at 150 % and
+    200 % the same picture drawn anew at that size, the dither as fine as at
+    100 % and the lettering smoothed, since its pixel blocks would show."""
+    scale = percent / 100
+    width = BANNER_WIDTH * percent // 100
+    height = BANNER_HEIGHT * percent // 100
+    cover = bubble_cover(Rand(1995), width, height, scale)
+    draw = draw_text if percent == 100 else draw_smooth_text
+    draw(cover, BANNER_TEXT, TEXT_LEFT * percent // 100, TEXT_TOP * percent // 100, TEXT_SCALE * percent // 100)
     pixels = []
-    for y in range(BANNER_HEIGHT):
-        depth = y / (BANNER_HEIGHT - 1)
+    for y in range(height):
+        depth = y / (height - 1)
         row = []
-        for x in range(BANNER_WIDTH):
+        for x in range(width):
             shade_threshold = (BAYER[y % 4][x % 4] + 0.5) / 16
             white_threshold = (BAYER[x % 4][y % 4] + 0.5) / 16
             level = quantise(depth, SHADES - 1, shade_threshold)
             step = quantise(cover[y][x], WHITE_STEPS - 1, white_threshold)
             row.append(level * WHITE_STEPS + step)
         pixels.append(row)
-    bits = pack_rows(pixels, BANNER_WIDTH, 8)
+    bits = pack_rows(pixels, width, 8)
     palette = banner_palette()
-    info = bitmap_info_header(BANNER_WIDTH, BANNER_HEIGHT, 8, len(bits), len(palette))
+    info = bitmap_info_header(width, height, 8, len(bits), len(palette))
     offset = 14 + len(info) + 4 * len(palette)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(bits), 0, 0, offset)
     return file_header + info + palette_bytes(palette) + bits
+
+
+def banner_file(percent):
+    return BANNER_FILE if percent == 100 else "Banner%d.bmp" % percent
 
 
 def main(argv):
@@ -278,8 +333,10 @@ def main(argv):
         return 2
     folder = argv[1]
     os.makedirs(folder, exist_ok=True)
-    for name, maker in ((ICON_FILE, make_icon), (CURSOR_FILE, make_cursor),
-                        (BANNER_FILE, make_banner)):
+    makers = [(ICON_FILE, make_icon), (CURSOR_FILE, make_cursor), (BANNER_FILE, make_banner)]
+    makers += [(banner_file(percent), lambda percent=percent: make_banner(percent))
+               for percent in BANNER_SCALES]
+    for name, maker in makers:
         with open(os.path.join(folder, name), "wb") as output:
             output.write(maker())
     return 0

@@ -6,6 +6,10 @@
 #define IDR_MAINFRAME 128
 #define IDC_NULLCURSOR 129
 #define IDB_BANNER 133
+// The banner drawn for larger display scales: bitmap N drawn for P % is
+// resource N + P * 100, which the dialog finds by that rule.
+#define IDB_BANNER_150 15133
+#define IDB_BANNER_200 20133
 #define IDS_DESCRIPTION 1
 
 #define IDC_SPEED 1002

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "fw/Rect.h"
+
 namespace tidewell {
 
 CFullScreenWnd::CFullScreenWnd()
@@ -21,6 +23,19 @@ fw::BOOL CFullScreenWnd::CreateFullScreen() {
 }
 
 CFullScreenWnd* CFullScreenWnd::CoverMonitors(std::vector<fw::MonitorArea> monitors, bool allMonitors) {
+    // A system may list no monitor at all (seen under Wine on an X screen
+    // resized before the start): the screen the metrics give is then the one
+    // monitor, and when even that is empty there is nothing to cover.
+    monitors.erase(std::remove_if(monitors.begin(), monitors.end(),
+                                  [](const fw::MonitorArea& monitor) { return fw::IsEmptyRect(monitor.rect); }),
+                   monitors.end());
+    if (monitors.empty()) {
+        const fw::RECT screen{0, 0, fw::GetSystemMetrics(fw::SM_CXSCREEN), fw::GetSystemMetrics(fw::SM_CYSCREEN)};
+        if (fw::IsEmptyRect(screen)) {
+            return nullptr;
+        }
+        monitors.push_back(fw::MonitorArea{screen, true});
+    }
     std::stable_partition(monitors.begin(), monitors.end(),
                           [](const fw::MonitorArea& monitor) { return monitor.primary; });
     if (!allMonitors && !monitors.empty()) {

@@ -27,7 +27,8 @@ public:
     // Covers the monitors (every one, or the primary only) with windows that
     // act as one saver. The primary's comes first, seeded as a lone saver's
     // window would be. A window that could not be made is left out. Returns
-    // the primary's window, or the first one made; null when none was.
+    // the primary's window, or the first one made; null when none was, or
+    // when neither the monitors nor the system metrics give a screen.
     static CFullScreenWnd* CoverMonitors(std::vector<fw::MonitorArea> monitors, bool allMonitors);
 
     // The saver's first mouse position in screen coordinates, shared by all

@@ -124,11 +124,65 @@ bool IsBitmapStatic(::HWND hWnd) {
     return static_cast<::UINT>(dpi);
 }
 
+// The scales, in percent, pictures may be drawn for besides 100 %.
+constexpr ::UINT kDrawnScales[] = {150, 200};
+
+::UINT BitmapForScale(::HMODULE module, ::UINT id, ::UINT dpi) {
+    const ::UINT percent = dpi * 100 / USER_DEFAULT_SCREEN_DPI;
+    ::UINT chosen = id;
+    if (percent <= 100) {
+        return chosen;
+    }
+    for (const ::UINT scale : kDrawnScales) {
+        const ::UINT drawn = id + scale * 100;
+        if (drawn > 0xFFFF || ::FindResourceA(module, MAKEINTRESOURCEA(drawn), MAKEINTRESOURCEA(2)) == nullptr) {
+            continue;  // RT_BITMAP
+        }
+        chosen = drawn;
+        if (scale >= percent) {
+            break;
+        }
+    }
+    return chosen;
+}
+
+// The bitmap resource at exactly width x height: as it is when it has that
+// size, else drawn there with the system's smoothing stretch (HALFTONE
+// averages the pixels a smaller picture takes from a larger one).
+::HBITMAP LoadBitmapSized(::HMODULE module, ::UINT id, int width, int height) {
+    auto* picture =
+        static_cast<::HBITMAP>(::LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ::BITMAP info{};
+    if (picture == nullptr || ::GetObjectA(picture, sizeof info, &info) == 0 ||
+        (info.bmWidth == width && info.bmHeight == height)) {
+        return picture;
+    }
+    ::HDC screen = ::GetDC(nullptr);
+    ::HDC from = ::CreateCompatibleDC(screen);
+    ::HDC to = ::CreateCompatibleDC(screen);
+    ::HBITMAP fitted = ::CreateCompatibleBitmap(screen, width, height);
+    if (from != nullptr && to != nullptr && fitted != nullptr) {
+        ::HGDIOBJ oldFrom = ::SelectObject(from, picture);
+        ::HGDIOBJ oldTo = ::SelectObject(to, fitted);
+        ::SetStretchBltMode(to, HALFTONE);
+        ::SetBrushOrgEx(to, 0, 0, nullptr);
+        ::StretchBlt(to, 0, 0, width, height, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        ::SelectObject(to, oldTo);
+        ::SelectObject(from, oldFrom);
+    }
+    ::DeleteDC(to);
+    ::DeleteDC(from);
+    ::ReleaseDC(nullptr, screen);
+    ::DeleteObject(picture);
+    return fitted;
+}
+
 }  // namespace
 
 void FitBitmapStatics(::HWND hDialog, UINT templateId) {
     // At 100 % the program looks exactly as it always has.
-    if (DpiOf(hDialog) == USER_DEFAULT_SCREEN_DPI) {
+    const ::UINT dpi = DpiOf(hDialog);
+    if (dpi == USER_DEFAULT_SCREEN_DPI) {
         return;
     }
     ::HMODULE module = ProgramModule();
@@ -164,8 +218,7 @@ void FitBitmapStatics(::HWND hDialog, UINT templateId) {
         if (width <= 0 || height <= 0 || (width == now.right && height == now.bottom)) {
             continue;
         }
-        ::HANDLE scaled =
-            ::LoadImageA(module, MAKEINTRESOURCEA(place.bitmapId), IMAGE_BITMAP, width, height, LR_DEFAULTCOLOR);
+        ::HBITMAP scaled = LoadBitmapSized(module, BitmapForScale(module, place.bitmapId, dpi), width, height);
         if (scaled == nullptr) {
             continue;
         }

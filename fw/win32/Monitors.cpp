@@ -25,14 +25,6 @@ namespace {
 std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
     ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<::LPARAM>(&monitors));
-    if (monitors.empty()) {
-        // Never seen, but a desktop always has the primary screen.
-        MonitorArea primary;
-        primary.rect.right = ::GetSystemMetrics(SM_CXSCREEN);
-        primary.rect.bottom = ::GetSystemMetrics(SM_CYSCREEN);
-        primary.primary = true;
-        monitors.push_back(primary);
-    }
     return monitors;
 }
 

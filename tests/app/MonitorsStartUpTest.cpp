@@ -116,6 +116,25 @@ TEST_F(MonitorsStartUpTest, ActivationMovingBetweenTheSaversWindowsClosesNothing
     EXPECT_EQ(hl::PostedMessagesWaiting(), 0u);
 }
 
+// A system that lists no usable monitor: the screen of the system metrics is
+// the one monitor; when that is empty too, run mode ends at once.
+TEST_F(MonitorsStartUpTest, NoMonitorListedCoversTheScreenOfTheMetrics) {
+    hl::SetMonitors({});
+    hl::SetScreenSize(640, 480);
+    CFullScreenWnd* pMain = CFullScreenWnd::CoverMonitors({{fw::RECT{5, 5, 5, 9}, true}}, true);
+    ASSERT_NE(pMain, nullptr);
+    EXPECT_EQ(Savers().size(), 1u);
+    const fw::RECT r = hl::GetWindowInfo(pMain->m_hWnd)->rect;
+    EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}), (std::vector<int>{0, 0, 640, 480}));
+    pMain->DestroyWindow();
+}
+
+TEST_F(MonitorsStartUpTest, NoMonitorAndNoScreenEndsAtOnce) {
+    hl::SetMonitors({{fw::RECT{}, true}});  // the metrics follow the primary: 0 x 0
+    EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
+    EXPECT_TRUE(Savers().empty());
+}
+
 struct Ending {
     const char* what;
     std::function<void()> input;

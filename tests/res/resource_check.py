@@ -107,6 +107,8 @@ _VALUES = named_values()
 IDR_MAINFRAME = _VALUES["IDR_MAINFRAME"]
 IDC_NULLCURSOR = _VALUES["IDC_NULLCURSOR"]
 IDB_BANNER = _VALUES["IDB_BANNER"]
+IDB_BANNER_150 = _VALUES["IDB_BANNER_150"]
+IDB_BANNER_200 = _VALUES["IDB_BANNER_200"]
 
 
 DESCRIPTION = "Tidewell"
@@ -128,6 +130,8 @@ VERSION_STRINGS = {
 VERSION_TRANSLATION = (0x0409, 0x04B0)
 
 BANNER_SIZE = (500, 250)
+# The banner drawn for other display scales, by id.
+BANNERS = {IDB_BANNER: BANNER_SIZE, IDB_BANNER_150: (750, 375), IDB_BANNER_200: (1000, 500)}
 ICON_SIZES = (16, 32)
 CURSOR_SIZE = 32
 
@@ -458,21 +462,22 @@ def check_dialogs(check, resources):
             check.compare_dialog(read_dialog(data, expected["id"]), expected)
 
 
-def check_bitmap(check, resources):
-    data = only_resource(check, resources, (RT_BITMAP, IDB_BANNER))
+def check_bitmap(check, resources, bitmap_id, size):
+    data = only_resource(check, resources, (RT_BITMAP, bitmap_id))
     if data is None:
         return
-    r = Reader(data, "bitmap 133")
+    label = "bitmap %d" % bitmap_id
+    r = Reader(data, label)
     info = read_bitmap_info(r, 0)
-    check.equal("bitmap 133 header size", info["headerSize"], 40)
-    check.equal("bitmap 133 size", (info["width"], info["height"]), BANNER_SIZE)
-    check.equal("bitmap 133 planes", info["planes"], 1)
-    check.equal("bitmap 133 bits per pixel", info["bits"], 8)
-    check.equal("bitmap 133 compression", info["compression"], 0)
-    check.equal("bitmap 133 palette entries", info["colours"], 256)
-    width, height = BANNER_SIZE
+    check.equal(label + " header size", info["headerSize"], 40)
+    check.equal(label + " size", (info["width"], info["height"]), size)
+    check.equal(label + " planes", info["planes"], 1)
+    check.equal(label + " bits per pixel", info["bits"], 8)
+    check.equal(label + " compression", info["compression"], 0)
+    check.equal(label + " palette entries", info["colours"], 256)
+    width, height = size
     wanted = 40 + 4 * 256 + row_stride(width, 8) * height
-    check.equal("bitmap 133 data length", len(data), wanted)
+    check.equal(label + " data length", len(data), wanted)
 
 
 def group_entries(check, resources, key, label, kind):
@@ -622,7 +627,8 @@ def check_program(path):
     check = Check()
     check_languages(check, resources)
     check_dialogs(check, resources)
-    check_bitmap(check, resources)
+    for bitmap_id, size in BANNERS.items():
+        check_bitmap(check, resources, bitmap_id, size)
     referenced = set()
     check_icons(check, resources, referenced)
     check_cursor(check, resources, referenced)
@@ -631,8 +637,8 @@ def check_program(path):
     check_manifest(check, resources)
     wanted = {(RT_MANIFEST, MANIFEST_ID)} | {(RT_DIALOG, dialog["id"]) for dialog in expected_dialogs()} | {
               (RT_GROUP_ICON, IDR_MAINFRAME), (RT_GROUP_CURSOR, IDC_NULLCURSOR),
-              (RT_BITMAP, IDB_BANNER), (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
-              (RT_VERSION, VERSION_ID)} | referenced
+              (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
+              (RT_VERSION, VERSION_ID)} | {(RT_BITMAP, bitmap_id) for bitmap_id in BANNERS} | referenced
     for type_id, name in sorted(set(resources) - wanted, key=str):
         check.fail("unexpected resource: %s %s"
                    % (TYPE_NAMES.get(type_id, "type %s" % type_id), name))

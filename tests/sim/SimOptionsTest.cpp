@@ -136,6 +136,10 @@ TEST(SimOptionsErrors, NameTheOptionAndTheValue) {
         {{"--frame-ms", "1000001"}, "--frame-ms", "1000001"},
         {{"--frame-ms", "-1"}, "--frame-ms", "-1"},
         {{"--frames", "5", "--at", "1:speed=4294967296"}, "--at", "4294967296"},
+        {{"--video-step", "0"}, "--video-step", "0"},
+        {{"--video-step", "1000001"}, "--video-step", "1000001"},
+        {{"--video-step", "2x"}, "--video-step", "2x"},
+        {{"--frames", "10000", "--video", "v.webp"}, "--video", "10001 pictures"},
         // Sizes of zero or above 8192, and clients larger than the final screen.
         {{"--screen", "0x768"}, "--screen", "0x768"},
         {{"--screen", "1024x0"}, "--screen", "1024x0"},
@@ -153,7 +157,7 @@ TEST(SimOptionsErrors, NameTheOptionAndTheValue) {
         ExpectRejected(refusal.args, refusal.option, refusal.value);
     }
     for (const char* option : {"--screen", "--client", "--seed", "--number", "--speed", "--color", "--picture",
-                               "--frames", "--frame-ms", "--at", "--out", "--state"}) {
+                               "--frames", "--frame-ms", "--at", "--out", "--state", "--video", "--video-step"}) {
         ExpectRejected({option}, option, "missing");
         ExpectRejected({option, ""}, option, "missing");
     }
@@ -167,6 +171,8 @@ TEST(SimOptionsErrors, TheLimitsThemselvesAreTaken) {
                                                {"--client", "1024x768"},
                                                {"--client", "900x500", "--screen", "900x500"},
                                                {"--frames", "4", "--at", "4:paint"},
+                                               {"--frames", "9999", "--video", "v.webp"},
+                                               {"--frames", "1000000", "--video-step", "101", "--video", "v.webp"},
                                                {"--at", "0:paint"}}) {
         EXPECT_TRUE(Parse(args).ok) << args[0] << " " << args[1];
     }

@@ -1,5 +1,6 @@
 // tidewell-sim as a process: scenes it renders and the states it writes.
 #include <gtest/gtest.h>
+#include <webp/demux.h>
 
 #include <cstdlib>
 #include <sstream>
@@ -149,12 +150,60 @@ TEST(SimScene, AtChangesApplyByFrameWhateverTheirOrder) {
     EXPECT_EQ(shuffled.state, ordered.state);
 }
 
+// An animated WebP decoded whole: its size and every picture.
+// An animated WebP decoded whole: its canvas and every picture.
+struct Animation {
+    WebPAnimInfo info{};
+    std::vector<Picture> pictures;
+    int lastTimestamp = 0;  // when the last picture ends, in ms
+};
+
+Animation DecodeWebp(const std::string& bytes) {
+    Animation animation;
+    WebPAnimDecoderOptions options;
+    WebPAnimDecoderOptionsInit(&options);
+    const WebPData data{reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+    WebPAnimDecoder* decoder = WebPAnimDecoderNew(&data, &options);  // RGBA
+    EXPECT_TRUE(decoder != nullptr && WebPAnimDecoderGetInfo(decoder, &animation.info)) << "not an animated WebP";
+    const int width = static_cast<int>(animation.info.canvas_width);
+    std::uint8_t* rgba = nullptr;
+    while (decoder != nullptr && WebPAnimDecoderGetNext(decoder, &rgba, &animation.lastTimestamp)) {
+        Picture picture(width, static_cast<int>(animation.info.canvas_height));
+        for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+            picture.pixels[i] = MakeColor(rgba[4 * i], rgba[4 * i + 1], rgba[4 * i + 2]);
+        }
+        animation.pictures.push_back(std::move(picture));
+    }
+    WebPAnimDecoderDelete(decoder);
+    return animation;
+}
+
+TEST(SimScene, VideoHasAPictureEveryStepEndingOnTheOutPictureAndTheSameBytesEachRun) {
+    TempDir dir, again;
+    std::vector<std::string> args = {"--screen", "200x150", "--number",     "100", "--speed", "100",
+                                     "--frames", "30",      "--video-step", "3",   "--video", dir.File("a.webp")};
+    const Scene scene = Render(dir, args);
+    args.back() = again.File("b.webp");
+    ASSERT_EQ(RunSimProcess(args).exitCode, 0);
+    const std::string bytes = ReadWholeFile(dir.File("a.webp"));
+    EXPECT_EQ(bytes, ReadWholeFile(again.File("b.webp")));
+
+    const Animation animation = DecodeWebp(bytes);
+    EXPECT_EQ(animation.info.canvas_width, 200u);
+    EXPECT_EQ(animation.info.canvas_height, 150u);
+    ASSERT_EQ(animation.pictures.size(), 11u) << "after the first paint and after every 3 of 30 frames";
+    EXPECT_EQ(animation.lastTimestamp, 11 * 3 * 16) << "each shown for 3 frames of 16 ms";
+    EXPECT_EQ(animation.pictures.back().pixels, scene.picture.pixels);
+    EXPECT_NE(animation.pictures.front().pixels, scene.picture.pixels);
+}
+
 TEST(SimScene, HelpPrintsTheUsage) {
     const SimRun run = RunSimProcess({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_NE(run.out.find("usage: tidewell-sim"), std::string::npos);
-    for (const char* option : {"--screen", "--client", "--seed", "--number", "--speed", "--color", "--blank",
-                               "--picture", "--frames", "--frame-ms", "--at", "--out", "--state"}) {
+    for (const char* option :
+         {"--screen", "--client", "--seed", "--number", "--speed", "--color", "--blank", "--picture", "--frames",
+          "--frame-ms", "--at", "--out", "--state", "--video", "--video-step"}) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_TRUE(run.err.empty());

@@ -96,6 +96,29 @@ def preview(first_path, second_path, colour_hex, min_area):
     return 0 if ok else 1
 
 
+def banner(shot_path, place, drawn_path, other_path):
+    """The banner as shown (place 'WxH+X+Y' in the shot) against the picture
+    drawn for the scale and another one, each fitted to the place with a box
+    filter: at 100 % (the place is the drawn picture's size) it is that
+    picture exactly; at other scales it is nearer the picture drawn for the
+    scale than the other by a clear margin."""
+    width, height = (int(v) for v in place.split("+")[0].split("x"))
+    shown = Picture(shot_path, "-crop", place, "+repage")
+    fitted = ["-filter", "Box", "-resize", f"{width}x{height}!"]
+    drawn, other = Picture(drawn_path, *fitted), Picture(other_path, *fitted)
+
+    def distance(picture):
+        return sum(abs(a - b) for a, b in zip(shown.rgb, picture.rgb)) / len(shown.rgb)
+
+    natural = Picture(drawn_path).size() == (width, height)
+    to_drawn, to_other = distance(drawn), distance(other)
+    print(f"banner {place}: mean difference {to_drawn:.2f} from the picture for the scale, "
+          f"{to_other:.2f} from the other")
+    if shown.size() != (width, height):
+        return 1
+    return 0 if (to_drawn == 0 if natural else to_drawn < 0.8 * to_other) else 1
+
+
 class XFixesCursorImage(ctypes.Structure):
     _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
                 ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
@@ -129,11 +152,14 @@ def main(argv):
         return fullscreen(argv[1], argv[2], argv[3], int(argv[4]), argv[5:])
     if len(argv) == 5 and argv[0] == "preview":
         return preview(argv[1], argv[2], argv[3], int(argv[4]))
+    if len(argv) == 5 and argv[0] == "banner":
+        return banner(*argv[1:])
     if len(argv) == 2 and argv[0] == "cursor" and argv[1] in ("hidden", "shown"):
         return cursor(argv[1])
     print(__doc__)
     print("usage: screens.py fullscreen DESKTOP SHOT1 SHOT2 MIN_PARTICLE_PIXELS [+|=X,Y,W,H ...]\n"
           "       screens.py preview SHOT1 SHOT2 RRGGBB MIN_AREA\n"
+          "       screens.py banner SHOT WxH+X+Y DRAWN_FOR_THE_SCALE OTHER\n"
           "       screens.py cursor hidden|shown")
     return 2
 

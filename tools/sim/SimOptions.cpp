@@ -169,6 +169,11 @@ bool Parser::Validate() {
                     " does not fit in the screen " + std::to_string(m_options.screenWidth) + "x" +
                     std::to_string(m_options.screenHeight));
     }
+    const std::uint32_t pictures = m_options.frames / m_options.videoStep + 1;
+    if (!m_options.videoPath.empty() && pictures > SimLimits::kMaxVideoPictures) {
+        return Fail("--video: " + std::to_string(pictures) + " pictures (--frames / --video-step + 1), more than " +
+                    std::to_string(SimLimits::kMaxVideoPictures));
+    }
     for (const SimAction& action : m_options.actions) {
         if (action.afterFrames > m_options.frames) {
             return Fail("--at: K " + std::to_string(action.afterFrames) + " is never reached: --frames is " +
@@ -201,6 +206,16 @@ bool Parser::Run(const std::vector<std::string>& args) {
          [&](auto&, auto& v) {
              o.statePath = v;
              return true;
+         }},
+        {"--video",
+         [&](auto&, auto& v) {
+             o.videoPath = v;
+             return true;
+         }},
+        {"--video-step",
+         [&](auto& n, auto& v) {
+             return Unsigned(n, v, SimLimits::kMaxFrames, o.videoStep) &&
+                    (o.videoStep > 0 || OutOfRange(n, v, "1.." + std::to_string(SimLimits::kMaxFrames)));
          }},
     };
     // The settings' switches take no value; the others one.
@@ -299,7 +314,7 @@ std::string SimUsage() {
     return Wrapped("usage: tidewell-sim",
                    "[--screen WxH] [--client WxH] [--seed N]" + synopsis +
                        " [--picture FILE] [--frames N] [--frame-ms MS] [--at K:OP ...] [--out FILE.ppm|FILE.png]"
-                       " [--state FILE]",
+                       " [--state FILE] [--video FILE.webp] [--video-step N]",
                    20) +
            "\n"
            "Runs one particle window on a virtual screen: construction, creation, first paint,\n"
@@ -324,6 +339,12 @@ std::string SimUsage() {
            "                     for a .png name\n"
            "  --state FILE       'count C capacity K width W height H', then per active particle\n"
            "                     'i size x y vx vy px py drawnX drawnY respawn'\n"
+           "  --video FILE       an animated WebP (lossless) of the client area: a picture after\n"
+           "                     the first paint and after every --video-step frames, each shown\n"
+           "                     for --video-step x --frame-ms (identical pictures in a row become\n"
+           "                     one, shown for their total time); at most 10000 pictures\n"
+           "  --video-step N     frames from one picture of --video to the next (default 1;\n"
+           "                     1..1000000)\n"
            "  --help             this text\n"
            "  --version          the name and version: tidewell-sim " TIDEWELL_VERSION
            "\n"
@@ -338,7 +359,7 @@ std::string SimUsage() {
            "Outputs are written under a temporary name beside them and put in place only when\n"
            "the whole run has succeeded, so a failed run changes no existing file; a character\n"
            "device such as /dev/null is written in place. A folder, FIFO or socket as an output,\n"
-           "or two of --out, --state and --picture naming the same file, is bad input.\n"
+           "or two of --out, --state, --video and --picture naming the same file, is bad input.\n"
            "\n"
            "Exit status: 0 on success, 2 on bad input (one line on standard error), 1 when an\n"
            "output file cannot be written.\n";

@@ -24,6 +24,7 @@ struct SimLimits {
     static constexpr int kMaxSide = 8192;
     static constexpr std::uint32_t kMaxFrames = 1000000;
     static constexpr std::uint32_t kMaxFrameMs = 1000000;
+    static constexpr std::uint32_t kMaxVideoPictures = 10000;
 };
 
 // Everything the command line says. Stored settings are kept as the 32-bit
@@ -42,6 +43,8 @@ struct SimOptions {
     std::vector<SimAction> actions;  // in command-line order
     std::string outPath;
     std::string statePath;
+    std::string videoPath;        // an animated WebP of the client area
+    std::uint32_t videoStep = 1;  // frames between its pictures
     bool help = false;
     bool version = false;
 

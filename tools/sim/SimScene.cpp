@@ -91,9 +91,17 @@ void Apply(const SimAction& action, CParticleWnd& wnd, const fw::RECT& client) {
     }
 }
 
+Picture ClientPicture(const SimOptions& options, const CParticleWnd& wnd) {
+    Picture client;
+    client.width = options.ClientWidth();
+    client.height = options.ClientHeight();
+    client.pixels = hl::ClientPixels(wnd.GetSafeHwnd());
+    return client;
+}
+
 }  // namespace
 
-SceneResult RunScene(const SimOptions& options, Picture desktop) {
+SceneResult RunScene(const SimOptions& options, Picture desktop, const PictureSink& onPicture) {
     hl::Reset();
     hl::SetScreenSize(options.screenWidth, options.screenHeight);
     if (!desktop.pixels.empty()) {
@@ -126,6 +134,9 @@ SceneResult RunScene(const SimOptions& options, Picture desktop) {
                     Apply(*next, *wnd, ClientRect(options));
                     hl::PumpMessages();
                 }
+                if (onPicture && frame % options.videoStep == 0) {
+                    onPicture(ClientPicture(options, *wnd));
+                }
                 if (frame == options.frames) {
                     break;
                 }
@@ -135,9 +146,7 @@ SceneResult RunScene(const SimOptions& options, Picture desktop) {
                 hl::PumpMessages();
             }
             result.created = true;
-            result.client.width = options.ClientWidth();
-            result.client.height = options.ClientHeight();
-            result.client.pixels = hl::ClientPixels(wnd->GetSafeHwnd());
+            result.client = ClientPicture(options, *wnd);
             std::ostringstream state;
             WriteState(state, wnd->m_field);
             result.state = state.str();

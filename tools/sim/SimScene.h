@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "tools/sim/Picture.h"
@@ -19,7 +20,9 @@ struct SceneResult {
 // created and first painted, then the timer frames run with the --at
 // changes between them. desktop is what the screen shows (no pixels: black);
 // it is handed over, so only the screen keeps a copy while the window runs.
-// The options must have been validated.
-SceneResult RunScene(const SimOptions& options, Picture desktop);
+// The options must have been validated. onPicture, when given, sees the
+// client area after the first paint and after every options.videoStep frames.
+using PictureSink = std::function<void(const Picture& client)>;
+SceneResult RunScene(const SimOptions& options, Picture desktop, const PictureSink& onPicture = {});
 
 }  // namespace tidewell::sim

@@ -15,6 +15,7 @@
 #include "settings/Quoted.h"
 #include "tools/sim/SimOptions.h"
 #include "tools/sim/SimScene.h"
+#include "tools/sim/WebpAnimation.h"
 
 namespace {
 
@@ -48,9 +49,10 @@ struct NamedFile {
 // Two options naming one file would have one result overwrite the other, or
 // the picture being read.
 bool NamesOverlap(const SimOptions& o, std::string& error) {
-    const NamedFile named[] = {{"--picture", o.picturePath}, {"--out", o.outPath}, {"--state", o.statePath}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        for (std::size_t k = i + 1; k < 3; ++k) {
+    const NamedFile named[] = {
+        {"--picture", o.picturePath}, {"--out", o.outPath}, {"--state", o.statePath}, {"--video", o.videoPath}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        for (std::size_t k = i + 1; k < 4; ++k) {
             if (named[i].path.empty() || named[k].path.empty() || !SameFile(named[i].path, named[k].path)) {
                 continue;
             }
@@ -81,13 +83,17 @@ int main(int argc, char** argv) {
     }
     std::unique_ptr<OutputFile> out;
     std::unique_ptr<OutputFile> state;
+    std::unique_ptr<OutputFile> video;
     if (!options.outPath.empty()) {
         out = std::make_unique<OutputFile>("--out", options.outPath);
     }
     if (!options.statePath.empty()) {
         state = std::make_unique<OutputFile>("--state", options.statePath);
     }
-    for (const OutputFile* file : {out.get(), state.get()}) {
+    if (!options.videoPath.empty()) {
+        video = std::make_unique<OutputFile>("--video", options.videoPath);
+    }
+    for (const OutputFile* file : {out.get(), state.get(), video.get()}) {
         if (file != nullptr && !file->CheckKind(error)) {
             return Refuse(kExitBadInput, error);
         }
@@ -101,13 +107,20 @@ int main(int argc, char** argv) {
         return Refuse(kExitBadInput, "--picture: " + Quoted(options.picturePath) + " " + error);
     }
     // Made before the run, so an output that cannot be written costs no run.
-    for (OutputFile* file : {out.get(), state.get()}) {
+    for (OutputFile* file : {out.get(), state.get(), video.get()}) {
         if (file != nullptr && !file->Open(error)) {
             return Refuse(kExitCannotWrite, error);
         }
     }
 
-    const SceneResult scene = RunScene(options, std::move(desktop));
+    std::unique_ptr<WebpAnimation> animation;
+    PictureSink onPicture;
+    if (video != nullptr) {
+        animation = std::make_unique<WebpAnimation>(options.ClientWidth(), options.ClientHeight(),
+                                                    options.videoStep * options.frameMs);
+        onPicture = [&animation](const Picture& client) { animation->Add(client); };
+    }
+    const SceneResult scene = RunScene(options, std::move(desktop), onPicture);
     if (!scene.created) {
         return Refuse(kExitCannotWrite, "the window could not be created");
     }
@@ -125,8 +138,12 @@ int main(int argc, char** argv) {
             return Refuse(kExitCannotWrite, error);
         }
     }
+    if (video != nullptr && (!animation->Write(video->Stream()) || !video->Finish(error))) {
+        return Refuse(kExitCannotWrite,
+                      error.empty() ? "--video: " + Quoted(options.videoPath) + " cannot be written" : error);
+    }
     // Only now is anything that existed replaced.
-    for (OutputFile* file : {out.get(), state.get()}) {
+    for (OutputFile* file : {out.get(), state.get(), video.get()}) {
         if (file != nullptr && !file->Commit(error)) {
             return Refuse(kExitCannotWrite, error);
         }

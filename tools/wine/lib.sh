@@ -27,8 +27,10 @@
 #                               'HKCU\Software\Orvalle\App\Config').
 #   reg_dword KEY VALUE         Prints a REG_DWORD value in decimal (signed
 #                               32-bit); fails if missing or of another type.
+#   reg_sz KEY VALUE            Prints a REG_SZ value; fails if missing.
 #   reg_add KEY VALUE TYPE DATA `reg add /f` inside the prefix.
-#   reg_delete KEY              `reg delete /f` inside the prefix.
+#   reg_delete KEY [VALUE]      `reg delete /f` inside the prefix: the key,
+#                               or only the value.
 #   kernel_runs_32bit           Succeeds when the kernel runs i386 programs.
 #   wine_cleanup                stop_xvfb + remove_prefix; good for `trap`.
 #
@@ -187,13 +189,24 @@ reg_dword() {
   echo "$n"
 }
 
+reg_sz() {
+  local key=${1:?reg_sz needs a key} value=${2:?reg_sz needs a value name} out
+  out=$(reg_query "$key" "$value" 2>/dev/null | tr -d '\r') || return 1
+  awk -v v="$value" '$1 == v && $2 == "REG_SZ" { sub(/^ *[^ ]+ +REG_SZ( +|$)/, ""); print; found = 1 }
+                     END { exit !found }' <<<"$out"
+}
+
 reg_add() {
   local key=${1:?} value=${2:?} type=${3:?} data=${4?}
   run_wine 60 reg.exe add "$key" /v "$value" /t "$type" /d "$data" /f >/dev/null
 }
 
 reg_delete() {
-  run_wine 60 reg.exe delete "${1:?reg_delete needs a key}" /f >/dev/null
+  if [ $# -ge 2 ]; then
+    run_wine 60 reg.exe delete "${1:?reg_delete needs a key}" /v "$2" /f >/dev/null
+  else
+    run_wine 60 reg.exe delete "${1:?reg_delete needs a key}" /f >/dev/null
+  fi
 }
 
 # A 32-bit ELF program that only exits 0: whether it runs tells whether the

@@ -4,8 +4,10 @@ import subprocess
 
 
 class Picture:
-    def __init__(self, path):
-        data = subprocess.run(["convert", path, "-depth", "8", "ppm:-"],
+    """options: convert's options applied after reading, e.g. a crop."""
+
+    def __init__(self, path, *options):
+        data = subprocess.run(["convert", path, *options, "-depth", "8", "ppm:-"],
                               check=True, capture_output=True).stdout
         # P6\n<w> <h>\n255\n<rgb...>: the header has three fields after P6.
         fields, end = [], 2

@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
             natural ? kBannerHeightPixels : (okButton.bottom - okButton.top) * kBannerHeightUnits / kOkHeightUnits;
         ok &= Check(std::abs(width - wantWidth) <= Tolerance(wantWidth) &&
                         std::abs(height - wantHeight) <= Tolerance(wantHeight),
-                    "banner " + std::to_string(width) + "x" + std::to_string(height) + ", wanted about " +
+                    "banner " + std::to_string(width) + "x" + std::to_string(height) + "+" +
+                        std::to_string(c.rect.left) + "+" + std::to_string(c.rect.top) + ", wanted about " +
                         std::to_string(wantWidth) + "x" + std::to_string(wantHeight));
     }
     return ok ? 0 : 1;
