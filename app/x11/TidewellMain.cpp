@@ -1,13 +1,16 @@
 // The Linux program: a screen-saver host's hack, a window to try it in, or a
 // full-screen saver of its own.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "app/x11/SaverApp.h"
 #include "app/x11/SaverOptions.h"
 #include "fw/x11/X11Program.h"
+#include "settings/Quoted.h"
 
 namespace {
 
@@ -34,7 +37,7 @@ int main(int argc, char** argv) {
     const char* named = std::getenv("XSCREENSAVER_WINDOW");
     if (options.target == SaverOptions::Target::kRoot && named != nullptr && *named != '\0' &&
         !tidewell::ParseWindowId(named, hostId)) {
-        return Fail(2, std::string("XSCREENSAVER_WINDOW: \"") + named + "\" is not a window id");
+        return Fail(2, "XSCREENSAVER_WINDOW: " + tidewell::Quoted(named) + " is not a window id");
     }
     if (!fw::x11::Connect(nullptr, error)) {
         return Fail(1, error);
@@ -43,13 +46,25 @@ int main(int argc, char** argv) {
         hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
     }
 
-    tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)));
-    app.m_argc = argc;
-    app.m_argv = argv;
-    if (!app.InitInstance()) {
-        return Fail(1, app.m_strError);
+    int status = 0;
+    try {
+        tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)));
+        app.m_argc = argc;
+        app.m_argv = argv;
+        if (!app.InitInstance()) {
+            return Fail(1, app.m_strError);
+        }
+        status = app.Run();
+        fw::x11::DestroyAllWindows();
+    } catch (const std::bad_alloc&) {
+        // A screen's grids and images are the big allocations.
+        return Fail(1, "out of memory");
     }
-    const int status = app.Run();
-    fw::x11::DestroyAllWindows();
+    // Cleaned up; now end by the signal that asked, as a killed program
+    // does, so a host sees how its saver ended.
+    if (const int signal = fw::x11::EndingSignal()) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
     return status;
 }

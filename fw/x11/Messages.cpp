@@ -6,17 +6,22 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <functional>
 
 #include "fw/x11/Connection.h"
 #include "fw/x11/EventLoop.h"
 #include "fw/x11/MessageQueue.h"
 #include "fw/x11/WindowRecord.h"
+#include "fw/x11/X11Program.h"
 
 namespace fw::backend {
 
 namespace {
 
-bool g_signalled = false;  // a signal asked the program to end
+int g_endingSignal = 0;         // the signal that asked the program to end
+bool g_restartRequested = false;  // SIGUSR1 arrived
+std::function<void()> g_restart;
 
 // Sleeps until the server sends something, a timer is due or a signal
 // arrives; only then are the server's socket and the signal pipe read, so a
@@ -39,7 +44,14 @@ void Wait() {
     }
     if ((fds[1].revents & POLLIN) != 0) {
         char bytes[16];
-        g_signalled = ::read(c.signalFd, bytes, sizeof bytes) > 0;
+        const ssize_t count = ::read(c.signalFd, bytes, sizeof bytes);
+        for (ssize_t i = 0; i < count; ++i) {
+            if (bytes[i] == SIGUSR1) {
+                g_restartRequested = true;
+            } else if (g_endingSignal == 0) {
+                g_endingSignal = bytes[i];
+            }
+        }
     }
     if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
         ::XEventsQueued(c.display, QueuedAfterReading);
@@ -58,9 +70,16 @@ int RunMessageLoop() {
     for (;;) {
         // A signal ends the program as closing its windows would: every
         // window object is destroyed, and nothing is left on the server.
-        if (g_signalled) {
+        if (g_endingSignal != 0) {
             x11::DestroyAllWindows();
             return 0;
+        }
+        if (g_restartRequested) {
+            g_restartRequested = false;
+            if (g_restart) {
+                g_restart();
+            }
+            continue;
         }
         if (const auto posted = x11::TakePosted()) {
             const x11::WindowRecord* record = x11::RecordOf(posted->hWnd);
@@ -127,3 +146,11 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
 }
 
 }  // namespace fw::backend
+
+namespace fw::x11 {
+
+void SetRestartHandler(std::function<void()> restart) { backend::g_restart = std::move(restart); }
+
+int EndingSignal() { return backend::g_endingSignal; }
+
+}  // namespace fw::x11

@@ -12,6 +12,23 @@ HWND RootHandle() { return Connected() ? ToFw(X().root) : nullptr; }
 
 bool HasScreenshot(HWND host) { return Connected() && host != nullptr && HasScreenshot(ToX(host)); }
 
+void AllowHostScreenshot(bool allowed) { SetHostScreenshotAllowed(allowed); }
+
+ServerResources ServerResourceStrings() {
+    ServerResources resources;
+    if (!Connected()) {
+        return resources;
+    }
+    if (const char* manager = ::XResourceManagerString(X().display)) {
+        resources.resourceManager = manager;
+    }
+    if (char* screen = ::XScreenResourceString(ScreenOfDisplay(X().display, X().screen))) {
+        resources.screenResources = screen;
+        ::XFree(screen);
+    }
+    return resources;
+}
+
 void DestroyAllWindows() {
     if (!Connected()) {
         return;
