@@ -113,7 +113,8 @@ bool GrabsDesktopImages(const GrabPreferenceSources& sources) {
     ::XrmValue value = {};
     const bool found = ::XrmGetResource(db, (std::string("xscreensaver.") + kKey).c_str(), "XScreenSaver.Boolean",
                                         &type, &value) != False;
-    const bool on = found && value.addr != nullptr && IsTrue(std::string(value.addr, ::strnlen(value.addr, value.size)));
+    const bool on =
+        found && value.addr != nullptr && IsTrue(std::string(value.addr, ::strnlen(value.addr, value.size)));
     ::XrmDestroyDatabase(db);
     return on;
 }

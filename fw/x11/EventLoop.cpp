@@ -40,7 +40,8 @@ void Resize(WindowRecord& record, const ::XConfigureEvent& configure) {
     const int height = configure.height;
     auto image = std::make_unique<WindowImage>(width, height);
     if (image->Valid() && (record.topLevel || RecordOf(ToFw(record.parent)) == nullptr)) {
-        const POINT origin = record.topLevel ? backend::ClientOrigin(ToFw(record.window)) : POINT{configure.x, configure.y};
+        const POINT origin =
+            record.topLevel ? backend::ClientOrigin(ToFw(record.window)) : POINT{configure.x, configure.y};
         LoadDesktopPicture(record.topLevel ? X().root : record.parent, record.topLevel, origin.x, origin.y, *image);
     }
     if (image->Valid() && record.image && record.image->Valid()) {

@@ -19,7 +19,7 @@ namespace fw::backend {
 
 namespace {
 
-int g_endingSignal = 0;         // the signal that asked the program to end
+int g_endingSignal = 0;           // the signal that asked the program to end
 bool g_restartRequested = false;  // SIGUSR1 arrived
 std::function<void()> g_restart;
 

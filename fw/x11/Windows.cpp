@@ -39,7 +39,8 @@ bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
     attributes.event_mask = kEvents;
     // A pop-up over the screen, and a window drawn on the root window as the
     // desktop, are no windows for a window manager to frame.
-    attributes.override_redirect = (topLevel && (style & WS_POPUP) != 0) || (!topLevel && parent == c.root) ? True : False;
+    attributes.override_redirect =
+        (topLevel && (style & WS_POPUP) != 0) || (!topLevel && parent == c.root) ? True : False;
     x11::ErrorTrap trap;
     const ::Window window =
         ::XCreateWindow(c.display, parent, rect.left, rect.top, static_cast<unsigned>(std::max<LONG>(rect.Width(), 1)),

@@ -37,7 +37,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"  number =  7 \r\nSPEED=33\tx\nspeed\t=\t44", {{"Number", 7}, {"Speed", 44}}},
         TextCase{"# Number=1\n\n=5\nNumber\nNumber=\nNumber=+3\nNumber=0x10\nNumber=1.5\nNumber=3 4\nColour=1", {}},
         TextCase{"Number=1\nNumber=2\nNumber=oops", {{"Number", 2}}},
-        TextCase{"\xEF\xBB\xBFNumber=9\nSpeed=\xEF\xBB\xBF" "1", {{"Number", 9}}}));
+        TextCase{"\xEF\xBB\xBFNumber=9\nSpeed=\xEF\xBB\xBF"
+                 "1",
+                 {{"Number", 9}}}));
 
 TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
     EXPECT_EQ(SettingsFilePath("/x/cfg", "/home/u"), "/x/cfg/tidewell/config");

@@ -34,11 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
         GrabCase{"commented out", {kDebianDefaults, {}, "# grabDesktopImages: True\n!grabDesktopImages: on\n"}, false},
         GrabCase{"continued line", {kDebianDefaults, {}, "programs: a \\\n  b\ngrabDesktop\\\nImages: \\on\n"}, true},
         GrabCase{"user resource", {kDebianDefaults, {"XScreenSaver*grabDesktopImages: on\n"}, std::nullopt}, true},
-        GrabCase{"init file over a loose resource", {std::nullopt, {"*grabDesktopImages: on"}, "grabDesktopImages: off"},
+        GrabCase{"init file over a loose resource",
+                 {std::nullopt, {"*grabDesktopImages: on"}, "grabDesktopImages: off"},
                  false},
         // A resource naming the program outranks the file's class entry.
         GrabCase{"named resource over the init file",
-                 {std::nullopt, {"xscreensaver.grabDesktopImages: off"}, "grabDesktopImages: on"}, false}));
+                 {std::nullopt, {"xscreensaver.grabDesktopImages: off"}, "grabDesktopImages: on"},
+                 false}));
 
 TEST(InitFileValue, FindsOnlyWholeKeys) {
     EXPECT_EQ(InitFileValue("grabDesktopImagesX: on\n", "grabDesktopImages"), std::nullopt);
