@@ -2,7 +2,8 @@
 // The settings where there is no registry: a text file of "Name=value"
 // lines under the registry's value names. It is read as the registry is
 // read: a value that is missing or malformed is simply not there, so its
-// reader gets the default; a stored value keeps all its 32 bits.
+// reader gets the default; a stored value keeps all its 32 bits. Not part
+// of the Windows build.
 #include <cstdint>
 #include <map>
 #include <optional>
