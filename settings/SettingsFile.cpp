@@ -1,10 +1,15 @@
 #include "settings/SettingsFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
-#include <fstream>
+#include <cerrno>
 #include <sstream>
 #include <string>
 
+#include "settings/Quoted.h"
 #include "settings/StoredValue.h"
 
 namespace tidewell {
@@ -49,7 +54,9 @@ const char* KnownName(const std::string& name) {
 
 StoredSettings ParseSettingsText(const std::string& text) {
     StoredSettings settings;
-    std::istringstream lines(text);
+    // An editor's UTF-8 byte-order mark is no part of the first name.
+    const bool bom = text.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    std::istringstream lines(bom ? text.substr(3) : text);
     std::string line;
     while (std::getline(lines, line)) {
         const std::string content = Trimmed(line);
@@ -77,18 +84,47 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
     return std::string();
 }
 
-StoredSettings ReadSettingsFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return StoredSettings();
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes, std::string& why) {
+    why.clear();
+    // Without blocking: a FIFO opened for reading would wait for a writer.
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT && errno != ENOTDIR && !path.empty()) {
+            why = "cannot be read";
+        }
+        return std::nullopt;
     }
-    // Six short lines make a settings file; a device or a huge file is cut
-    // off rather than read for ever.
+    struct stat status = {};
+    std::optional<std::string> text;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        why = "is not a regular file";
+    } else {
+        text.emplace(maxBytes, '\0');
+        std::size_t got = 0;
+        ssize_t n = 0;
+        while (got < maxBytes && (n = ::read(fd, &(*text)[got], maxBytes - got)) > 0) {
+            got += static_cast<std::size_t>(n);
+        }
+        text->resize(got);
+        if (n < 0) {
+            why = "cannot be read";
+            text.reset();
+        }
+    }
+    ::close(fd);
+    return text;
+}
+
+StoredSettings ReadSettingsFile(const std::string& path, std::string* warning) {
+    // Six short lines make a settings file; a huge file is cut off rather
+    // than read whole.
     constexpr std::size_t kMaxBytes = 64 * 1024;
-    std::string text(kMaxBytes, '\0');
-    file.read(&text[0], static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return ParseSettingsText(text);
+    std::string why;
+    const std::optional<std::string> text = ReadRegularFile(path, kMaxBytes, why);
+    if (warning != nullptr) {
+        *warning = why.empty() ? std::string() : "settings file " + Quoted(path) + " " + why + "; using the defaults";
+    }
+    return text ? ParseSettingsText(*text) : StoredSettings();
 }
 
 }  // namespace tidewell

@@ -20,6 +20,9 @@ public:
 
 PlatformTickSource g_ticks;
 
+// Whether windows make their field anew when their size changes.
+bool g_followSizeChanges = false;
+
 // Empty until the first window as wide as the screen registers the class;
 // every later window of the process uses it, whatever its width.
 const char* g_registeredClass = nullptr;
@@ -139,7 +142,50 @@ void CParticleWnd::CaptureBackground(const fw::CDC& dc) {
     }
 }
 
-void CParticleWnd::OnSize(fw::UINT nType, int cx, int cy) { fw::CWnd::OnSize(nType, cx, cy); }
+void CParticleWnd::FollowSizeChanges(bool bFollow) { g_followSizeChanges = bFollow; }
+
+void CParticleWnd::OnSize(fw::UINT nType, int cx, int cy) {
+    fw::CWnd::OnSize(nType, cx, cy);
+    if (!g_followSizeChanges || !m_bCaptured || (cx == m_field.m_nWidth && cy == m_field.m_nHeight)) {
+        return;
+    }
+    // The next paint captures what the window shows: the picture without
+    // particles where it was, and what the platform put in the new part.
+    EraseParticles();
+    m_bCaptured = fw::FALSE;
+    RebirthParticles();
+    Invalidate(fw::FALSE);
+}
+
+void CParticleWnd::RestartField() {
+    EraseParticles();
+    RebirthParticles();
+}
+
+void CParticleWnd::EraseParticles() {
+    if (!m_bCaptured || !m_field.HasGrids()) {
+        return;
+    }
+    fw::CClientDC dc(this);
+    const PixelView& pixels = dc.Pixels();
+    OccupancyGrid& occupancy = *m_field.m_pOccupancy;
+    const BackgroundGrid& background = *m_field.m_pBackground;
+    for (int y = 0; y < occupancy.Height(); ++y) {
+        for (int x = 0; x < occupancy.Width(); ++x) {
+            if (occupancy.At(x, y) != 0) {
+                pixels.Set(x, y, background.At(x, y));
+                occupancy.At(x, y) = 0;
+            }
+        }
+    }
+    dc.MarkChanged(fw::RECT{0, 0, occupancy.Width(), occupancy.Height()});
+}
+
+void CParticleWnd::RebirthParticles() {
+    const int speed = m_field.m_nLatestSpeed;
+    m_field.Init(this, m_field.m_nNumber, m_field.m_crBack);
+    SetParticleSpeed(speed);
+}
 
 void CParticleWnd::PostNcDestroy() {
     if (!m_bAutoDelete) {

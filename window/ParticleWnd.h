@@ -46,6 +46,17 @@ public:
 
     static constexpr fw::UINT_PTR kFrameTimer = 1;
 
+    // For platforms whose windows change size while they run (X11): from
+    // then on a client size that changes after the first paint makes the
+    // field anew for the new size, over the picture the window then shows,
+    // as that platform's savers reshape. Off by default: the field keeps the
+    // size of its first paint.
+    static void FollowSizeChanges(bool bFollow);
+    // The field made anew over the same picture: the particles painted over
+    // with what they hid, then new ones born. For hosts that start the
+    // animation over without ending the saver.
+    void RestartField();
+
     // The process-wide class of windows as wide as the screen: null until the
     // first such window registers it.
     static const char* RegisteredClassName();
@@ -68,6 +79,11 @@ private:
     // Makes both grids at the grid size and copies the paint's pixels into
     // the background grid.
     void CaptureBackground(const fw::CDC& dc);
+    // Paints the captured picture back wherever a particle stands and
+    // empties the occupancy grid.
+    void EraseParticles();
+    // New particles at the latest speed, in the field's grids.
+    void RebirthParticles();
 
     // Set while CreateParticleWindow waits on the platform, so it learns
     // whether a failed creation already deleted this object.

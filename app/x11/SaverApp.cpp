@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/x11/DesktopGrabPreference.h"
 #include "fw/Fw.h"
 #include "fw/Rect.h"
 #include "fw/x11/X11Program.h"
@@ -31,6 +32,13 @@ fw::RECT MonitorHolding(int x, int y) {
     return fw::PrimaryMonitor();
 }
 
+// XScreenSaver's grabDesktopImages, as its own image grabber reads it.
+bool UserAllowsDesktopPicture() {
+    const fw::x11::ServerResources server = fw::x11::ServerResourceStrings();
+    const auto sources = LoadGrabPreferenceSources(server.resourceManager, server.screenResources);
+    return sources && GrabsDesktopImages(*sources);
+}
+
 }  // namespace
 
 CSaverApp::CSaverApp(const SaverOptions& options, fw::HWND host, bool byXScreenSaver)
@@ -41,6 +49,14 @@ CSaverApp::~CSaverApp() = default;
 fw::BOOL CSaverApp::InitInstance() {
     SetRegistryKey(kRegistryKey);
     fw::x11::SetBlankCursorResource(IDC_NULLCURSOR);
+    // Windows here change size (a host's window, a grown screen, the window
+    // to try it in): each change makes the field anew for the new size.
+    CParticleWnd::FollowSizeChanges(true);
+    fw::x11::SetRestartHandler([this] {
+        if (auto* pWnd = dynamic_cast<CParticleWnd*>(m_pMainWnd)) {
+            pWnd->RestartField();
+        }
+    });
     switch (m_options.target) {
         case SaverOptions::Target::kRoot:
         case SaverOptions::Target::kWindowId:
@@ -56,9 +72,14 @@ fw::BOOL CSaverApp::InitInstance() {
 void CSaverApp::LoadSettings(bool hostHasNoPicture) {
     // XScreenSaver leaves out of the command line every value its settings
     // page holds at the default: the file must not fill those in.
+    std::string warning;
     StoredSettings settings =
-        m_bByXScreenSaver ? StoredSettings()
-                          : ReadSettingsFile(SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+        m_bByXScreenSaver
+            ? StoredSettings()
+            : ReadSettingsFile(SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")), &warning);
+    if (!warning.empty()) {
+        std::fprintf(stderr, "tidewell: %s\n", warning.c_str());
+    }
     for (const auto& [name, value] : m_options.settings) {
         settings[name] = value;
     }
@@ -79,7 +100,11 @@ fw::BOOL CSaverApp::StartInHost() {
         m_strError = std::string("window ") + id + " does not exist";
         return fw::FALSE;
     }
-    LoadSettings(!fw::x11::HasScreenshot(m_hHost));
+    // The host's picture of the desktop only where the user lets savers
+    // show it; otherwise, and where that is unknown, the colour.
+    const bool usePicture = fw::x11::HasScreenshot(m_hHost) && UserAllowsDesktopPicture();
+    fw::x11::AllowHostScreenshot(usePicture);
+    LoadSettings(!usePicture);
 
     // The screen is the monitor the host's window is on: a window narrower
     // than it (a preview) is filled with the colour.
@@ -100,7 +125,9 @@ fw::BOOL CSaverApp::StartInHost() {
 }
 
 fw::BOOL CSaverApp::StartWindow() {
-    LoadSettings(false);
+    // A framed window over other windows has no desktop of its own to show:
+    // the colour, at every size.
+    LoadSettings(true);
     const fw::RECT primary = fw::PrimaryMonitor();
     const int width = std::min<int>(kTryOutWidth, primary.Width());
     const int height = std::min<int>(kTryOutHeight, primary.Height());

@@ -1,7 +1,9 @@
 // The Linux program: a screen-saver host's hack, a window to try it in, or a
 // full-screen saver of its own.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -85,13 +87,26 @@ int main(int argc, char** argv) {
         hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
     }
 
-    tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)), byXScreenSaver);
-    app.m_argc = argc;
-    app.m_argv = argv;
-    if (!app.InitInstance()) {
-        return Fail(1, app.m_strError);
+    int status = 0;
+    try {
+        tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)),
+                                byXScreenSaver);
+        app.m_argc = argc;
+        app.m_argv = argv;
+        if (!app.InitInstance()) {
+            return Fail(1, app.m_strError);
+        }
+        status = app.Run();
+        fw::x11::DestroyAllWindows();
+    } catch (const std::bad_alloc&) {
+        // A screen's grids and images are the big allocations.
+        return Fail(1, "out of memory");
     }
-    const int status = app.Run();
-    fw::x11::DestroyAllWindows();
+    // Cleaned up; now end by the signal that asked, as a killed program
+    // does, so a host sees how its saver ended.
+    if (const int signal = fw::x11::EndingSignal()) {
+        std::signal(signal, SIG_DFL);
+        std::raise(signal);
+    }
     return status;
 }

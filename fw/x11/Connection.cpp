@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 
 namespace fw::x11 {
 
@@ -18,8 +19,16 @@ int CountError(::Display*, ::XErrorEvent*) {
     return 0;
 }
 
-void OnSignal(int) {
-    const char byte = 1;
+// Xlib's own handler prints several lines; ours says it in one, and the
+// process ends at once, as nothing more can be drawn.
+int OnLostConnection(::Display*) {
+    static const char kLine[] = "tidewell: lost the connection to the X server\n";
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, kLine, sizeof kLine - 1);
+    std::_Exit(1);
+}
+
+void OnSignal(int signal) {
+    const auto byte = static_cast<char>(signal);
     // Nothing to do if the pipe is full: one byte already says it.
     [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[1], &byte, 1);
 }
@@ -35,7 +44,7 @@ bool MakeSignalPipe() {
     struct sigaction action = {};
     action.sa_handler = &OnSignal;
     sigemptyset(&action.sa_mask);
-    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    for (int signal : {SIGTERM, SIGINT, SIGHUP, SIGUSR1}) {
         ::sigaction(signal, &action, nullptr);
     }
     return true;
@@ -69,6 +78,7 @@ bool OpenConnection(const char* displayName, std::string& error) {
         return false;
     }
     ::XSetErrorHandler(&CountError);
+    ::XSetIOErrorHandler(&OnLostConnection);
     c.screen = DefaultScreen(c.display);
     c.root = RootWindow(c.display, c.screen);
     c.rootWidth = DisplayWidth(c.display, c.screen);
@@ -85,6 +95,8 @@ bool OpenConnection(const char* displayName, std::string& error) {
     c.wmDeleteWindow = ::XInternAtom(c.display, "WM_DELETE_WINDOW", False);
     c.screenshot = ::XInternAtom(c.display, "_SCREENSAVER_SCREENSHOT", False);
     c.invisible = MakeInvisibleCursor(c.display, c.root);
+    // The screen's size changes reach us as the root window's.
+    ::XSelectInput(c.display, c.root, StructureNotifyMask);
     if (!MakeSignalPipe()) {
         error = "cannot make a pipe for signals";
         return false;

@@ -18,7 +18,7 @@ struct Connection {
     ::Atom wmDeleteWindow = 0;
     ::Atom screenshot = 0;  // the host's picture of the desktop
     ::Cursor invisible = 0;
-    int signalFd = -1;  // readable once SIGTERM, SIGINT or SIGHUP arrived
+    int signalFd = -1;  // one byte, the signal's number, for each SIGTERM, SIGINT, SIGHUP or SIGUSR1
 };
 
 // Opens the display (see Connect in X11Program.h).

@@ -10,6 +10,8 @@ namespace fw::x11 {
 
 namespace {
 
+bool g_hostScreenshotAllowed = false;
+
 // The pixmap id on the host window, or 0.
 ::Pixmap ScreenshotOf(::Window host) {
     ::Atom type = 0;
@@ -61,6 +63,8 @@ bool LoadClipped(::Drawable source, int sourceWidth, int sourceHeight, int x, in
 
 bool HasScreenshot(::Window host) { return ScreenshotOf(host) != 0; }
 
+void SetHostScreenshotAllowed(bool allowed) { g_hostScreenshotAllowed = allowed; }
+
 bool LoadDesktopPicture(::Window parent, bool topLevel, int x, int y, WindowImage& image) {
     if (!image.Valid()) {
         return false;
@@ -70,6 +74,9 @@ bool LoadDesktopPicture(::Window parent, bool topLevel, int x, int y, WindowImag
         return LoadClipped(c.root, c.rootWidth, c.rootHeight, x, y, image);
     }
 
+    if (!g_hostScreenshotAllowed) {
+        return false;
+    }
     const ::Pixmap screenshot = ScreenshotOf(parent);
     int width = 0;
     int height = 0;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "fw/x11/Connection.h"
+#include "fw/x11/DesktopPicture.h"
 #include "fw/x11/WindowRecord.h"
 
 namespace fw::x11 {
@@ -33,9 +34,17 @@ bool FocusIsOurs() {
     return RecordOf(ToFw(focus)) != nullptr;
 }
 
-// A new size keeps the pixels both sizes share.
-void Resize(WindowRecord& record, int width, int height) {
+// A new size keeps the pixels both sizes share; the rest starts from the
+// desktop picture the window would start from if it were made now.
+void Resize(WindowRecord& record, const ::XConfigureEvent& configure) {
+    const int width = configure.width;
+    const int height = configure.height;
     auto image = std::make_unique<WindowImage>(width, height);
+    if (image->Valid() && (record.topLevel || RecordOf(ToFw(record.parent)) == nullptr)) {
+        const POINT origin =
+            record.topLevel ? backend::ClientOrigin(ToFw(record.window)) : POINT{configure.x, configure.y};
+        LoadDesktopPicture(record.topLevel ? X().root : record.parent, record.topLevel, origin.x, origin.y, *image);
+    }
     if (image->Valid() && record.image && record.image->Valid()) {
         const int w = std::min(width, record.image->Width());
         for (int y = 0; y < std::min(height, record.image->Height()); ++y) {
@@ -71,6 +80,43 @@ UINT VirtualKey(::KeySym sym) {
         }
     }
     return 0xFF;
+}
+
+// Another client's window changed size: the host of windows of ours, or
+// the root window when the screen changed.
+void OnForeignConfigure(const ::XConfigureEvent& configure) {
+    Connection& c = X();
+    if (configure.window == c.root) {
+        const int oldWidth = c.rootWidth;
+        const int oldHeight = c.rootHeight;
+        c.rootWidth = configure.width;
+        c.rootHeight = configure.height;
+        // A full-screen window that reached the screen's right or bottom edge
+        // reaches the new one, so a grown screen or an added monitor is
+        // covered too.
+        for (::Window window : OurWindows()) {
+            const WindowRecord* record = RecordOf(ToFw(window));
+            const RECT rect = backend::WindowRect(ToFw(window));
+            if (!record->topLevel || !record->takesFocus || IsEmptyRect(rect)) {
+                continue;
+            }
+            const int right = rect.right == oldWidth ? std::max<int>(c.rootWidth, rect.left + 1) : rect.right;
+            const int bottom = rect.bottom == oldHeight ? std::max<int>(c.rootHeight, rect.top + 1) : rect.bottom;
+            if (right != rect.right || bottom != rect.bottom) {
+                ::XResizeWindow(c.display, window, static_cast<unsigned>(right - rect.left),
+                                static_cast<unsigned>(bottom - rect.top));
+            }
+        }
+    }
+    // Windows of ours that cover a host's window follow its size.
+    for (::Window window : OurWindows()) {
+        const WindowRecord* record = RecordOf(ToFw(window));
+        if (!record->topLevel && record->parent == configure.window &&
+            (record->width != configure.width || record->height != configure.height)) {
+            ::XResizeWindow(c.display, window, static_cast<unsigned>(std::max(configure.width, 1)),
+                            static_cast<unsigned>(std::max(configure.height, 1)));
+        }
+    }
 }
 
 void OnKey(const ::XKeyEvent& key) {
@@ -136,6 +182,9 @@ void OnMap(WindowRecord& record) {
 
 void Dispatch(const ::XEvent& event) {
     WindowRecord* record = RecordOf(ToFw(event.xany.window));
+    if (record == nullptr && event.type == ConfigureNotify) {
+        OnForeignConfigure(event.xconfigure);
+    }
     if (record == nullptr || record->destroying) {
         return;
     }
@@ -147,7 +196,7 @@ void Dispatch(const ::XEvent& event) {
         }
         case ConfigureNotify:
             if (event.xconfigure.width != record->width || event.xconfigure.height != record->height) {
-                Resize(*record, event.xconfigure.width, event.xconfigure.height);
+                Resize(*record, event.xconfigure);
                 Deliver(record->window, WM_SIZE, SIZE_RESTORED, PointParam(record->width, record->height));
             }
             break;

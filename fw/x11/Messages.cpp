@@ -6,16 +6,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <csignal>
+#include <functional>
 
 #include "fw/x11/Connection.h"
 #include "fw/x11/EventLoop.h"
 #include "fw/x11/MessageQueue.h"
 #include "fw/x11/WindowRecord.h"
+#include "fw/x11/X11Program.h"
 
 namespace fw::x11 {
 
 namespace {
-bool g_signalled = false;  // a signal asked the program to end
+int g_endingSignal = 0;           // the signal that asked the program to end
+bool g_restartRequested = false;  // SIGUSR1 arrived
+std::function<void()> g_restart;
 }  // namespace
 
 bool DispatchOne() {
@@ -60,7 +65,14 @@ void WaitForWork(int timeoutMs) {
     }
     if ((fds[1].revents & POLLIN) != 0) {
         char bytes[16];
-        g_signalled = ::read(c.signalFd, bytes, sizeof bytes) > 0;
+        const ssize_t count = ::read(c.signalFd, bytes, sizeof bytes);
+        for (ssize_t i = 0; i < count; ++i) {
+            if (bytes[i] == SIGUSR1) {
+                g_restartRequested = true;
+            } else if (g_endingSignal == 0) {
+                g_endingSignal = bytes[i];
+            }
+        }
     }
     if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
         ::XEventsQueued(c.display, QueuedAfterReading);
@@ -86,9 +98,16 @@ int RunMessageLoop() {
     for (;;) {
         // A signal ends the program as closing its windows would: every
         // window object is destroyed, and nothing is left on the server.
-        if (x11::g_signalled) {
+        if (x11::g_endingSignal != 0) {
             x11::DestroyAllWindows();
             return 0;
+        }
+        if (x11::g_restartRequested) {
+            x11::g_restartRequested = false;
+            if (x11::g_restart) {
+                x11::g_restart();
+            }
+            continue;
         }
         if (x11::DispatchOne()) {
             continue;
@@ -146,3 +165,11 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 }  // namespace fw::backend
+
+namespace fw::x11 {
+
+void SetRestartHandler(std::function<void()> restart) { g_restart = std::move(restart); }
+
+int EndingSignal() { return g_endingSignal; }
+
+}  // namespace fw::x11

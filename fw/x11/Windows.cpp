@@ -1,6 +1,7 @@
 // The window primitives of fw/Backend.h on the X server. Our windows have
 // records; other clients' windows (a host's) are only looked at.
 #include <algorithm>
+#include <cstring>
 
 #include "fw/Rect.h"
 #include "fw/x11/Connection.h"
@@ -36,7 +37,10 @@ bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
     attributes.border_pixel = 0;
     attributes.colormap = DefaultColormap(c.display, c.screen);
     attributes.event_mask = kEvents;
-    attributes.override_redirect = topLevel && (style & WS_POPUP) != 0 ? True : False;
+    // A pop-up over the screen, and a window drawn on the root window as the
+    // desktop, are no windows for a window manager to frame.
+    attributes.override_redirect =
+        (topLevel && (style & WS_POPUP) != 0) || (!topLevel && parent == c.root) ? True : False;
     x11::ErrorTrap trap;
     const ::Window window =
         ::XCreateWindow(c.display, parent, rect.left, rect.top, static_cast<unsigned>(std::max<LONG>(rect.Width(), 1)),
@@ -44,6 +48,40 @@ bool Geometry(HWND hWnd, ::XWindowAttributes& attributes) {
                         InputOutput, DefaultVisual(c.display, c.screen),
                         CWBackPixmap | CWBorderPixel | CWColormap | CWEventMask | CWOverrideRedirect, &attributes);
     return trap.Failed() ? 0 : window;
+}
+
+// What a window manager and a task list show of a top-level window; a
+// framed one also gets the close button's protocol and size hints.
+void NameTopLevelWindow(::Window window, const char* title, bool framed) {
+    ::Display* display = X().display;
+    ::XStoreName(display, window, title);
+    ::XChangeProperty(display, window, ::XInternAtom(display, "_NET_WM_NAME", False),
+                      ::XInternAtom(display, "UTF8_STRING", False), 8, PropModeReplace,
+                      reinterpret_cast<const unsigned char*>(title), static_cast<int>(std::strlen(title)));
+    ::XClassHint hint = {const_cast<char*>("tidewell"), const_cast<char*>("Tidewell")};
+    ::XSetClassHint(display, window, &hint);
+    if (!framed) {
+        return;
+    }
+    ::Atom protocols[] = {X().wmDeleteWindow};
+    ::XSetWMProtocols(display, window, protocols, 1);
+    // Any size from a small square up: the field is made anew for each.
+    ::XSizeHints size = {};
+    size.flags = PMinSize;
+    size.min_width = 64;
+    size.min_height = 64;
+    ::XSetWMNormalHints(display, window, &size);
+}
+
+// A window made in another client's window covers it at every size: the
+// host's size changes reach us as ConfigureNotify (see EventLoop.cpp).
+void FollowHostSize(::Window host) {
+    x11::ErrorTrap trap;
+    ::XWindowAttributes attributes;
+    if (host != X().root && ::XGetWindowAttributes(X().display, host, &attributes) != 0) {
+        ::XSelectInput(X().display, host, attributes.your_event_mask | StructureNotifyMask);
+    }
+    trap.Failed();
 }
 
 }  // namespace
@@ -79,10 +117,10 @@ HWND MakeWindow(CWnd& object, const WindowCreation& c) {
     if (record.cursor != 0) {
         ::XDefineCursor(X().display, window, record.cursor);
     }
-    if (topLevel && (c.style & WS_POPUP) == 0) {
-        ::XStoreName(X().display, window, *c.text != '\0' ? c.text : "Tidewell");
-        ::Atom protocols[] = {X().wmDeleteWindow};
-        ::XSetWMProtocols(X().display, window, protocols, 1);
+    if (topLevel) {
+        NameTopLevelWindow(window, *c.text != '\0' ? c.text : "Tidewell", (c.style & WS_POPUP) == 0);
+    } else if (x11::RecordOf(c.parent) == nullptr) {
+        FollowHostSize(parent);
     }
     object.Attach(ToFw(window));
 
@@ -124,7 +162,11 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     }
     const BOOL wasVisible = record->visible ? TRUE : FALSE;
     record->visible = nCmdShow != SW_HIDE;
-    if (record->visible) {
+    if (record->visible && !record->topLevel && record->parent == X().root) {
+        // Drawn on the root window: under every other window, as the desktop.
+        ::XMapWindow(X().display, record->window);
+        ::XLowerWindow(X().display, record->window);
+    } else if (record->visible) {
         ::XMapRaised(X().display, record->window);
     } else {
         ::XUnmapWindow(X().display, record->window);

@@ -24,6 +24,23 @@ bool ParseColor(const std::string& spec, COLORREF& colour) {
 
 bool HasScreenshot(HWND host) { return Connected() && host != nullptr && HasScreenshot(ToX(host)); }
 
+void AllowHostScreenshot(bool allowed) { SetHostScreenshotAllowed(allowed); }
+
+ServerResources ServerResourceStrings() {
+    ServerResources resources;
+    if (!Connected()) {
+        return resources;
+    }
+    if (const char* manager = ::XResourceManagerString(X().display)) {
+        resources.resourceManager = manager;
+    }
+    if (char* screen = ::XScreenResourceString(ScreenOfDisplay(X().display, X().screen))) {
+        resources.screenResources = screen;
+        ::XFree(screen);
+    }
+    return resources;
+}
+
 void DestroyAllWindows() {
     if (!Connected()) {
         return;

@@ -3,6 +3,7 @@
 // connection, the host's desktop picture, the cursor that stands in for a
 // resource, and the message loop in steps. The program's windows themselves
 // go through the framework.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -10,7 +11,8 @@
 
 namespace fw::x11 {
 
-// Opens the display named by $DISPLAY; false with a one-line reason.
+// Opens the display named by $DISPLAY; false with a one-line reason. A
+// connection lost later ends the program with status 1 and one line.
 bool Connect(const char* displayName, std::string& error);
 
 // The root window, as a framework handle.
@@ -24,6 +26,26 @@ bool HasScreenshot(HWND host);
 // #RRRRGGGGBBBB, rgb:r/g/b; any case), read on the default colormap. False
 // for one the server does not know, or before Connect.
 bool ParseColor(const std::string& spec, COLORREF& colour);
+
+// Lets windows made in a host's window start from that screenshot. Until
+// this is called with true they never read it: the user's choice decides.
+void AllowHostScreenshot(bool allowed);
+
+// The server's resource strings as the display gave them: the root window's
+// RESOURCE_MANAGER and the screen's SCREEN_RESOURCES; none for one not set.
+struct ServerResources {
+    std::optional<std::string> resourceManager;
+    std::optional<std::string> screenResources;
+};
+ServerResources ServerResourceStrings();
+
+// What SIGUSR1 does (a host's request to start the animation over): run
+// from the message loop, between messages.
+void SetRestartHandler(std::function<void()> restart);
+
+// SIGTERM, SIGINT or SIGHUP when one ended the message loop, else 0: the
+// program then cleans up and ends by that signal, as a killed program does.
+int EndingSignal();
 
 // Destroys every window of ours still there, as closing them would.
 void DestroyAllWindows();

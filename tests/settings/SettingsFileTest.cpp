@@ -3,6 +3,7 @@
 #include "settings/SettingsFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "tests/sim/TempDir.h"
 
@@ -35,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"Number=4294967296\nSpeed=-2147483649\nBlank=99999999999999", {}},
         TextCase{"  number =  7 \r\nSPEED=33\tx\nspeed\t=\t44", {{"Number", 7}, {"Speed", 44}}},
         TextCase{"# Number=1\n\n=5\nNumber\nNumber=\nNumber=+3\nNumber=0x10\nNumber=1.5\nNumber=3 4\nColour=1", {}},
-        TextCase{"Number=1\nNumber=2\nNumber=oops", {{"Number", 2}}}));
+        TextCase{"Number=1\nNumber=2\nNumber=oops", {{"Number", 2}}},
+        TextCase{"\xEF\xBB\xBFNumber=9\nSpeed=\xEF\xBB\xBF"
+                 "1",
+                 {{"Number", 9}}}));
 
 TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
     EXPECT_EQ(SettingsFilePath("/x/cfg", "/home/u"), "/x/cfg/tidewell/config");
@@ -45,14 +49,23 @@ TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
     EXPECT_EQ(SettingsFilePath(nullptr, nullptr), "");
 }
 
-TEST(ReadSettingsFile, AMissingOrUnreadableFileHoldsNothing) {
+TEST(ReadSettingsFile, OnlyARegularFileHoldsSettings) {
     sim::TempDir dir;
-    EXPECT_TRUE(ReadSettingsFile(dir.File("absent")).empty());
-    EXPECT_TRUE(ReadSettingsFile(dir.File("")).empty());  // a directory
-    EXPECT_TRUE(ReadSettingsFile("").empty());
-    EXPECT_TRUE(ReadSettingsFile("/dev/zero").empty());  // read up to a limit, not for ever
-    EXPECT_EQ(ReadSettingsFile(dir.Write("config", "Number=42\nBlank=1\n")),
+    const std::string fifo = dir.File("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // Path, and whether a warning names it.
+    const std::pair<std::string, bool> unusable[] = {
+        {dir.File("absent"), false}, {"", false}, {dir.File(""), true}, {"/dev/zero", true}, {fifo, true}};
+    for (const auto& [path, warns] : unusable) {
+        std::string warning = "stale";
+        EXPECT_TRUE(ReadSettingsFile(path, &warning).empty()) << path;
+        EXPECT_EQ(warning.find(path.empty() ? "-" : path) != std::string::npos, warns) << warning;
+        EXPECT_EQ(warning.find('\n'), std::string::npos);
+    }
+    std::string warning;
+    EXPECT_EQ(ReadSettingsFile(dir.Write("config", "Number=42\nBlank=1\n"), &warning),
               (StoredSettings{{"Number", 42}, {"Blank", 1}}));
+    EXPECT_EQ(warning, "");
 }
 
 }  // namespace

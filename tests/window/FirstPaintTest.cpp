@@ -192,5 +192,36 @@ TEST_F(FirstPaint, AResizedWindowKeepsTheGridSizeOfItsFirstPaint) {
     EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(400 * 300, 0x00102030));
 }
 
+// Where windows change size while they run (the X11 program), each new size
+// makes the field anew over the picture without its particles; a restarted
+// field, too, leaves the picture as it was.
+TEST_F(FirstPaint, AFieldMadeAnewStartsFromThePictureWithoutParticles) {
+    struct Following {
+        Following() { CParticleWnd::FollowSizeChanges(true); }
+        ~Following() { CParticleWnd::FollowSizeChanges(false); }
+    } following;
+    UsePatternDesktop();
+    CFullScreenWnd* full = MakeFullScreen();
+    hl::PumpMessages();
+    const fw::HWND hWnd = full->GetSafeHwnd();
+    const auto runFrames = [&](int from) {
+        PlaceParticlesInView(*full);
+        for (int i = 0; i < 20; ++i) {
+            hl::SetTickCount(static_cast<fw::DWORD>(from + 16 * i));
+            full->SendMessage(fw::WM_TIMER, 1, 0);
+        }
+        ASSERT_GT(CountOf(hl::ClientPixels(hWnd), kWhite), 0u);
+    };
+    runFrames(2000);
+    full->RestartField();
+    EXPECT_EQ(hl::ClientPixels(hWnd), hl::DesktopPicture());
+    runFrames(3000);
+    hl::MoveTo(hWnd, Rect(0, 0, 1024, 600));
+    hl::PumpMessages();
+    EXPECT_EQ(full->m_field.m_nHeight, 600);
+    const std::vector<COLORREF>& desktop = hl::DesktopPicture();
+    EXPECT_EQ(BackgroundCells(*full), std::vector<COLORREF>(desktop.begin(), desktop.begin() + 1024 * 600));
+}
+
 }  // namespace
 }  // namespace tidewell::test
