@@ -89,8 +89,7 @@ int main(int argc, char** argv) {
 
     int status = 0;
     try {
-        tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)),
-                                byXScreenSaver);
+        tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)), byXScreenSaver);
         app.m_argc = argc;
         app.m_argv = argv;
         if (!app.InitInstance()) {
