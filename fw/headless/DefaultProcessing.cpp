@@ -3,8 +3,8 @@
 #include "fw/Messages.h"
 #include "fw/Platform.h"
 #include "fw/Wnd.h"
-#include "fw/headless/Painting.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/Drawing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::headless {
 

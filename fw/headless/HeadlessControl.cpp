@@ -2,21 +2,21 @@
 // resources and profile.
 #include "fw/Wnd.h"
 #include "fw/headless/Headless.h"
-#include "fw/headless/MessageLoop.h"
-#include "fw/headless/Painting.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/MessageQueue.h"
+#include "fw/headless/Drawing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::headless {
 
 void Reset() { ResetWorld(); }
 
-void SetScreenSize(int width, int height) { TheWorld().screen = Screen(width, height); }
+void SetScreenSize(int width, int height) { TheWorld().screen = HeadlessScreen(width, height); }
 int ScreenWidth() { return TheWorld().screen.Width(); }
 int ScreenHeight() { return TheWorld().screen.Height(); }
 
 void SetDesktopPicture(const std::vector<COLORREF>& pixels) { TheWorld().screen.SetDesktop(pixels); }
 void FillDesktop(COLORREF colour) {
-    Screen& screen = TheWorld().screen;
+    HeadlessScreen& screen = TheWorld().screen;
     screen.SetDesktop(std::vector<COLORREF>(screen.Desktop().size(), colour));
 }
 const std::vector<COLORREF>& DesktopPicture() { return TheWorld().screen.Desktop(); }
@@ -29,7 +29,7 @@ std::vector<COLORREF> ClientPixels(HWND hWnd) {
     if (record == nullptr) {
         return pixels;
     }
-    const Screen& screen = TheWorld().screen;
+    const HeadlessScreen& screen = TheWorld().screen;
     pixels.reserve(static_cast<std::size_t>(record->Width()) * static_cast<std::size_t>(record->Height()));
     for (int y = record->rect.top; y < record->rect.bottom; ++y) {
         for (int x = record->rect.left; x < record->rect.right; ++x) {

@@ -1,8 +1,8 @@
 // Scripted input, dialog steps and colour-dialog answers of Headless.h.
 #include "fw/Messages.h"
 #include "fw/headless/Headless.h"
-#include "fw/headless/MessageLoop.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/MessageQueue.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::headless {
 

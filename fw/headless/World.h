@@ -15,7 +15,7 @@
 #include "fw/Messages.h"
 #include "fw/headless/Headless.h"
 #include "fw/headless/MemoryProfile.h"
-#include "fw/headless/Screen.h"
+#include "fw/headless/HeadlessScreen.h"
 #include "fw/headless/VirtualClock.h"
 
 namespace fw::headless {
@@ -97,7 +97,7 @@ struct ColorAnswer {
 };
 
 struct World {
-    Screen screen{kDefaultScreenWidth, kDefaultScreenHeight};
+    HeadlessScreen screen{kDefaultScreenWidth, kDefaultScreenHeight};
     std::vector<MonitorArea> monitors;  // empty: one, the whole screen
     VirtualClock clock;
 

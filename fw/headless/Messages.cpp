@@ -2,7 +2,7 @@
 // primitives of fw/Backend.h on the headless backend.
 #include "fw/Backend.h"
 #include "fw/Messages.h"
-#include "fw/headless/MessageLoop.h"
+#include "fw/headless/MessageQueue.h"
 #include "fw/headless/World.h"
 
 namespace fw::backend {

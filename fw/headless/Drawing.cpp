@@ -1,10 +1,10 @@
-#include "fw/headless/Painting.h"
+#include "fw/headless/Drawing.h"
 
 #include <algorithm>
 
 #include "fw/Messages.h"
 #include "fw/Wnd.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw {
 
@@ -41,7 +41,7 @@ CDC::Impl* OpenImpl(HWND hWnd, const RECT& clientClip) {
     if (!IsShown(*record)) {
         return impl;  // a hidden window shows nothing
     }
-    const Screen& screen = TheWorld().screen;
+    const HeadlessScreen& screen = TheWorld().screen;
     RECT clip = IntersectRects(VisibleScreenRect(hWnd), OffsetRectBy(clientClip, impl->origin.x, impl->origin.y));
     clip = IntersectRects(clip, MakeRect(0, 0, screen.Width(), screen.Height()));
     impl->clip = clip;
@@ -61,7 +61,7 @@ tidewell::PixelView PixelsOf(CDC::Impl& impl) {
     }
     const tidewell::SurfaceRect readable{clip.left - impl.origin.x, clip.top - impl.origin.y,
                                          clip.right - impl.origin.x, clip.bottom - impl.origin.y};
-    Screen& screen = TheWorld().screen;
+    HeadlessScreen& screen = TheWorld().screen;
     if (impl.above.empty()) {
         return tidewell::PixelView(screen.PixelAt(clip.left, clip.top), screen.Width(), readable,
                                    tidewell::PixelOrder::kColorRef);
@@ -132,7 +132,7 @@ void CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     }
     if (!impl->copy.empty()) {
         const int width = impl->clip.right - impl->clip.left;
-        Screen& screen = TheWorld().screen;
+        HeadlessScreen& screen = TheWorld().screen;
         for (const RECT& r : changed.Rects()) {
             const RECT target = IntersectRects(OffsetRectBy(r, impl->origin.x, impl->origin.y), impl->clip);
             for (int sy = target.top; sy < target.bottom; ++sy) {

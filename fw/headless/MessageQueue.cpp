@@ -1,9 +1,9 @@
-#include "fw/headless/MessageLoop.h"
+#include "fw/headless/MessageQueue.h"
 
 #include <algorithm>
 
 #include "fw/Messages.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::headless {
 

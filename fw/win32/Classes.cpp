@@ -1,5 +1,5 @@
 // Window classes whose windows run the framework's window procedure.
-#include "fw/win32/WindowClasses.h"
+#include "fw/win32/Classes.h"
 
 #include <set>
 #include <string>

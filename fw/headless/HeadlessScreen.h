@@ -8,9 +8,9 @@ namespace fw::headless {
 
 // The simulated screen: what is shown now, and the desktop picture shown
 // where no window has drawn.
-class Screen {
+class HeadlessScreen {
 public:
-    Screen(int width, int height);
+    HeadlessScreen(int width, int height);
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }

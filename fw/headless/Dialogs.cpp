@@ -6,8 +6,8 @@
 #include "fw/Backend.h"
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
-#include "fw/headless/MessageLoop.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/MessageQueue.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
 

@@ -4,7 +4,7 @@
 
 #include "fw/Backend.h"
 #include "fw/Messages.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
 

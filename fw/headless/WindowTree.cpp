@@ -1,4 +1,4 @@
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 #include <algorithm>
 

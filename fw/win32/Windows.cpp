@@ -2,7 +2,7 @@
 // window manager.
 #include <algorithm>
 
-#include "fw/win32/WindowClasses.h"
+#include "fw/win32/Classes.h"
 #include "fw/win32/WindowProcedure.h"
 
 namespace fw::backend {
