@@ -1,6 +1,7 @@
 // The dialog primitives of fw/Backend.h on the headless backend: modal
 // dialogs built from registered templates and driven by the dialog script,
 // and the colour chooser's scripted answers.
+#include <algorithm>
 #include <cctype>
 
 #include "fw/Backend.h"
@@ -10,6 +11,9 @@
 #include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
+
+using headless::FindWindow;
+using headless::WindowRecord;
 
 namespace {
 
@@ -163,6 +167,50 @@ INT_PTR ChooseColour(HWND /*owner*/, COLORREF initial, DWORD /*flags*/, COLORREF
     }
     headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{initial, answer.result});
     return answer.result;
+}
+
+void SetButtonCheck(HWND hButton, UINT check) {
+    if (WindowRecord* button = FindWindow(hButton)) {
+        button->check = check;
+    }
+}
+
+UINT ButtonCheck(HWND hButton) {
+    const WindowRecord* button = FindWindow(hButton);
+    return button != nullptr ? button->check : BST_UNCHECKED;
+}
+
+void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL /*redraw*/) {
+    WindowRecord* bar = FindWindow(hBar);
+    if (bar == nullptr) {
+        return;
+    }
+    bar->scrollMin = minPos;
+    bar->scrollMax = maxPos;
+    bar->scrollPos = std::max(std::min(minPos, maxPos), std::min(bar->scrollPos, std::max(minPos, maxPos)));
+}
+
+void GetScrollRange(HWND hBar, int* minPos, int* maxPos) {
+    const WindowRecord* bar = FindWindow(hBar);
+    *minPos = bar != nullptr ? bar->scrollMin : 0;
+    *maxPos = bar != nullptr ? bar->scrollMax : 0;
+}
+
+int SetScrollPos(HWND hBar, int pos, BOOL /*redraw*/) {
+    WindowRecord* bar = FindWindow(hBar);
+    if (bar == nullptr) {
+        return 0;
+    }
+    const int previous = bar->scrollPos;
+    const int low = std::min(bar->scrollMin, bar->scrollMax);
+    const int high = std::max(bar->scrollMin, bar->scrollMax);
+    bar->scrollPos = std::max(low, std::min(pos, high));
+    return previous;
+}
+
+int ScrollPos(HWND hBar) {
+    const WindowRecord* bar = FindWindow(hBar);
+    return bar != nullptr ? bar->scrollPos : 0;
 }
 
 }  // namespace fw::backend

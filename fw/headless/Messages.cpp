@@ -1,9 +1,12 @@
-// The message loop, clock, screen, cursor, resource, class and profile
-// primitives of fw/Backend.h on the headless backend.
+// The message primitives of fw/Backend.h on the headless backend: the loop,
+// posting and sending, and the platform's default processing of a message.
 #include "fw/Backend.h"
 #include "fw/Messages.h"
+#include "fw/Platform.h"
+#include "fw/Wnd.h"
+#include "fw/headless/Drawing.h"
 #include "fw/headless/MessageQueue.h"
-#include "fw/headless/World.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
 
@@ -25,59 +28,112 @@ void PostQuitMessage(int nExitCode) {
     world.quitCode = nExitCode;
 }
 
-DWORD TickCount() { return headless::TheWorld().clock.TickCount(); }
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return headless::Post(hWnd, message, wParam, lParam);
+}
 
-std::int64_t WallTime() { return headless::TheWorld().clock.WallTime(); }
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return headless::Send(hWnd, message, wParam, lParam);
+}
 
-// No task bar on the simulated screen.
-RECT WorkArea() { return PrimaryMonitor(); }
+}  // namespace fw::backend
 
-int SystemMetric(int index) {
-    switch (index) {
-        case SM_CXSCREEN:
-            return PrimaryMonitor().Width();
-        case SM_CYSCREEN:
-            return PrimaryMonitor().Height();
-        case SM_CXICON:
-        case SM_CYICON:
-            return 32;
-        default:
-            return 0;
+namespace fw::headless {
+
+namespace {
+
+// The face colour dialogs erase with.
+constexpr COLORREF kDialogFace = RGB(240, 240, 240);
+
+LRESULT SetCursorDefault(const WindowRecord& record, LPARAM lParam) {
+    if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT) {
+        return FALSE;
     }
-}
-
-HCURSOR SetCursor(HCURSOR cursor) {
-    headless::World& world = headless::TheWorld();
-    const HCURSOR previous = world.cursor;
-    world.cursor = cursor;
-    return previous;
-}
-
-// Every resource id has its own handle, distinct from the arrow's; nothing
-// else in this backend needs to know what the ids are.
-HICON LoadIconResource(UINT id) { return reinterpret_cast<HICON>(0x7A000000u + std::uintptr_t{id} * 2); }
-HCURSOR LoadCursorResource(UINT id) { return reinterpret_cast<HCURSOR>(0x7A000001u + std::uintptr_t{id} * 2); }
-HCURSOR ArrowCursor() { return reinterpret_cast<HCURSOR>(std::uintptr_t{0x7A7F00}); }
-
-// The program's own name comes from its argument vector.
-std::string ProgramPath() { return std::string(); }
-
-BOOL RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, HBRUSH background, HICON icon) {
-    headless::ClassInfo info;
-    info.style = style;
-    info.cursor = cursor;
-    info.brush = background;
-    info.icon = icon;
-    headless::RegisterClass(name, info);
+    const WindowClass* windowClass = FindClass(record.className);
+    if (windowClass == nullptr || windowClass->info.cursor == nullptr) {
+        return FALSE;
+    }
+    SetCursor(windowClass->info.cursor);
     return TRUE;
 }
 
-std::optional<std::int32_t> ReadProfileInt(const std::string& keyPath, const std::string& entry) {
-    return headless::TheWorld().profile.ReadInt(keyPath, entry);
+LRESULT EraseDefault(WindowRecord& record, WPARAM wParam) {
+    const WindowClass* windowClass = FindClass(record.className);
+    HBRUSH brush = windowClass != nullptr ? windowClass->info.brush : nullptr;
+    if (record.dialog) {
+        return FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
+    }
+    if (brush == nullptr) {
+        return FALSE;  // no brush: nothing erased, what was there stays
+    }
+    return FillThroughDc(reinterpret_cast<HDC>(wParam), BrushColour(brush)) ? TRUE : FALSE;
 }
 
-BOOL WriteProfileInt(const std::string& keyPath, const std::string& entry, std::int32_t value) {
-    return headless::TheWorld().profile.WriteInt(keyPath, entry, value) ? TRUE : FALSE;
+LRESULT SysCommandDefault(WindowRecord& record, WPARAM wParam) {
+    const UINT command = static_cast<UINT>(wParam) & 0xFFF0u;
+    if (command == SC_CLOSE) {
+        Send(record.hWnd, WM_CLOSE);
+    }
+    return 0;
+}
+
+LRESULT CloseDefault(WindowRecord& record) {
+    if (record.dialog) {
+        // A dialog is closed as if Cancel was pressed.
+        Post(record.hWnd, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(IDCANCEL), BN_CLICKED),
+             reinterpret_cast<LPARAM>(ChildWithId(record.hWnd, IDCANCEL)));
+        return 0;
+    }
+    Destroy(record.hWnd);
+    return 0;
+}
+
+LRESULT SetIconDefault(WindowRecord& record, WPARAM wParam, LPARAM lParam) {
+    HICON& slot = wParam == ICON_BIG ? record.iconBig : record.iconSmall;
+    const HICON previous = slot;
+    slot = reinterpret_cast<HICON>(lParam);
+    return reinterpret_cast<LRESULT>(previous);
+}
+
+}  // namespace
+
+}  // namespace fw::headless
+
+namespace fw::backend {
+
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    using namespace fw::headless;
+    WindowRecord* record = FindWindow(wnd.m_hWnd);
+    if (record == nullptr) {
+        return 0;
+    }
+    switch (message) {
+        case WM_CREATE:
+            return 0;
+        case WM_CLOSE:
+            return CloseDefault(*record);
+        case WM_SYSCOMMAND:
+            return SysCommandDefault(*record, wParam);
+        case WM_SETCURSOR:
+            return SetCursorDefault(*record, lParam);
+        case WM_NCACTIVATE:
+            return TRUE;
+        case WM_PAINT:
+            ValidateByPainting(record->hWnd);
+            return 0;
+        case WM_ERASEBKGND:
+            return EraseDefault(*record, wParam);
+        case WM_SETICON:
+            return SetIconDefault(*record, wParam, lParam);
+        case WM_QUERYDRAGICON: {
+            const WindowClass* windowClass = FindClass(record->className);
+            return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
+        }
+        case WM_INITDIALOG:
+            return TRUE;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace fw::backend

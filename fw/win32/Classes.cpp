@@ -35,4 +35,6 @@ BOOL backend::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, 
     return TRUE;
 }
 
+HCURSOR backend::ArrowCursor() { return reinterpret_cast<HCURSOR>(::LoadCursorA(nullptr, IDC_ARROW)); }
+
 }  // namespace fw

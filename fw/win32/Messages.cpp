@@ -1,12 +1,10 @@
-// The message loop, clock, screen, cursor and resource primitives of
-// fw/Backend.h on the system.
-#include <ctime>
-
+// The message primitives of fw/Backend.h on the system: the loop, posting
+// and sending.
 #include "fw/win32/WindowsApi.h"
 
 namespace fw::backend {
 
-using win32::ToFw;
+using win32::ToWin;
 
 int RunMessageLoop() {
     ::MSG msg{};
@@ -25,34 +23,12 @@ int RunMessageLoop() {
 
 void PostQuitMessage(int nExitCode) { ::PostQuitMessage(nExitCode); }
 
-DWORD TickCount() { return ::GetTickCount(); }
-
-std::int64_t WallTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
-
-RECT WorkArea() {
-    ::RECT area{};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-    return ToFw(area);
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::PostMessageA(ToWin(hWnd), message, wParam, lParam) ? TRUE : FALSE;
 }
 
-int SystemMetric(int index) { return ::GetSystemMetrics(index); }
-
-HCURSOR SetCursor(HCURSOR cursor) {
-    return reinterpret_cast<HCURSOR>(::SetCursor(reinterpret_cast<::HCURSOR>(cursor)));
-}
-
-HICON LoadIconResource(UINT id) { return ToFw(::LoadIconA(win32::ProgramModule(), MAKEINTRESOURCEA(id))); }
-
-HCURSOR LoadCursorResource(UINT id) {
-    return reinterpret_cast<HCURSOR>(::LoadCursorA(win32::ProgramModule(), MAKEINTRESOURCEA(id)));
-}
-
-HCURSOR ArrowCursor() { return reinterpret_cast<HCURSOR>(::LoadCursorA(nullptr, IDC_ARROW)); }
-
-std::string ProgramPath() {
-    char path[MAX_PATH + 1] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::SendMessageA(ToWin(hWnd), message, wParam, lParam);
 }
 
 }  // namespace fw::backend
