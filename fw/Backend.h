@@ -7,7 +7,6 @@
 // key path, rectangle arithmetic) lives in the portable part; a primitive
 // does one platform thing and says so. Not for the program's own code.
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -170,10 +169,6 @@ CScrollBar* ScrollBarFromHandle(HWND hWnd);
 // The class of windows created without a class name: arrow cursor, no
 // background brush. Registered at first use.
 const char* DefaultWindowClass();
-
-// Tests watch default processing through this, on every backend.
-using DefaultProcessingObserver = std::function<void(HWND, UINT message)>;
-void SetDefaultProcessingObserver(DefaultProcessingObserver observer);
 
 }  // namespace detail
 }  // namespace fw

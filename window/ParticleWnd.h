@@ -49,9 +49,6 @@ public:
     // The process-wide class of windows as wide as the screen: null until the
     // first such window registers it.
     static const char* RegisteredClassName();
-    // Back to the state of a new process, so tests can replay the order in
-    // which windows of a process are made.
-    static void ForgetRegisteredClass();
 
 protected:
     // The screen in screen coordinates: the window's monitor, or the primary
@@ -65,10 +62,6 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    // Makes both grids at the grid size and copies the paint's pixels into
-    // the background grid.
-    void CaptureBackground(const fw::CDC& dc);
-
     // Set while CreateParticleWindow waits on the platform, so it learns
     // whether a failed creation already deleted this object.
     CParticleWnd(fw::BOOL bAutoDelete, std::optional<fw::RECT> rcMonitor, unsigned seedOffset);

@@ -5,7 +5,6 @@
 
 #include "particles/Footprint.h"
 #include "particles/ParticleField.h"
-#include "particles/testing/FirstPaint.h"
 #include "particles/testing/FixedFieldHost.h"
 
 namespace tidewell {
@@ -122,7 +121,11 @@ TEST(ParticleFieldExtremes, ExtremeSpeedsAndLongSpellsNeverOverflow) {
         field.SetParticleSpeed(speed);
         MemorySurface surface(320, 200, kDesk);
         surface.FillRect(SurfaceRect{100, 50, 200, 150}, kWhite);
-        PaintFirstFrame(field, surface);
+        // As the window's first paint does.
+        field.m_nWidth = surface.Width();
+        field.m_nHeight = surface.Height();
+        field.CaptureBackground(surface.View());
+        field.DrawFrame(surface);
         for (std::uint32_t ms : {25u, 0x7FFFFFFFu, 1u, 0x80000000u, 40u}) {
             host.m_clock.Advance(ms);
             field.RunFrame(surface);

@@ -1,5 +1,7 @@
 // The one window class of the process, registered by the first window as
 // wide as the screen.
+#include <cstdlib>
+
 #include "res/resource.h"
 #include "tests/window/WindowTestFixture.h"
 
@@ -32,27 +34,32 @@ TEST_F(WindowClass, SecondFullWidthWindowReusesTheClass) {
     EXPECT_EQ(ClassOf(*second), name);
 }
 
-TEST_F(WindowClass, NarrowerWindowFirstGetsTheDefaultClass) {
-    CParticleWnd* preview = MakePreview(152, 112);
-    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(ClassOf(*preview), fw::detail::DefaultWindowClass());
-}
-
 TEST_F(WindowClass, NarrowerWindowAfterAFullWidthOneUsesTheRegisteredClass) {
     CFullScreenWnd* full = MakeFullScreen();
     CParticleWnd* preview = MakePreview(152, 112);
     EXPECT_EQ(ClassOf(*preview), ClassOf(*full));
 }
 
-TEST_F(WindowClass, OnlyTheWidthDecides) {
-    // A window one pixel narrower registers nothing, whatever its height.
-    auto* narrow = new CFullScreenWnd;
-    ASSERT_TRUE(narrow->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE,
-                                             Rect(0, 0, hl::ScreenWidth() - 1, hl::ScreenHeight()), nullptr));
-    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
-    CFullScreenWnd* low = MakeFullWidth(5);
-    EXPECT_NE(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(ClassOf(*low), CParticleWnd::RegisteredClassName());
+// The class is the process's: windows made before the first full-width one
+// get the default class. Run in a new process, where none is registered yet.
+TEST_F(WindowClass, WindowsBeforeTheFirstFullWidthOneGetTheDefaultClass) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            CParticleWnd* preview = MakePreview(152, 112);
+            // One pixel narrower registers nothing, whatever its height.
+            auto* narrow = new CFullScreenWnd;
+            narrow->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE,
+                                         Rect(0, 0, hl::ScreenWidth() - 1, hl::ScreenHeight()), nullptr);
+            const bool before = CParticleWnd::RegisteredClassName() == nullptr &&
+                                ClassOf(*preview) == fw::detail::DefaultWindowClass() &&
+                                ClassOf(*narrow) == fw::detail::DefaultWindowClass();
+            CFullScreenWnd* low = MakeFullWidth(5);
+            const bool after =
+                CParticleWnd::RegisteredClassName() != nullptr && ClassOf(*low) == CParticleWnd::RegisteredClassName();
+            std::exit(before && after ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(WindowClass, CreationUsesTheGivenStylesEmptyTextAndId0) {
