@@ -1,6 +1,6 @@
 // The dialog primitives of fw/Backend.h on the headless backend: modal
-// dialogs built from registered templates and driven by the dialog script,
-// and the colour chooser's scripted answers.
+// dialogs built from registered templates, run until whoever is outside ends
+// them, the colour chooser, buttons and scroll bars.
 #include <algorithm>
 #include <cctype>
 
@@ -61,7 +61,7 @@ headless::ModalState* ModalFor(HWND hWnd) {
 }
 
 // Runs until the dialog ends: the thread's messages first, then, when idle,
-// the next scripted step; an empty script ends the dialog with IDCANCEL.
+// whoever is outside acts on it; with nobody there it is cancelled.
 void RunModalLoop(HWND hDialog) {
     for (;;) {
         headless::ModalState* state = ModalFor(hDialog);
@@ -78,15 +78,13 @@ void RunModalLoop(HWND hDialog) {
         if (headless::DispatchOne()) {
             continue;
         }
-        if (world.script.empty()) {
-            state->ended = true;
-            state->result = IDCANCEL;
-            state->exhausted = true;
+        if (!world.outside->ActOnDialog(hDialog)) {
+            EndModalDialog(hDialog, IDCANCEL);
+            if (headless::ModalState* left = ModalFor(hDialog)) {
+                left->abandoned = true;
+            }
             return;
         }
-        const std::function<void(HWND)> step = std::move(world.script.front());
-        world.script.pop_front();
-        step(hDialog);
     }
 }
 
@@ -138,8 +136,7 @@ INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
     // Hidden first, so activation goes back to the owner, then destroyed.
     headless::SetVisible(hDialog, false);
     headless::Destroy(hDialog);
-    headless::TheWorld().dialogHistory.push_back(
-        headless::DialogRecord{state.templateId, state.result, state.exhausted});
+    world.outside->DialogEnded(state.templateId, state.result, state.abandoned);
     return state.result;
 }
 
@@ -153,20 +150,7 @@ void EndModalDialog(HWND hDialog, int result) {
 }
 
 INT_PTR ChooseColour(HWND /*owner*/, COLORREF initial, DWORD /*flags*/, COLORREF* chosen) {
-    headless::World& world = headless::TheWorld();
-    if (world.colorAnswers.empty()) {
-        world.colorHistory.push_back(headless::ColorDialogRecord{initial, IDCANCEL});
-        return IDCANCEL;
-    }
-    const headless::ColorAnswer answer = world.colorAnswers.front();
-    world.colorAnswers.pop_front();
-    // While it is open, the thread's messages keep flowing.
-    headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u, [] { return false; });
-    if (answer.result == IDOK) {
-        *chosen = answer.colour;
-    }
-    headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{initial, answer.result});
-    return answer.result;
+    return headless::TheWorld().outside->ChooseColour(initial, chosen);
 }
 
 void SetButtonCheck(HWND hButton, UINT check) {

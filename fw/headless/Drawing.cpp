@@ -121,7 +121,7 @@ BOOL DrawIcon(CDC::Impl* impl, int x, int y, HICON icon, DirtyRegion& /*changed*
     if (impl == nullptr || icon == nullptr) {
         return FALSE;
     }
-    headless::TheWorld().drawnIcons.push_back(headless::DrawnIcon{impl->hWnd, x, y, icon});
+    headless::TheWorld().outside->IconDrawn(impl->hWnd, x, y, icon);
     return TRUE;
 }
 

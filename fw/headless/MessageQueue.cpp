@@ -9,90 +9,6 @@ namespace fw::headless {
 
 namespace {
 
-bool IsSystemKey(UINT key) { return key == VK_MENU || key == VK_F10; }
-
-UINT ButtonMessage(MouseButton button, bool down) {
-    switch (button) {
-        case MouseButton::Left:
-            return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case MouseButton::Middle:
-            return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        case MouseButton::Right:
-            return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    }
-    return WM_LBUTTONDOWN;
-}
-
-// Inside a modal dialog the dialog manager takes Enter and Escape.
-bool DialogManagerTakes(HWND target, UINT key) {
-    World& world = TheWorld();
-    if (world.modal.empty() || (key != VK_RETURN && key != VK_ESCAPE)) {
-        return false;
-    }
-    const HWND dialog = world.modal.back().hWnd;
-    if (TopLevelOf(target) != dialog) {
-        return false;
-    }
-    SendDialogKey(dialog, key);
-    return true;
-}
-
-void DispatchKey(const InputEvent& event) {
-    const HWND target = TheWorld().active;
-    if (target == nullptr || FindWindow(target) == nullptr) {
-        return;
-    }
-    const bool down = event.kind == InputKind::KeyDown;
-    if (down && DialogManagerTakes(target, event.key)) {
-        return;
-    }
-    const UINT message = IsSystemKey(event.key) ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    // Repeat count 1; bit 30 (previous state) and 31 (transition) for a release.
-    const LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    Deliver(target, message, event.key, lParam);
-}
-
-void DispatchMouse(const InputEvent& event) {
-    World& world = TheWorld();
-    const POINT at = world.cursorPos;
-    const HWND target = WindowFromPoint(at.x, at.y);
-    WindowRecord* record = target != nullptr ? FindWindow(target) : nullptr;
-    if (record == nullptr) {
-        return;
-    }
-    UINT message = WM_MOUSEMOVE;
-    WPARAM wParam = 0;
-    LPARAM lParam =
-        MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left), static_cast<unsigned>(at.y - record->rect.top));
-    switch (event.kind) {
-        case InputKind::ButtonDown:
-            message = ButtonMessage(event.button, true);
-            break;
-        case InputKind::ButtonUp:
-            message = ButtonMessage(event.button, false);
-            break;
-        case InputKind::Wheel:
-            // The wheel goes with the focus, and carries screen coordinates.
-            message = WM_MOUSEWHEEL;
-            wParam = MAKEWPARAM(0, static_cast<unsigned>(static_cast<std::uint16_t>(event.wheelDelta)));
-            lParam = MAKELPARAM(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
-            break;
-        default:
-            break;
-    }
-    if (message == WM_MOUSEWHEEL) {
-        if (world.active != nullptr) {
-            Deliver(world.active, message, wParam, lParam);
-        }
-        return;
-    }
-    Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, message));
-    if (message == WM_LBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_RBUTTONDOWN) {
-        ActivateTopLevel(target);  // a click activates
-    }
-    Deliver(target, message, wParam, lParam);
-}
-
 bool DispatchPosted() {
     World& world = TheWorld();
     while (!world.posted.empty()) {
@@ -105,21 +21,6 @@ bool DispatchPosted() {
         return true;
     }
     return false;
-}
-
-bool DispatchInput() {
-    World& world = TheWorld();
-    if (world.input.empty()) {
-        return false;
-    }
-    const InputEvent event = world.input.front();
-    world.input.pop_front();
-    if (event.kind == InputKind::KeyDown || event.kind == InputKind::KeyUp) {
-        DispatchKey(event);
-    } else {
-        DispatchMouse(event);
-    }
-    return true;
 }
 
 // Parents before children, windows in creation order.
@@ -139,25 +40,6 @@ bool DispatchPaint() {
         return false;
     }
     Deliver(hWnd, WM_PAINT, 0, 0);
-    return true;
-}
-
-bool RunScheduledAction() {
-    World& world = TheWorld();
-    const std::uint64_t now = world.clock.Now();
-    auto due = world.scheduled.end();
-    for (auto it = world.scheduled.begin(); it != world.scheduled.end(); ++it) {
-        if (it->at <= now &&
-            (due == world.scheduled.end() || it->at < due->at || (it->at == due->at && it->order < due->order))) {
-            due = it;
-        }
-    }
-    if (due == world.scheduled.end()) {
-        return false;
-    }
-    const std::function<void()> action = std::move(due->action);
-    world.scheduled.erase(due);
-    action();
     return true;
 }
 
@@ -185,27 +67,9 @@ bool DispatchTimer() {
 
 }  // namespace
 
-void SendDialogKey(HWND hDialog, UINT key) {
-    int id = IDCANCEL;
-    if (key == VK_RETURN) {
-        id = IDOK;
-        if (WindowRecord* d = FindWindow(hDialog)) {
-            for (const HWND h : d->children) {
-                WindowRecord* c = FindWindow(h);
-                if (c != nullptr && c->className == "BUTTON" && (c->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-                    id = c->id;
-                    break;
-                }
-            }
-        }
-    }
-    Send(hDialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
-         reinterpret_cast<LPARAM>(ChildWithId(hDialog, id)));
-}
-
 bool DispatchOne() {
-    return DispatchPosted() || DispatchInput() || (!TheWorld().quit && DispatchPaint()) ||
-           (!TheWorld().quit && RunScheduledAction()) || (!TheWorld().quit && DispatchTimer());
+    return DispatchPosted() || TheWorld().outside->DispatchInput() || (!TheWorld().quit && DispatchPaint()) ||
+           (!TheWorld().quit && DispatchTimer());
 }
 
 std::optional<std::uint64_t> NextEventTime() {
@@ -214,8 +78,8 @@ std::optional<std::uint64_t> NextEventTime() {
     for (const Timer& t : world.timers) {
         next = next ? std::min(*next, t.due) : t.due;
     }
-    for (const ScheduledAction& a : world.scheduled) {
-        next = next ? std::min(*next, a.at) : a.at;
+    if (const std::optional<std::uint64_t> input = world.outside->NextInputTime()) {
+        next = next ? std::min(*next, *input) : *input;
     }
     return next;
 }

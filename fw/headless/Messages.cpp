@@ -12,7 +12,7 @@ namespace fw::backend {
 
 int RunMessageLoop() {
     headless::World& world = headless::TheWorld();
-    const std::uint64_t limit = world.clock.Now() + static_cast<std::uint64_t>(world.runLimitMs) * 1000u;
+    const std::uint64_t limit = world.clock.Now() + std::uint64_t{headless::kRunTimeLimitMilliseconds} * 1000u;
     headless::RunUntil(limit, [] { return false; });
     headless::World& after = headless::TheWorld();
     if (!after.quit) {

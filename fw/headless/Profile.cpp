@@ -5,11 +5,18 @@
 namespace fw::backend {
 
 std::optional<std::int32_t> ReadProfileInt(const std::string& keyPath, const std::string& entry) {
-    return headless::TheWorld().profile.ReadInt(keyPath, entry);
+    headless::World& world = headless::TheWorld();
+    world.outside->ProfileRead(entry);
+    return world.profile.ReadInt(keyPath, entry);
 }
 
 BOOL WriteProfileInt(const std::string& keyPath, const std::string& entry, std::int32_t value) {
-    return headless::TheWorld().profile.WriteInt(keyPath, entry, value) ? TRUE : FALSE;
+    headless::World& world = headless::TheWorld();
+    if (!world.outside->ProfileWriteTaken(keyPath, entry, value)) {
+        return FALSE;
+    }
+    world.profile.WriteInt(keyPath, entry, value);
+    return TRUE;
 }
 
 }  // namespace fw::backend

@@ -4,8 +4,7 @@
 #include "fw/Backend.h"
 #include "fw/headless/World.h"
 
-namespace fw {
-namespace backend {
+namespace fw::backend {
 
 std::vector<MonitorArea> Monitors() {
     const headless::World& world = headless::TheWorld();
@@ -42,11 +41,4 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return previous;
 }
 
-}  // namespace backend
-
-namespace headless {
-
-void SetMonitors(const std::vector<MonitorArea>& monitors) { TheWorld().monitors = monitors; }
-
-}  // namespace headless
-}  // namespace fw
+}  // namespace fw::backend

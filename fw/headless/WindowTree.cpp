@@ -57,14 +57,6 @@ void Uncover(const WindowRecord& gone, const RECT& screenRect) {
     }
 }
 
-// A window that appears under a resting cursor gets a mouse move.
-void NoteCursorOver(HWND hWnd) {
-    World& world = TheWorld();
-    if (WindowFromPoint(world.cursorPos.x, world.cursorPos.y) == hWnd) {
-        world.input.push_back(InputEvent{InputKind::MouseMove});
-    }
-}
-
 void SendDestroyTree(HWND hWnd) {
     Send(hWnd, WM_DESTROY);
     WindowRecord* record = FindWindow(hWnd);
@@ -136,9 +128,7 @@ LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (FindWindow(hWnd) == nullptr) {
         return 0;  // gone: dropped
     }
-    if (const DeliveryObserver& observer = TheWorld().deliveryObserver) {
-        observer(hWnd, message, wParam, lParam);
-    }
+    TheWorld().outside->Delivering(hWnd, message, wParam, lParam);
     if (CWnd* object = CWnd::FromHandlePermanent(hWnd)) {
         return detail::DeliverMessage(*object, message, wParam, lParam);
     }
@@ -188,7 +178,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     record->rect = OffsetRectBy(p.rect, originX, originY);
     record->z = world.nextZ++;
     world.windows[hWnd] = std::move(record);
-    ++world.windowsCreated;
     if (child) {
         parent->children.push_back(hWnd);
     }
@@ -254,7 +243,7 @@ void SetVisible(HWND hWnd, bool visible) {
             ActivateTopLevel(hWnd);
         }
         if (FindWindow(hWnd) != nullptr) {
-            NoteCursorOver(hWnd);
+            world.outside->WindowShown(hWnd);
         }
         return;
     }

@@ -4,7 +4,6 @@
 // as the program keeps their names.
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -15,6 +14,7 @@
 #include "fw/Messages.h"
 #include "fw/headless/Headless.h"
 #include "fw/headless/MemoryProfile.h"
+#include "fw/headless/Outside.h"
 #include "fw/headless/HeadlessScreen.h"
 #include "fw/headless/VirtualClock.h"
 
@@ -68,18 +68,12 @@ struct QueuedMessage {
     LPARAM lParam;
 };
 
-enum class InputKind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel };
-struct InputEvent {
-    InputKind kind;
-    UINT key = 0;
-    MouseButton button = MouseButton::Left;
-    int wheelDelta = 0;
-};
-
-struct ScheduledAction {
-    std::uint64_t at;
-    std::uint64_t order;
-    std::function<void()> action;
+// The window class data the platform keeps.
+struct ClassInfo {
+    UINT style = 0;
+    HCURSOR cursor = nullptr;
+    HBRUSH brush = nullptr;
+    HICON icon = nullptr;
 };
 
 struct ModalState {
@@ -87,13 +81,7 @@ struct ModalState {
     UINT templateId;
     bool ended = false;
     INT_PTR result = 0;
-    bool exhausted = false;
-};
-
-struct ColorAnswer {
-    INT_PTR result;
-    COLORREF colour;
-    std::uint32_t openMs;
+    bool abandoned = false;
 };
 
 struct World {
@@ -102,37 +90,30 @@ struct World {
     VirtualClock clock;
 
     std::map<HWND, std::unique_ptr<WindowRecord>> windows;  // live; handles grow, so creation order
-    std::size_t windowsCreated = 0;
     std::uint64_t nextZ = 1;
     HWND active = nullptr;
     bool appActive = false;
 
     std::deque<QueuedMessage> posted;
-    std::deque<InputEvent> input;
     bool quit = false;
     int quitCode = 0;
     std::vector<Timer> timers;
     std::uint64_t nextTimerOrder = 0;
-    std::vector<ScheduledAction> scheduled;
-    std::uint64_t nextActionOrder = 0;
-    std::uint32_t runLimitMs = kDefaultRunTimeLimitMilliseconds;
 
-    DeliveryObserver deliveryObserver;
-
-    POINT cursorPos;
     HCURSOR cursor = nullptr;
-    std::vector<DrawnIcon> drawnIcons;
-
     MemoryProfile profile;
-
-    std::deque<std::function<void(HWND)>> script;
     std::vector<ModalState> modal;  // innermost last
-    std::vector<DialogRecord> dialogHistory;
-    std::deque<ColorAnswer> colorAnswers;
-    std::vector<ColorDialogRecord> colorHistory;
-
     std::set<const void*> liveDcs;
+    Outside* outside = nullptr;  // never null once reached through TheWorld
 };
+
+// CWinApp::Run returns this when the virtual time limit (a minute) ran out
+// before the quit message came. Not a value PostQuitMessage is given in this
+// program.
+constexpr int kRunTimeLimitExitCode = -0x7E57;
+constexpr std::uint32_t kRunTimeLimitMilliseconds = 60000;
+// The platform's default timer tick.
+constexpr std::uint64_t kDefaultTimerPeriodMicroseconds = 15625;
 
 World& TheWorld();
 void ResetWorld();

@@ -13,7 +13,7 @@
 #include "fw/Backend.h"
 #include "fw/Fw.h"
 #include "fw/Rect.h"
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
 #include "tests/support/DefaultsSeen.h"
 #include "tests/support/headless/DeliveryCounter.h"

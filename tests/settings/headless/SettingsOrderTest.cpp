@@ -2,7 +2,7 @@
 // the stored type, and a profile without a registry key.
 #include <gtest/gtest.h>
 
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
 
 namespace tidewell {
