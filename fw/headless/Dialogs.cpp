@@ -2,7 +2,6 @@
 // dialogs built from registered templates, run until whoever is outside ends
 // them, the colour chooser, buttons and scroll bars.
 #include <algorithm>
-#include <cctype>
 
 #include "fw/Backend.h"
 #include "fw/Dialog.h"
@@ -22,26 +21,20 @@ constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
 int DialogUnitsToPixelsX(int units) { return (units * kBaseUnitX + (units >= 0 ? 2 : -2)) / 4; }
 int DialogUnitsToPixelsY(int units) { return (units * kBaseUnitY + (units >= 0 ? 4 : -4)) / 8; }
-
-std::string Upper(const std::string& s) {
-    std::string out = s;
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
+RECT DialogUnitsRect(int x, int y, int cx, int cy, int originX, int originY) {
+    const int left = DialogUnitsToPixelsX(x) + originX;
+    const int top = DialogUnitsToPixelsY(y) + originY;
+    return MakeRect(left, top, left + DialogUnitsToPixelsX(cx), top + DialogUnitsToPixelsY(cy));
 }
 
 bool CreateControls(HWND hDialog, const DialogTemplate& dialogTemplate) {
     for (const DialogControlTemplate& control : dialogTemplate.controls) {
         headless::CreateParams params;
         backend::WindowCreation& c = params.creation;
-        const std::string className = Upper(control.className);
-        c.className = className.c_str();
+        c.className = control.className.c_str();  // class names are compared without case
         c.text = control.text.c_str();
         c.style = control.style | WS_CHILD;
-        const int x = DialogUnitsToPixelsX(control.x);
-        const int y = DialogUnitsToPixelsY(control.y);
-        c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(control.cx), y + DialogUnitsToPixelsY(control.cy));
+        c.rect = DialogUnitsRect(control.x, control.y, control.cx, control.cy, 0, 0);
         c.parent = hDialog;
         c.id = control.id;
         if (headless::CreateWindowFor(params) == nullptr) {
@@ -104,9 +97,9 @@ INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
     c.text = dialogTemplate->caption.c_str();
     c.style = dialogTemplate->style & ~WS_CHILD;
     // The template's position is relative to the owner's client area.
-    const int x = DialogUnitsToPixelsX(dialogTemplate->x) + (ownerRecord != nullptr ? ownerRecord->rect.left : 0);
-    const int y = DialogUnitsToPixelsY(dialogTemplate->y) + (ownerRecord != nullptr ? ownerRecord->rect.top : 0);
-    c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(dialogTemplate->cx), y + DialogUnitsToPixelsY(dialogTemplate->cy));
+    const DialogTemplate& t = *dialogTemplate;
+    c.rect = DialogUnitsRect(t.x, t.y, t.cx, t.cy, ownerRecord != nullptr ? ownerRecord->rect.left : 0,
+                             ownerRecord != nullptr ? ownerRecord->rect.top : 0);
     c.parent = owner;
     params.showIfVisible = false;
     const HWND hDialog = headless::CreateWindowFor(params);

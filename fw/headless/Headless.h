@@ -17,13 +17,14 @@
 //   other periods are taken as given. A timer that missed several periods
 //   fires once and is due again at its next period boundary after now.
 // - Creation sends WM_CREATE (−1 destroys the window again: WM_DESTROY,
-//   WM_NCDESTROY), then WM_SIZE and WM_MOVE, then shows a WS_VISIBLE window.
+//   WM_NCDESTROY), then WM_SIZE, then shows a WS_VISIBLE window (no WM_MOVE:
+//   the program has no use for it).
 // - Default processing: WM_CLOSE destroys the window (a dialog's posts
 //   IDCANCEL instead); WM_SYSCOMMAND SC_CLOSE sends WM_CLOSE; WM_SETCURSOR
 //   sets the class cursor for the client area and returns TRUE (FALSE when
 //   the class has none); WM_NCACTIVATE returns TRUE; WM_PAINT validates;
-//   WM_ERASEBKGND fills with the class brush, a dialog's face colour, or
-//   nothing without a brush; WM_SETICON keeps the icon. The rest does
+//   WM_ERASEBKGND fills a dialog with its face colour (no class of the
+//   program has a brush); WM_SETICON keeps the icon. The rest does
 //   nothing.
 //   DestroyWindow: owned windows first, activation moves on, WM_DESTROY to
 //   the window and then its children, WM_NCDESTROY to the children and then

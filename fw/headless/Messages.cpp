@@ -57,24 +57,10 @@ LRESULT SetCursorDefault(const WindowRecord& record, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT EraseDefault(WindowRecord& record, WPARAM wParam) {
-    const WindowClass* windowClass = FindClass(record.className);
-    HBRUSH brush = windowClass != nullptr ? windowClass->info.brush : nullptr;
-    if (record.dialog) {
-        return FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
-    }
-    if (brush == nullptr) {
-        return FALSE;  // no brush: nothing erased, what was there stays
-    }
-    return FillThroughDc(reinterpret_cast<HDC>(wParam), BrushColour(brush)) ? TRUE : FALSE;
-}
-
-LRESULT SysCommandDefault(WindowRecord& record, WPARAM wParam) {
-    const UINT command = static_cast<UINT>(wParam) & 0xFFF0u;
-    if (command == SC_CLOSE) {
-        Send(record.hWnd, WM_CLOSE);
-    }
-    return 0;
+// The program registers no class with a brush: only a dialog erases, with
+// its face colour.
+LRESULT EraseDefault(const WindowRecord& record, WPARAM wParam) {
+    return record.dialog && FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
 }
 
 LRESULT CloseDefault(WindowRecord& record) {
@@ -108,12 +94,13 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
-        case WM_CREATE:
-            return 0;
         case WM_CLOSE:
             return CloseDefault(*record);
         case WM_SYSCOMMAND:
-            return SysCommandDefault(*record, wParam);
+            if ((static_cast<UINT>(wParam) & 0xFFF0u) == SC_CLOSE) {
+                Send(record->hWnd, WM_CLOSE);
+            }
+            return 0;
         case WM_SETCURSOR:
             return SetCursorDefault(*record, lParam);
         case WM_NCACTIVATE:
@@ -125,10 +112,6 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
             return EraseDefault(*record, wParam);
         case WM_SETICON:
             return SetIconDefault(*record, wParam, lParam);
-        case WM_QUERYDRAGICON: {
-            const WindowClass* windowClass = FindClass(record->className);
-            return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
-        }
         case WM_INITDIALOG:
             return TRUE;
         default:

@@ -20,14 +20,6 @@ HWND NewHandle() {
 
 bool IsTopmost(const WindowRecord& r) { return (r.exStyle & WS_EX_TOPMOST) != 0; }
 
-// Stacking: the topmost band above the rest, newer above older in a band.
-bool StackedAbove(const WindowRecord& a, const WindowRecord& b) {
-    if (IsTopmost(a) != IsTopmost(b)) {
-        return IsTopmost(a);
-    }
-    return a.z > b.z;
-}
-
 std::vector<WindowRecord*> TopLevelWindows() {
     std::vector<WindowRecord*> out;
     for (auto& entry : TheWorld().windows) {
@@ -118,6 +110,13 @@ HWND NextActiveAfter(const WindowRecord& leaving) {
 
 }  // namespace
 
+bool StackedAbove(const WindowRecord& a, const WindowRecord& b) {
+    if (IsTopmost(a) != IsTopmost(b)) {
+        return IsTopmost(a);
+    }
+    return a.z > b.z;
+}
+
 WindowRecord* FindWindow(HWND hWnd) {
     World& world = TheWorld();
     const auto found = world.windows.find(hWnd);
@@ -148,8 +147,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     const backend::WindowCreation& p = params.creation;
     World& world = TheWorld();
     const WindowClass* windowClass = FindClass(p.className != nullptr ? p.className : detail::DefaultWindowClass());
-    const int x = p.rect.left;
-    const int y = p.rect.top;
     const int width = p.rect.Width();
     const int height = p.rect.Height();
     if (windowClass == nullptr || width < 0 || height < 0) {
@@ -194,7 +191,6 @@ HWND CreateWindowFor(const CreateParams& params) {
         return nullptr;  // destroyed while being created
     }
     Send(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<unsigned>(width), static_cast<unsigned>(height)));
-    Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)));
     if ((p.style & WS_VISIBLE) != 0 && params.showIfVisible && FindWindow(hWnd) != nullptr) {
         SetVisible(hWnd, true);
     }
@@ -304,24 +300,9 @@ void MoveTo(HWND hWnd, const RECT& screenRect) {
         Uncover(*record, oldVisible);
         InvalidateAll(hWnd, true);
     }
-    if (old.right - old.left != screenRect.right - screenRect.left ||
-        old.bottom - old.top != screenRect.bottom - screenRect.top) {
+    if (old.Width() != screenRect.Width() || old.Height() != screenRect.Height()) {
         Send(hWnd, WM_SIZE, SIZE_RESTORED,
-             MAKELPARAM(static_cast<unsigned>(screenRect.right - screenRect.left),
-                        static_cast<unsigned>(screenRect.bottom - screenRect.top)));
-    }
-    if (dx != 0 || dy != 0) {
-        WindowRecord* r = FindWindow(hWnd);
-        if (r == nullptr) {
-            return;
-        }
-        int x = r->rect.left;
-        int y = r->rect.top;
-        if (WindowRecord* parent = r->child ? FindWindow(r->hWndParent) : nullptr) {
-            x -= parent->rect.left;
-            y -= parent->rect.top;
-        }
-        Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)));
+             MAKELPARAM(static_cast<unsigned>(screenRect.Width()), static_cast<unsigned>(screenRect.Height())));
     }
 }
 
@@ -421,46 +402,6 @@ bool IsShown(const WindowRecord& record) {
         r = FindWindow(r->hWndParent);
     }
     return false;
-}
-
-HWND WindowFromPoint(int x, int y) {
-    WindowRecord* top = nullptr;
-    for (WindowRecord* r : TopLevelWindows()) {
-        if (r->visible && PointInRect(r->rect, x, y) && (top == nullptr || StackedAbove(*r, *top))) {
-            top = r;
-        }
-    }
-    // Later children lie above earlier ones.
-    WindowRecord* hit = top;
-    while (hit != nullptr) {
-        WindowRecord* deeper = nullptr;
-        for (auto it = hit->children.rbegin(); it != hit->children.rend(); ++it) {
-            WindowRecord* c = FindWindow(*it);
-            if (c != nullptr && c->visible && PointInRect(c->rect, x, y)) {
-                deeper = c;
-                break;
-            }
-        }
-        if (deeper == nullptr) {
-            break;
-        }
-        hit = deeper;
-    }
-    return hit != nullptr ? hit->hWnd : nullptr;
-}
-
-std::vector<RECT> WindowsAbove(HWND hWnd) {
-    std::vector<RECT> above;
-    WindowRecord* own = FindWindow(TopLevelOf(hWnd));
-    if (own == nullptr) {
-        return above;
-    }
-    for (WindowRecord* r : TopLevelWindows()) {
-        if (r != own && r->visible && StackedAbove(*r, *own)) {
-            above.push_back(r->rect);
-        }
-    }
-    return above;
 }
 
 RECT VisibleScreenRect(HWND hWnd) {

@@ -20,6 +20,35 @@ void QueueInput(InputKind kind, UINT key = 0, MouseButton button = MouseButton::
 
 void AddStep(std::function<void(HWND)> step) { Scripted().script.push_back(std::move(step)); }
 
+// The visible window under a point: the highest top-level one, then its
+// deepest child there.
+HWND WindowFromPoint(int x, int y) {
+    WindowRecord* top = nullptr;
+    for (const auto& entry : TheWorld().windows) {
+        WindowRecord* r = entry.second.get();
+        if (!r->child && r->visible && PointInRect(r->rect, x, y) && (top == nullptr || StackedAbove(*r, *top))) {
+            top = r;
+        }
+    }
+    // Later children lie above earlier ones.
+    WindowRecord* hit = top;
+    while (hit != nullptr) {
+        WindowRecord* deeper = nullptr;
+        for (auto it = hit->children.rbegin(); it != hit->children.rend(); ++it) {
+            WindowRecord* c = FindWindow(*it);
+            if (c != nullptr && c->visible && PointInRect(c->rect, x, y)) {
+                deeper = c;
+                break;
+            }
+        }
+        if (deeper == nullptr) {
+            break;
+        }
+        hit = deeper;
+    }
+    return hit != nullptr ? hit->hWnd : nullptr;
+}
+
 // The dialog manager's keys: Enter gives the default push button's command
 // (IDOK without one), Escape IDCANCEL's.
 void SendDialogKey(HWND hDialog, UINT key) {
