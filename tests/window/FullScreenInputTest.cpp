@@ -148,12 +148,5 @@ TEST_F(FullScreenInput, SwallowedMessagesGetNoDefaultProcessing) {
     EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SETCURSOR), 0);
 }
 
-TEST_F(FullScreenInput, TheWindowRunsUntilInputThenTheLoopEnds) {
-    hl::ScheduleAfter(500, [] { hl::KeyDown(hl::VK_ESCAPE); });
-    EXPECT_EQ(m_app->Run(), 0);
-    EXPECT_EQ(m_deletions, 1);
-    EXPECT_GE(Delivered(m_hWnd, fw::WM_TIMER), 30u) << "it animated meanwhile";
-}
-
 }  // namespace
 }  // namespace tidewell::test

@@ -38,18 +38,18 @@ TEST_F(ParticleWndSettings, NumberAbove100StaysWithinTheCapacity) {
     EXPECT_EQ(static_cast<std::size_t>(wnd.m_field.m_nCount), wnd.m_field.m_pParticles.size());
 }
 
-TEST_F(ParticleWndSettings, ConstructionReadsFiveValuesInOrderAndCreationReadsSpeed) {
-    hl::ClearProfileReadLog();
+TEST_F(ParticleWndSettings, ValuesAreTakenWhenMadeAndNeverAgain) {
     auto* wnd = new CFullScreenWnd;
-    EXPECT_EQ(hl::ProfileReadLog(),
-              (std::vector<std::string>{"Blank", "Number", "ColorBlue", "ColorGreen", "ColorRed"}));
-    hl::ClearProfileReadLog();
+    Store(SettingNames::kSpeed, 60);  // creation takes the speed
+    Store(SettingNames::kNumber, 1);
+    Store(SettingNames::kBlank, 1);
     ASSERT_TRUE(wnd->CreateFullScreen());
-    EXPECT_EQ(hl::ProfileReadLog(), (std::vector<std::string>{"Speed"}));
-    hl::ClearProfileReadLog();
+    Store(SettingNames::kSpeed, 90);
     hl::PumpMessages();
     hl::RunFor(100);
-    EXPECT_TRUE(hl::ProfileReadLog().empty()) << "paints and frames read nothing";
+    EXPECT_EQ(wnd->m_field.m_pParticles[0].m_nSpeed, 60);
+    EXPECT_EQ(wnd->m_field.m_nNumber, 20);
+    EXPECT_FALSE(wnd->m_bBlank);
 }
 
 TEST_F(ParticleWndSettings, TheRandomSourceIsSeededFromTheClockBeforeAnyParticle) {
@@ -71,20 +71,6 @@ TEST_F(ParticleWndSettings, TheSeedIsTheLow32BitsOfTheTime) {
         expected.Next();
     }
     EXPECT_EQ(wnd.m_field.m_random.State(), expected.State());
-}
-
-TEST_F(ParticleWndSettings, HostServicesReportScreenAndClient) {
-    hl::SetScreenSize(800, 600);
-    CParticleWnd* wnd = MakePreview(152, 112);
-    int w = 0;
-    int h = 0;
-    wnd->GetScreenSize(w, h);
-    EXPECT_EQ(w, 800);
-    EXPECT_EQ(h, 600);
-    wnd->GetClientSize(w, h);
-    EXPECT_EQ(w, 152);
-    EXPECT_EQ(h, 112);
-    EXPECT_EQ(wnd->m_field.m_pParticles.size(), 430u);
 }
 
 }  // namespace

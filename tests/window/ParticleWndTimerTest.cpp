@@ -90,18 +90,5 @@ TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
     EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
 }
 
-TEST_F(ParticleWndTimer, FieldOperationsPassStraightOn) {
-    CParticleWnd* wnd = MakePreview(500, 120);
-    hl::PumpMessages();
-    wnd->SetParticleNumber(100);
-    EXPECT_EQ(wnd->m_field.m_nCount, 196);
-    EXPECT_FALSE(wnd->m_field.m_bClear);
-    wnd->SetBackColor(0x00123456);
-    EXPECT_EQ(wnd->m_field.m_crBack, 0x00123456u);
-    EXPECT_TRUE(wnd->m_field.m_bClear);
-    wnd->SetParticleSpeed(99);
-    EXPECT_EQ(wnd->m_field.m_pParticles[195].m_nSpeed, 99);
-}
-
 }  // namespace
 }  // namespace tidewell::test
