@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "particles/Particle.h"
+#include "particles/testing/ScriptedClock.h"
 #include "ParticleOfSize.h"
 #include "SeedSearch.h"
 
