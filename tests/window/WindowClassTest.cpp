@@ -62,36 +62,5 @@ TEST_F(WindowClass, WindowsBeforeTheFirstFullWidthOneGetTheDefaultClass) {
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(WindowClass, CreationUsesTheGivenStylesEmptyTextAndId0) {
-    auto* wnd = new CParticleWnd(fw::TRUE);
-    const fw::HWND host = MakeHost();
-    ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(20, 30, 172, 142),
-                                          fw::CWnd::FromHandle(host), 77, this));
-    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->hWndParent, host);
-    EXPECT_EQ(info->style & (fw::WS_CHILD | fw::WS_VISIBLE | fw::WS_POPUP), fw::WS_CHILD | fw::WS_VISIBLE);
-    EXPECT_EQ(info->text, "");
-    EXPECT_EQ(info->id, 0) << "the given control id is not used";
-    EXPECT_EQ(info->rect.left, 20);
-    EXPECT_EQ(info->rect.top, 30);
-    EXPECT_EQ(info->rect.right, 172);
-    EXPECT_EQ(info->rect.bottom, 142);
-}
-
-TEST_F(WindowClass, TheFullScreenWindowIsATopMostPopUpOverThePrimaryScreen) {
-    hl::SetScreenSize(800, 600);
-    CFullScreenWnd* wnd = MakeFullScreen();
-    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->hWndParent, nullptr);
-    EXPECT_EQ(info->exStyle & fw::WS_EX_TOPMOST, fw::WS_EX_TOPMOST);
-    EXPECT_EQ(info->style & (fw::WS_POPUP | fw::WS_VISIBLE | fw::WS_CHILD), fw::WS_POPUP | fw::WS_VISIBLE);
-    EXPECT_EQ(info->rect.left, 0);
-    EXPECT_EQ(info->rect.top, 0);
-    EXPECT_EQ(info->rect.right, 800);
-    EXPECT_EQ(info->rect.bottom, 600);
-}
-
 }  // namespace
 }  // namespace tidewell::test
