@@ -6,6 +6,9 @@
 // primitives. Policy (centring, a dialog's owner, class names, the profile's
 // key path, rectangle arithmetic) lives in the portable part; a primitive
 // does one platform thing and says so. Not for the program's own code.
+// Every backend defines each section below in a file of the section's name
+// (Windows.cpp, Drawing.cpp, Classes.cpp, Messages.cpp, Timers.cpp,
+// Screen.cpp, Resources.cpp, Dialogs.cpp, Profile.cpp).
 #include <cstdint>
 #include <optional>
 #include <string>
