@@ -30,7 +30,6 @@ public:
     // False (and nothing changed) when the size does not match.
     bool SetDesktop(const std::vector<COLORREF>& pixels);
     const std::vector<COLORREF>& Desktop() const { return m_desktop; }
-    const std::vector<COLORREF>& Pixels() const { return m_pixels; }
     // Shows the desktop picture again inside the rectangle (screen
     // coordinates), as the desktop repaints what a window uncovers.
     void RestoreDesktop(const RECT& rect);

@@ -165,7 +165,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     // An owned pop-up is owned by the parent's top-level window.
     record->hWndParent = child ? p.parent : (parent != nullptr ? TopLevelOf(p.parent) : nullptr);
     record->className = windowClass->name;
-    record->text = p.text != nullptr ? p.text : "";
     record->style = p.style & ~WS_VISIBLE;
     record->exStyle = p.exStyle;
     record->id = p.id;

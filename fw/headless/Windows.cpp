@@ -1,7 +1,5 @@
 // The window and control primitives of fw/Backend.h on the simulated window
 // tree.
-#include <algorithm>
-
 #include "fw/Backend.h"
 #include "fw/Messages.h"
 #include "fw/headless/WindowTree.h"

@@ -8,7 +8,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fw/Messages.h"
@@ -25,7 +24,6 @@ struct WindowRecord {
     HWND hWndParent = nullptr;  // parent of a child window, owner of any other
     bool child = false;
     std::string className;  // as registered
-    std::string text;
     DWORD style = 0;
     DWORD exStyle = 0;
     int id = 0;

@@ -90,17 +90,8 @@ std::optional<WindowInfo> GetWindowInfo(HWND hWnd) {
     if (r == nullptr) {
         return std::nullopt;
     }
-    return WindowInfo{hWnd,
-                      r->hWndParent,
-                      r->className,
-                      r->text,
-                      r->style,
-                      r->exStyle,
-                      r->rect,
-                      r->visible,
-                      r->iconic,
-                      r->id,
-                      CWnd::FromHandlePermanent(hWnd)};
+    return WindowInfo{hWnd,    r->hWndParent, r->className, r->style, r->exStyle,
+                      r->rect, r->visible,    r->iconic,    r->id,    CWnd::FromHandlePermanent(hWnd)};
 }
 
 std::vector<HWND> LiveWindows() {

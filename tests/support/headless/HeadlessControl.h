@@ -103,7 +103,6 @@ struct WindowInfo {
     HWND hWnd = nullptr;
     HWND hWndParent = nullptr;  // the parent of a child, the owner otherwise
     std::string className;
-    std::string text;
     DWORD style = 0;
     DWORD exStyle = 0;
     RECT rect;             // screen coordinates
