@@ -6,8 +6,10 @@
 // primitives. Policy (centring, a dialog's owner, class names, the profile's
 // key path, rectangle arithmetic) lives in the portable part; a primitive
 // does one platform thing and says so. Not for the program's own code.
+// Every backend defines each section below in a file of the section's name
+// (Windows.cpp, Drawing.cpp, Classes.cpp, Messages.cpp, Timers.cpp,
+// Screen.cpp, Resources.cpp, Dialogs.cpp, Profile.cpp).
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -170,10 +172,6 @@ CScrollBar* ScrollBarFromHandle(HWND hWnd);
 // The class of windows created without a class name: arrow cursor, no
 // background brush. Registered at first use.
 const char* DefaultWindowClass();
-
-// Tests watch default processing through this, on every backend.
-using DefaultProcessingObserver = std::function<void(HWND, UINT message)>;
-void SetDefaultProcessingObserver(DefaultProcessingObserver observer);
 
 }  // namespace detail
 }  // namespace fw

@@ -27,11 +27,6 @@ std::vector<CurrentMessage>& MessageStack() {
     return stack;
 }
 
-detail::DefaultProcessingObserver& Observer() {
-    static auto& observer = *new detail::DefaultProcessingObserver;
-    return observer;
-}
-
 std::map<HWND, CWnd*>& PermanentMap() {
     // Never destroyed: objects may go during the process's own end.
     static auto& map = *new std::map<HWND, CWnd*>;
@@ -83,8 +78,6 @@ LRESULT DeliverMessage(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     stack.pop_back();
     return result;
 }
-
-void SetDefaultProcessingObserver(DefaultProcessingObserver observer) { Observer() = std::move(observer); }
 
 }  // namespace detail
 
@@ -143,10 +136,11 @@ LRESULT CWnd::Default() {
         return 0;  // called outside any handler: nothing to process
     }
     const CurrentMessage current = stack.back();
-    if (Observer()) {
-        Observer()(m_hWnd, current.message);
-    }
-    return backend::DefaultProcessing(*this, current.message, current.wParam, current.lParam);
+    return DefWindowProc(current.message, current.wParam, current.lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return backend::DefaultProcessing(*this, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -60,8 +60,12 @@ public:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
 protected:
-    // Default processing of the message being handled now.
+    // Default processing of the message being handled now, through
+    // DefWindowProc.
     LRESULT Default();
+    // The platform's own handling of a message; a subclass may put its own
+    // in front.
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     virtual int OnCreate(CREATESTRUCT* lpCreateStruct);
     virtual void OnDestroy();

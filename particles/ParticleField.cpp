@@ -98,6 +98,16 @@ void CParticleField::MakeGrids(int width, int height) {
     MakeInterleavedGrids(width, height, *m_pOccupancy, *m_pBackground);
 }
 
+void CParticleField::CaptureBackground(const PixelView& pixels) {
+    MakeGrids(m_nWidth, m_nHeight);
+    BackgroundGrid& background = *m_pBackground;
+    for (int y = 0; y < m_nHeight; ++y) {
+        for (int x = 0; x < m_nWidth; ++x) {
+            background.At(x, y) = pixels.Get(x, y);
+        }
+    }
+}
+
 void CParticleField::Clear(CDrawingSurface& surface) {
     int clientWidth = 0;
     int clientHeight = 0;

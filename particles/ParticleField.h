@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "particles/DrawingSurface.h"
+#include "particles/PixelView.h"
 #include "particles/FieldHost.h"
 #include "particles/Grid.h"
 #include "particles/Particle.h"
@@ -32,6 +33,10 @@ public:
     // Makes both grids at the given size (occupancy all 0, background 0).
     void MakeGrids(int width, int height);
     bool HasGrids() const { return m_pOccupancy != nullptr; }
+    // The first paint's capture: makes both grids at the grid size
+    // (m_nWidth x m_nHeight) and copies the pixels into the background grid,
+    // row by row; what they do not reach is CLR_INVALID.
+    void CaptureBackground(const PixelView& pixels);
 
     // Capacity for a screen: trunc((width + height) * 0.003 * 100 + 10).
     static int CapacityFor(int screenWidth, int screenHeight);

@@ -31,8 +31,6 @@ const char* g_registeredClass = nullptr;
 
 const char* CParticleWnd::RegisteredClassName() { return g_registeredClass; }
 
-void CParticleWnd::ForgetRegisteredClass() { g_registeredClass = nullptr; }
-
 CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete) : CParticleWnd(bAutoDelete, std::nullopt, 0) {}
 
 CParticleWnd::CParticleWnd(fw::BOOL bAutoDelete, const fw::RECT& rcMonitor, unsigned seedOffset)
@@ -121,25 +119,11 @@ void CParticleWnd::OnPaint() {
         dc.FillRect(&client, &brush);
     }
     if (!m_bCaptured) {
-        CaptureBackground(dc);
+        m_field.CaptureBackground(dc.Pixels());
         m_bCaptured = fw::TRUE;
     }
     DcSurface surface(dc);
     m_field.DrawFrame(surface);
-}
-
-void CParticleWnd::CaptureBackground(const fw::CDC& dc) {
-    const int width = m_field.m_nWidth;
-    const int height = m_field.m_nHeight;
-    m_field.MakeGrids(width, height);
-    // Row by row through the context's memory; what lies outside it reads CLR_INVALID.
-    BackgroundGrid& background = *m_field.m_pBackground;
-    const PixelView& pixels = dc.Pixels();
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            background.At(x, y) = pixels.Get(x, y);
-        }
-    }
 }
 
 void CParticleWnd::FollowSizeChanges(bool bFollow) { g_followSizeChanges = bFollow; }

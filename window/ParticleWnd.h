@@ -60,9 +60,6 @@ public:
     // The process-wide class of windows as wide as the screen: null until the
     // first such window registers it.
     static const char* RegisteredClassName();
-    // Back to the state of a new process, so tests can replay the order in
-    // which windows of a process are made.
-    static void ForgetRegisteredClass();
 
 protected:
     // The screen in screen coordinates: the window's monitor, or the primary
@@ -76,9 +73,6 @@ protected:
     void PostNcDestroy() override;
 
 private:
-    // Makes both grids at the grid size and copies the paint's pixels into
-    // the background grid.
-    void CaptureBackground(const fw::CDC& dc);
     // Paints the captured picture back wherever a particle stands and
     // empties the occupancy grid.
     void EraseParticles();

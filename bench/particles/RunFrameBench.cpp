@@ -4,7 +4,6 @@
 
 #include "particles/DrawingSurface.h"
 #include "particles/ParticleField.h"
-#include "particles/testing/FirstPaint.h"
 #include "particles/testing/FixedFieldHost.h"
 
 namespace tidewell {
@@ -39,7 +38,11 @@ void BM_RunFrame(benchmark::State& state) {
     field.m_random.Seed(20240601);
     field.Init(&host, number, 0x00A55D16u);
     field.SetParticleSpeed(50);
-    PaintFirstFrame(field, surface);
+    // As the window's first paint does.
+    field.m_nWidth = surface.Width();
+    field.m_nHeight = surface.Height();
+    field.CaptureBackground(surface.View());
+    field.DrawFrame(surface);
     // Let the particles spread over the field first.
     for (int i = 0; i < kSettleFrames; ++i) {
         host.m_clock.Advance(kFrameMs);

@@ -1,7 +1,7 @@
 #pragma once
 // A field host of fixed sizes with a clock that moves one frame per frame.
 #include "particles/FieldHost.h"
-#include "particles/TickSource.h"
+#include "particles/testing/ScriptedClock.h"
 
 namespace tidewell::bench {
 

@@ -12,7 +12,6 @@
 #include "window/DcSurface.h"
 // (after the above)
 #include "bench/win32/Stopwatch.h"
-#include "fw/win32/FlushCounter.h"
 #include "fw/win32/WindowMirror.h"
 
 namespace tidewell::bench {
@@ -70,16 +69,6 @@ void MeasurePrimitives(::HWND hWnd, int width, int height) {
     ::ReleaseDC(hWnd, window);
 }
 
-// Row by row through the context's memory, as the first paint copies the
-// window into its grid.
-void CaptureRows(const fw::CDC& dc, BackgroundGrid& grid) {
-    for (int y = 0; y < grid.Height(); ++y) {
-        for (int x = 0; x < grid.Width(); ++x) {
-            grid.At(x, y) = dc.Pixels().Get(x, y);
-        }
-    }
-}
-
 int InView(const CParticleField& field) {
     int n = 0;
     for (int i = 0; i < field.m_nCount; ++i) {
@@ -95,10 +84,9 @@ struct Scene {
         field.m_random.Seed(1);
         field.Init(&host, number, fw::RGB(22, 93, 165));
         field.SetParticleSpeed(50);
-        // As the first paint does: the grid size, then the grids.
+        // The grid size, as the first paint takes it.
         field.m_nWidth = width;
         field.m_nHeight = height;
-        field.MakeGrids(width, height);
     }
     BenchHost host;
     CParticleField field;
@@ -116,6 +104,15 @@ std::vector<COLORREF> Snapshot(const fw::CDC& dc, int width, int height) {
     return pixels;
 }
 
+// The window's client context, telling what it will copy to the window when
+// it ends: the rectangles its drawing changed.
+class MeasuredClientDC : public fw::CClientDC {
+public:
+    explicit MeasuredClientDC(fw::CWnd* pWnd) : fw::CClientDC(pWnd) {}
+    long long PixelsToCopy() const { return m_changed.Area(); }
+    long long RectsToCopy() const { return static_cast<long long>(m_changed.Rects().size()); }
+};
+
 // Frames as the window runs them (a client DC each), with what each changed
 // on the window against what its context copied there.
 void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
@@ -128,7 +125,7 @@ void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
     };
     {
         fw::CClientDC dc(&wnd);
-        CaptureRows(dc, *scene.field.m_pBackground);
+        scene.field.CaptureBackground(dc.Pixels());
         DcSurface surface(dc);
         scene.field.DrawFrame(surface);
     }
@@ -142,10 +139,11 @@ void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
 
     constexpr int kCounted = 60;
     long long changed = 0;
-    const fw::win32::FlushCounts before = fw::win32::Flushed();
+    long long copied = 0;
+    long long rects = 0;
     for (int i = 0; i < kCounted; ++i) {
         scene.host.NextFrame();
-        fw::CClientDC dc(&wnd);
+        MeasuredClientDC dc(&wnd);
         const std::vector<COLORREF> old = Snapshot(dc, width, height);
         DcSurface surface(dc);
         scene.field.RunFrame(surface);
@@ -153,13 +151,14 @@ void MeasureFrames(fw::CWnd& wnd, int width, int height, int number) {
         for (std::size_t p = 0; p < now.size(); ++p) {
             changed += old[p] != now[p] ? 1 : 0;
         }
+        copied += dc.PixelsToCopy();
+        rects += dc.RectsToCopy();
     }
-    const fw::win32::FlushCounts after = fw::win32::Flushed();
-    const double copiedPerFrame = static_cast<double>(after.pixels - before.pixels) / kCounted;
+    const double copiedPerFrame = static_cast<double>(copied) / kCounted;
     const double changedPerFrame = static_cast<double>(changed) / kCounted;
     Figure("pixels changed per frame", changedPerFrame, "px");
     Figure("pixels copied to the window per frame", copiedPerFrame, "px");
-    Figure("rectangles copied per frame", static_cast<double>(after.rects - before.rects) / kCounted, "");
+    Figure("rectangles copied per frame", static_cast<double>(rects) / kCounted, "");
     Figure("copied / changed", copiedPerFrame / changedPerFrame, "x");
     Figure("frame through the window's DC (DcSurface over CClientDC)", MedianMs(60, frame), "ms");
 }
@@ -176,10 +175,10 @@ void MeasureCapture(int width, int height) {
     double createMs = NowMs();
     cover.CreateEx(WS_EX_TOPMOST, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height, nullptr, 0);
     createMs = NowMs() - createMs;
-    BackgroundGrid grid(width, height);
+    Scene scene(width, height, 20);
     const double readMs = MedianMs(7, [&] {
         fw::CClientDC dc(&cover);
-        CaptureRows(dc, grid);
+        scene.field.CaptureBackground(dc.Pixels());
     });
     cover.DestroyWindow();
     PumpUntilIdle();

@@ -1,6 +1,5 @@
 #include "fw/headless/MemoryProfile.h"
 
-#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -37,37 +36,7 @@ std::optional<ProfileValue> MemoryProfile::Get(const std::string& key, const std
     return v->second;
 }
 
-void MemoryProfile::DeleteTree(const std::string& key) {
-    const std::string folded = FoldName(key);
-    for (auto it = m_keys.begin(); it != m_keys.end();) {
-        const bool below = it->first.size() > folded.size() && it->first.compare(0, folded.size(), folded) == 0 &&
-                           it->first[folded.size()] == '\\';
-        it = (it->first == folded || below) ? m_keys.erase(it) : std::next(it);
-    }
-}
-
-bool MemoryProfile::KeyExists(const std::string& key) const {
-    const std::string folded = FoldName(key);
-    for (const auto& k : m_keys) {
-        // A key exists when made, and so do the keys above it.
-        if (k.first == folded || (k.first.size() > folded.size() && k.first.compare(0, folded.size(), folded) == 0 &&
-                                  k.first[folded.size()] == '\\')) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::size_t MemoryProfile::ValueCount() const {
-    std::size_t count = 0;
-    for (const auto& k : m_keys) {
-        count += k.second.size();
-    }
-    return count;
-}
-
-std::optional<std::int32_t> MemoryProfile::ReadInt(const std::string& key, const std::string& entry) {
-    m_reads.push_back(entry);
+std::optional<std::int32_t> MemoryProfile::ReadInt(const std::string& key, const std::string& entry) const {
     const std::optional<ProfileValue> value = Get(key, entry);
     return value ? DwordOf(*value) : std::nullopt;
 }
@@ -92,34 +61,10 @@ std::optional<std::int32_t> DwordOf(const ProfileValue& value) {
     return result;
 }
 
-bool MemoryProfile::WriteInt(const std::string& key, const std::string& entry, std::int32_t value) {
-    const bool fails = WriteFails(entry);
-    m_writes.push_back(ProfileWrite{key, entry, value, !fails});
-    if (fails) {
-        return false;
-    }
+void MemoryProfile::WriteInt(const std::string& key, const std::string& entry, std::int32_t value) {
     std::uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
     Set(key, entry, DwordValue(bits));
-    return true;
-}
-
-void MemoryProfile::FailWrites(const std::string& entry) {
-    if (entry.empty()) {
-        m_failAll = true;
-    } else {
-        m_failingEntries.push_back(FoldName(entry));
-    }
-}
-
-void MemoryProfile::StopFailingWrites() {
-    m_failAll = false;
-    m_failingEntries.clear();
-}
-
-bool MemoryProfile::WriteFails(const std::string& entry) const {
-    return m_failAll ||
-           std::find(m_failingEntries.begin(), m_failingEntries.end(), FoldName(entry)) != m_failingEntries.end();
 }
 
 }  // namespace fw::headless

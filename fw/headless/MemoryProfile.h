@@ -1,46 +1,45 @@
 #pragma once
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "fw/headless/Headless.h"
+#include "fw/Types.h"
 
 namespace fw::headless {
 
-// A registry-like store: keys of typed values, names compared without
-// regard to case. Holds the write hooks and the logs tests look at.
+// Registry-like value types with the platform's numbers.
+constexpr DWORD REG_SZ = 1;
+constexpr DWORD REG_BINARY = 3;
+constexpr DWORD REG_DWORD = 4;
+constexpr DWORD REG_QWORD = 11;
+
+struct ProfileValue {
+    DWORD type = REG_DWORD;
+    std::vector<std::uint8_t> bytes;
+};
+
+// A registry-like store: keys of typed values below the user's root, by
+// full path ("Software\Orvalle\Tidewell\Config"), names compared without
+// regard to case.
 class MemoryProfile {
 public:
+    using Values = std::map<std::string, ProfileValue>;  // by folded entry name
+    using Keys = std::map<std::string, Values>;          // by folded key path
+
     void Set(const std::string& key, const std::string& entry, const ProfileValue& value);
     std::optional<ProfileValue> Get(const std::string& key, const std::string& entry) const;
-    // Removes the key and every key below it.
-    void DeleteTree(const std::string& key);
-    bool KeyExists(const std::string& key) const;
-    std::size_t ValueCount() const;
-
     // The stored 32-bit integer; nothing for a missing value or any value
-    // that is not a 4-byte REG_DWORD. Logged.
-    std::optional<std::int32_t> ReadInt(const std::string& key, const std::string& entry);
-    // Stores a REG_DWORD, making the key; false (nothing changed) when the
-    // write is made to fail. Logged.
-    bool WriteInt(const std::string& key, const std::string& entry, std::int32_t value);
+    // that is not a 4-byte REG_DWORD.
+    std::optional<std::int32_t> ReadInt(const std::string& key, const std::string& entry) const;
+    // Stores a REG_DWORD, making the key.
+    void WriteInt(const std::string& key, const std::string& entry, std::int32_t value);
 
-    void FailWrites(const std::string& entry);  // empty: every entry
-    void StopFailingWrites();
-
-    const std::vector<ProfileWrite>& Writes() const { return m_writes; }
-    const std::vector<std::string>& Reads() const { return m_reads; }
-    void ClearReads() { m_reads.clear(); }
+    Keys& AllKeys() { return m_keys; }
 
 private:
-    bool WriteFails(const std::string& entry) const;
-
-    using Values = std::map<std::string, ProfileValue>;  // by folded entry name
-    std::map<std::string, Values> m_keys;                // by folded key path
-    bool m_failAll = false;
-    std::vector<std::string> m_failingEntries;  // folded
-    std::vector<ProfileWrite> m_writes;
-    std::vector<std::string> m_reads;
+    Keys m_keys;
 };
 
 // A 4-byte REG_DWORD as the platform stores it (little-endian), and back.

@@ -1,31 +1,44 @@
-#include "fw/headless/Screen.h"
+// The screen primitives of fw/Backend.h on the simulated screen: its
+// monitors (one covering it unless set otherwise), work area, metrics and
+// cursor.
+#include "fw/Backend.h"
+#include "fw/headless/World.h"
 
-#include <algorithm>
+namespace fw::backend {
 
-namespace fw::headless {
-
-Screen::Screen(int width, int height)
-    : m_nWidth(std::max(width, 0)),
-      m_nHeight(std::max(height, 0)),
-      m_desktop(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), RGB(0, 0, 0)),
-      m_pixels(m_desktop) {}
-
-bool Screen::SetDesktop(const std::vector<COLORREF>& pixels) {
-    if (pixels.size() != m_desktop.size()) {
-        return false;
+std::vector<MonitorArea> Monitors() {
+    const headless::World& world = headless::TheWorld();
+    if (!world.monitors.empty()) {
+        return world.monitors;
     }
-    m_desktop = pixels;
-    m_pixels = pixels;
-    return true;
+    MonitorArea whole;
+    whole.rect = MakeRect(0, 0, world.screen.Width(), world.screen.Height());
+    whole.primary = true;
+    return {whole};
 }
 
-void Screen::RestoreDesktop(const RECT& rect) {
-    const RECT r = IntersectRects(rect, MakeRect(0, 0, m_nWidth, m_nHeight));
-    for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            m_pixels[Index(x, y)] = m_desktop[Index(x, y)];
-        }
+// No task bar on the simulated screen.
+RECT WorkArea() { return PrimaryMonitor(); }
+
+int SystemMetric(int index) {
+    switch (index) {
+        case SM_CXSCREEN:
+            return PrimaryMonitor().Width();
+        case SM_CYSCREEN:
+            return PrimaryMonitor().Height();
+        case SM_CXICON:
+        case SM_CYICON:
+            return 32;
+        default:
+            return 0;
     }
 }
 
-}  // namespace fw::headless
+HCURSOR SetCursor(HCURSOR cursor) {
+    headless::World& world = headless::TheWorld();
+    const HCURSOR previous = world.cursor;
+    world.cursor = cursor;
+    return previous;
+}
+
+}  // namespace fw::backend

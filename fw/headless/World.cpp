@@ -21,19 +21,34 @@ std::vector<std::unique_ptr<WindowClass>>& Classes() {
 }
 
 bool SameName(const std::string& a, const std::string& b) { return FoldName(a) == FoldName(b); }
+
+Outside& Nobody() {
+    static Outside nobody;
+    return nobody;
+}
+
 }  // namespace
 
 World& TheWorld() {
     // Never destroyed: objects may go during the process's own end.
     static auto& world = *new World;
+    if (world.outside == nullptr) {
+        world.outside = &Nobody();
+    }
     return world;
 }
 
 void ResetWorld() {
     // In place, so a reference to the world taken before stays good. The old
     // records hold nothing that needs the world while they go.
-    TheWorld() = World();
+    World& world = TheWorld();
+    Outside* outside = world.outside;
+    world = World();
+    world.outside = outside;
+    outside->Reset();
 }
+
+void SetOutside(Outside* outside) { TheWorld().outside = outside != nullptr ? outside : &Nobody(); }
 
 const WindowClass* FindClass(const std::string& name) {
     for (const auto& c : Classes()) {

@@ -4,18 +4,17 @@
 // as the program keeps their names.
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fw/Messages.h"
 #include "fw/headless/Headless.h"
 #include "fw/headless/MemoryProfile.h"
-#include "fw/headless/Screen.h"
+#include "fw/headless/Outside.h"
+#include "fw/headless/HeadlessScreen.h"
 #include "fw/headless/VirtualClock.h"
 
 namespace fw::headless {
@@ -25,7 +24,6 @@ struct WindowRecord {
     HWND hWndParent = nullptr;  // parent of a child window, owner of any other
     bool child = false;
     std::string className;  // as registered
-    std::string text;
     DWORD style = 0;
     DWORD exStyle = 0;
     int id = 0;
@@ -68,18 +66,12 @@ struct QueuedMessage {
     LPARAM lParam;
 };
 
-enum class InputKind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel };
-struct InputEvent {
-    InputKind kind;
-    UINT key = 0;
-    MouseButton button = MouseButton::Left;
-    int wheelDelta = 0;
-};
-
-struct ScheduledAction {
-    std::uint64_t at;
-    std::uint64_t order;
-    std::function<void()> action;
+// The window class data the platform keeps.
+struct ClassInfo {
+    UINT style = 0;
+    HCURSOR cursor = nullptr;
+    HBRUSH brush = nullptr;
+    HICON icon = nullptr;
 };
 
 struct ModalState {
@@ -87,52 +79,39 @@ struct ModalState {
     UINT templateId;
     bool ended = false;
     INT_PTR result = 0;
-    bool exhausted = false;
-};
-
-struct ColorAnswer {
-    INT_PTR result;
-    COLORREF colour;
-    std::uint32_t openMs;
+    bool abandoned = false;
 };
 
 struct World {
-    Screen screen{kDefaultScreenWidth, kDefaultScreenHeight};
+    HeadlessScreen screen{kDefaultScreenWidth, kDefaultScreenHeight};
     std::vector<MonitorArea> monitors;  // empty: one, the whole screen
     VirtualClock clock;
 
     std::map<HWND, std::unique_ptr<WindowRecord>> windows;  // live; handles grow, so creation order
-    std::size_t windowsCreated = 0;
     std::uint64_t nextZ = 1;
     HWND active = nullptr;
     bool appActive = false;
 
     std::deque<QueuedMessage> posted;
-    std::deque<InputEvent> input;
     bool quit = false;
     int quitCode = 0;
     std::vector<Timer> timers;
     std::uint64_t nextTimerOrder = 0;
-    std::vector<ScheduledAction> scheduled;
-    std::uint64_t nextActionOrder = 0;
-    std::uint32_t runLimitMs = kDefaultRunTimeLimitMilliseconds;
 
-    DeliveryObserver deliveryObserver;
-
-    POINT cursorPos;
     HCURSOR cursor = nullptr;
-    std::vector<DrawnIcon> drawnIcons;
-
     MemoryProfile profile;
-
-    std::deque<std::function<void(HWND)>> script;
     std::vector<ModalState> modal;  // innermost last
-    std::vector<DialogRecord> dialogHistory;
-    std::deque<ColorAnswer> colorAnswers;
-    std::vector<ColorDialogRecord> colorHistory;
-
     std::set<const void*> liveDcs;
+    Outside* outside = nullptr;  // never null once reached through TheWorld
 };
+
+// CWinApp::Run returns this when the virtual time limit (a minute) ran out
+// before the quit message came. Not a value PostQuitMessage is given in this
+// program.
+constexpr int kRunTimeLimitExitCode = -0x7E57;
+constexpr std::uint32_t kRunTimeLimitMilliseconds = 60000;
+// The platform's default timer tick.
+constexpr std::uint64_t kDefaultTimerPeriodMicroseconds = 15625;
 
 World& TheWorld();
 void ResetWorld();

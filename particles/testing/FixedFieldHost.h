@@ -1,6 +1,6 @@
 #pragma once
 #include "particles/FieldHost.h"
-#include "particles/TickSource.h"
+#include "particles/testing/ScriptedClock.h"
 
 namespace tidewell {
 

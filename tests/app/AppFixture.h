@@ -10,7 +10,7 @@
 
 #include "app/ParticleApp.h"
 #include "app/SettingsDlg.h"
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "res/DialogTemplates.h"
 #include "tests/support/headless/DeliveryCounter.h"
 

@@ -6,6 +6,7 @@
 #include "AppFixture.h"
 #include "fw/Backend.h"
 #include "res/resource.h"
+#include "tests/support/DefaultsSeen.h"
 
 namespace tidewell::test {
 namespace {
@@ -122,16 +123,12 @@ TEST_F(SettingsDialogTest, AboutBoxOpensFromTheAboutSystemCommandWhateverItsLowF
 }
 
 TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
-    int defaulted = 0;
-    fw::detail::SetDefaultProcessingObserver(
-        [&](fw::HWND, fw::UINT message) { defaulted += message == fw::WM_SYSCOMMAND ? 1 : 0; });
+    fw::test::DefaultsSeen<CSettingsDlg> dlg;
     hl::ScriptSysCommand(fw::SC_MOVE);
     hl::ScriptSysCommand(0x0020);
+    hl::ScriptCall([&dlg](fw::HWND) { EXPECT_EQ(dlg.DefaultsFor(fw::WM_SYSCOMMAND), 2); });
     hl::ScriptEscape();
-    RunSettingsStart();
-    fw::detail::SetDefaultProcessingObserver(nullptr);
-    EXPECT_EQ(defaulted, 2);
-    EXPECT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_EQ(dlg.DoModal(), fw::IDCANCEL);
 }
 
 TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "fw/Backend.h"
 #include "tests/fw/RecordingWnd.h"
+#include "tests/support/DefaultsSeen.h"
 #include "tests/support/PlatformTest.h"
 
 namespace fw::test {
@@ -17,67 +17,54 @@ class DefaultProcessingTest : public PlatformTest {
 protected:
     void SetUp() override {
         PlatformTest::SetUp();
-        detail::SetDefaultProcessingObserver([this](HWND hWnd, UINT message) { m_seen.push_back({hWnd, message}); });
         ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 100, 100));
         PumpUntilIdle();
-        m_seen.clear();
+        m_wnd.ForgetDefaults();
     }
     void TearDown() override {
         m_wnd.DestroyWindow();
-        detail::SetDefaultProcessingObserver(nullptr);
         PlatformTest::TearDown();
     }
 
-    // How often the window's message got default processing.
-    int Seen(HWND hWnd, UINT message) const {
-        int count = 0;
-        for (const auto& entry : m_seen) {
-            count += entry.first == hWnd && entry.second == message ? 1 : 0;
-        }
-        return count;
-    }
-
-    std::vector<std::pair<HWND, UINT>> m_seen;
     EventLog m_log;
-    RecordingWnd m_wnd{m_log};
+    DefaultsSeen<RecordingWnd> m_wnd{m_log};
 };
 
 TEST_F(DefaultProcessingTest, AHandlerThatSkipsItGetsNone) {
     m_wnd.m_skipDefault = {"OnKeyDown", "OnTimer"};
     m_wnd.SendMessage(WM_KEYDOWN, 0x41, 1);
     m_wnd.SendMessage(WM_TIMER, 1);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_KEYDOWN), 0);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_TIMER), 0);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_KEYDOWN), 0);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_TIMER), 0);
 }
 
 TEST_F(DefaultProcessingTest, ABaseHandlerGetsItOnce) {
     m_wnd.SendMessage(WM_LBUTTONDOWN, 0, 0);
     m_wnd.SendMessage(WM_TIMER, 2);
     m_wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 100));
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_LBUTTONDOWN), 1);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_TIMER), 1);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_SIZE), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_LBUTTONDOWN), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_TIMER), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_SIZE), 1);
 }
 
 TEST_F(DefaultProcessingTest, AMessageWithoutAHandlerGetsItOnce) {
     m_wnd.SendMessage(kPrivateMessage, 1, 2);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, kPrivateMessage), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(kPrivateMessage), 1);
 }
 
 TEST_F(DefaultProcessingTest, CreationRunsItForWmCreateThroughTheBaseOnCreate) {
     EventLog log;
-    RecordingWnd wnd(log);
-    m_seen.clear();
+    DefaultsSeen<RecordingWnd> wnd(log);
     ASSERT_TRUE(wnd.CreatePopup(0, 0, 50, 50));
-    EXPECT_EQ(Seen(wnd.m_hWnd, WM_CREATE), 1);
+    EXPECT_EQ(wnd.DefaultsFor(WM_CREATE), 1);
     wnd.DestroyWindow();
 }
 
 // A window that, inside its timer handler, sends a message to another window
 // and only then asks for default processing.
-class NestingWnd : public RecordingWnd {
+class NestingWnd : public DefaultsSeen<RecordingWnd> {
 public:
-    NestingWnd(EventLog& log, CWnd& other) : RecordingWnd(log), m_other(other) {}
+    NestingWnd(EventLog& log, CWnd& other) : DefaultsSeen<RecordingWnd>(log), m_other(other) {}
 
 protected:
     void OnTimer(UINT_PTR id) override {
@@ -93,20 +80,20 @@ TEST_F(DefaultProcessingTest, ANestedSendLeavesTheOuterMessageToProcess) {
     EventLog log;
     NestingWnd outer(log, m_wnd);
     ASSERT_TRUE(outer.CreatePopup(0, 0, 50, 50));
-    m_seen.clear();
+    outer.ForgetDefaults();
     outer.SendMessage(WM_TIMER, 3);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_KEYDOWN), 1);
-    EXPECT_EQ(Seen(outer.m_hWnd, WM_TIMER), 1);
-    EXPECT_EQ(Seen(outer.m_hWnd, WM_KEYDOWN), 0);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_KEYDOWN), 1);
+    EXPECT_EQ(outer.DefaultsFor(WM_TIMER), 1);
+    EXPECT_EQ(outer.DefaultsFor(WM_KEYDOWN), 0);
     outer.DestroyWindow();
 }
 
 TEST_F(DefaultProcessingTest, CommandNotHandledFallsToDefaultProcessing) {
     m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_COMMAND), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_COMMAND), 1);
     m_wnd.m_skipDefault = {"OnCommand"};
     m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0);
-    EXPECT_EQ(Seen(m_wnd.m_hWnd, WM_COMMAND), 1);
+    EXPECT_EQ(m_wnd.DefaultsFor(WM_COMMAND), 1);
 }
 
 }  // namespace

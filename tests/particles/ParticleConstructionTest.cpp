@@ -26,14 +26,6 @@ TEST(ParticleConstruction, SizeClassBoundariesAtKTwoAndSix) {
     EXPECT_EQ(SizeClassForFirstDraw(21845), 3);
 }
 
-TEST(ParticleConstruction, DrawsExactlyOneRandomNumber) {
-    RandomSource random(777);
-    RandomSource reference(777);
-    CParticle particle(random);
-    reference.Next();
-    EXPECT_EQ(random.State(), reference.State());
-}
-
 TEST(ParticleConstruction, StartsAboveTheTopWaitingForItsFirstBirth) {
     RandomSource random(5);
     const CParticle particle(random);

@@ -5,7 +5,6 @@
 
 #include "particles/Footprint.h"
 #include "particles/ParticleField.h"
-#include "particles/testing/FirstPaint.h"
 #include "particles/testing/FixedFieldHost.h"
 
 namespace tidewell {
@@ -68,10 +67,9 @@ TEST(ParticleFieldGrids, FramesBeforeTheGridsExistDoNothing) {
     field.SetBackColor(kGreen);
     MemorySurface surface(320, 200, kDesk);
     const RandomSource before = field.m_random;
-    const std::uint64_t reads = host.m_clock.Reads();
     field.RunFrame(surface);
     field.DrawFrame(surface);
-    EXPECT_EQ(host.m_clock.Reads(), reads);
+    EXPECT_EQ(field.m_pParticles[0].m_dwLastTick, CParticle::kNotMoved) << "nothing moved";
     EXPECT_EQ(field.m_random.State(), before.State());
     EXPECT_TRUE(field.m_bClear);
     for (COLORREF pixel : surface.Pixels()) {
@@ -122,7 +120,11 @@ TEST(ParticleFieldExtremes, ExtremeSpeedsAndLongSpellsNeverOverflow) {
         field.SetParticleSpeed(speed);
         MemorySurface surface(320, 200, kDesk);
         surface.FillRect(SurfaceRect{100, 50, 200, 150}, kWhite);
-        PaintFirstFrame(field, surface);
+        // As the window's first paint does.
+        field.m_nWidth = surface.Width();
+        field.m_nHeight = surface.Height();
+        field.CaptureBackground(surface.View());
+        field.DrawFrame(surface);
         for (std::uint32_t ms : {25u, 0x7FFFFFFFu, 1u, 0x80000000u, 40u}) {
             host.m_clock.Advance(ms);
             field.RunFrame(surface);

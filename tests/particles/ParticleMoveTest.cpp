@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "particles/Particle.h"
+#include "particles/testing/ScriptedClock.h"
 #include "ParticleOfSize.h"
 #include "SeedSearch.h"
 
@@ -57,21 +58,6 @@ TEST_F(ParticleMove, FirstMoveCoversNoTimeButStillAccelerates) {
     EXPECT_EQ(m_particle.m_y, 0.5);
     EXPECT_EQ(m_particle.m_vy, -0.002 * 1.02);
     EXPECT_EQ(m_particle.m_dwLastTick, 1000u);
-}
-
-TEST_F(ParticleMove, FirstMoveReadsTheClockThreeTimesLaterMovesTwice) {
-    // Each read advances the clock 5 ms: the first move covers the 5 ms
-    // between its second and first read, and ends on its third read.
-    m_clock.SetStepPerRead(5);
-    m_particle.m_dwLastTick = CParticle::kNotMoved;
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_clock.Reads(), 3u);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 5 * 0.001 * 0.04 + 0.25);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1010u);
-
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_clock.Reads(), 5u);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1020u);
 }
 
 TEST_F(ParticleMove, ElapsedTimeWrapsAtThirtyTwoBits) {

@@ -69,17 +69,6 @@ TEST(ParticleVelocity, DrawsHorizontalBeforeVertical) {
     EXPECT_NEAR(particle.m_vy, -0.003, 1e-15);
 }
 
-TEST(ParticleVelocity, DrawsTwoRandomNumbers) {
-    CParticle particle = testing::ParticleOfSize(1);
-    RandomSource random(31);
-    RandomSource reference(31);
-    particle.SetSpeed(50, random);
-    reference.Next();
-    reference.Next();
-    EXPECT_EQ(random.State(), reference.State());
-    EXPECT_EQ(particle.m_nSpeed, 50);
-}
-
 TEST(ParticleVelocity, SpeedZeroStopsTheParticle) {
     const CParticle particle = WithVelocity(3, 0, 32767, 32767);
     EXPECT_EQ(particle.m_vx, 0.0);

@@ -72,7 +72,7 @@ TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
         SCOPED_TRACE(c.name);
         hl::SetScreenSize(c.screenWidth, c.screenHeight);
         if (c.whiteDesktop) {
-            hl::FillDesktop(kWhite);
+            hl::SetDesktopPicture(std::vector<COLORREF>(hl::DesktopPicture().size(), kWhite));
         } else {
             UsePatternDesktop();
         }

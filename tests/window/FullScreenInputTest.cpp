@@ -39,7 +39,6 @@ protected:
         return m_pWnd->SendMessage(message, wParam, lParam);
     }
 
-    int m_deletions = 0;
     TrackedFullScreenWnd* m_pWnd = nullptr;
     fw::HWND m_hWnd = nullptr;
 };
@@ -120,40 +119,33 @@ TEST_F(FullScreenInput, InputHandlersPostAndThenRunDefaultProcessing) {
                                                       {fw::WM_ACTIVATE, fw::WA_INACTIVE},
                                                       {fw::WM_ACTIVATEAPP, fw::FALSE}};
     for (const auto& input : inputs) {
-        DefaultProcessingLog defaults;
+        m_pWnd->ForgetDefaults();
         const std::size_t waiting = hl::PostedMessagesWaiting();
         Send(input.first, input.second, fw::MAKELPARAM(600, 400));
-        EXPECT_EQ(defaults.Count(m_hWnd, input.first), 1u) << std::hex << input.first;
+        EXPECT_EQ(m_pWnd->DefaultsFor(input.first), 1) << std::hex << input.first;
         EXPECT_EQ(hl::PostedMessagesWaiting(), waiting + 1) << std::hex << input.first;
     }
     EXPECT_EQ(m_pWnd->m_ptFirst.x, 500) << "not changed by the move that closes";
 }
 
 TEST_F(FullScreenInput, SwallowedMessagesGetNoDefaultProcessing) {
-    DefaultProcessingLog defaults;
+    m_pWnd->ForgetDefaults();
     hl::SendSysCommand(m_hWnd, fw::SC_SCREENSAVE);
     hl::SendSysCommand(m_hWnd, fw::SC_CLOSE);
-    EXPECT_EQ(defaults.Count(m_hWnd, fw::WM_SYSCOMMAND), 0u);
+    EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SYSCOMMAND), 0);
     // Other commands are compared whole.
     hl::SendSysCommand(m_hWnd, fw::SC_MOVE);
     hl::SendSysCommand(m_hWnd, fw::SC_SCREENSAVE | 0x2);
-    EXPECT_EQ(defaults.Count(m_hWnd, fw::WM_SYSCOMMAND), 2u);
+    EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SYSCOMMAND), 2);
 
     EXPECT_EQ(Send(fw::WM_NCACTIVATE, fw::FALSE), fw::FALSE);
-    EXPECT_EQ(defaults.Count(m_hWnd, fw::WM_NCACTIVATE), 0u);
+    EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_NCACTIVATE), 0);
 
     hl::SetCursorPos(0, 0);
     fw::SetCursor(m_app->LoadCursor(1));
     EXPECT_EQ(Send(fw::WM_SETCURSOR, reinterpret_cast<fw::WPARAM>(m_hWnd), 1), fw::TRUE);
     EXPECT_EQ(hl::CurrentCursor(), nullptr) << "hidden";
-    EXPECT_EQ(defaults.Count(m_hWnd, fw::WM_SETCURSOR), 0u);
-}
-
-TEST_F(FullScreenInput, TheWindowRunsUntilInputThenTheLoopEnds) {
-    hl::ScheduleAfter(500, [] { hl::KeyDown(hl::VK_ESCAPE); });
-    EXPECT_EQ(m_app->Run(), 0);
-    EXPECT_EQ(m_deletions, 1);
-    EXPECT_GE(Delivered(m_hWnd, fw::WM_TIMER), 30u) << "it animated meanwhile";
+    EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SETCURSOR), 0);
 }
 
 }  // namespace

@@ -58,34 +58,20 @@ TEST_F(ParticleWndLifetime, AWindowDestroyedBeforeItsFirstPaintReleasesWhatWasMa
     EXPECT_EQ(deletions, 1);
 }
 
-TEST_F(ParticleWndLifetime, AnObjectThatNeverMadeAWindowIsSimplyDeleted) {
-    int deletions = 0;
-    delete new TrackedParticleWnd(fw::TRUE, &deletions);
-    EXPECT_EQ(deletions, 1);
-}
-
-TEST_F(ParticleWndLifetime, FailedCreationDeletesAnAutoDeleteObjectOnce) {
+TEST_F(ParticleWndLifetime, FailedCreationLeavesTheObjectToWhoeverOwnsIt) {
     // A parent that no longer exists: the platform refuses the window.
     const fw::HWND host = MakeHost();
     fw::CWnd* gone = fw::CWnd::FromHandle(host);
     hl::DestroyWindow(host);
-    int deletions = 0;
-    auto* wnd = new TrackedParticleWnd(fw::TRUE, &deletions);
-    EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
-    EXPECT_EQ(deletions, 1);
-}
-
-TEST_F(ParticleWndLifetime, FailedCreationLeavesAnObjectWithoutAutoDeleteToItsOwner) {
-    const fw::HWND host = MakeHost();
-    fw::CWnd* gone = fw::CWnd::FromHandle(host);
-    hl::DestroyWindow(host);
-    int deletions = 0;
-    {
-        TrackedParticleWnd wnd(fw::FALSE, &deletions);
-        EXPECT_FALSE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
-        EXPECT_EQ(deletions, 0);
+    for (const fw::BOOL autoDelete : {fw::TRUE, fw::FALSE}) {
+        int deletions = 0;
+        auto* wnd = new TrackedParticleWnd(autoDelete, &deletions);
+        EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
+        EXPECT_EQ(deletions, autoDelete ? 1 : 0) << "auto-delete " << autoDelete;
+        if (!autoDelete) {
+            delete wnd;
+        }
     }
-    EXPECT_EQ(deletions, 1);
 }
 
 // A window whose WM_CREATE fails is torn down by the platform, which runs

@@ -22,7 +22,7 @@ Positions PositionsOf(const CParticleWnd& wnd) {
 }
 
 TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
-    CFullScreenWnd* wnd = MakeFullScreen();
+    auto* wnd = MakeFullScreen();
     hl::PumpMessages();
     const std::size_t before = Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER);
     hl::RunFor(990);
@@ -31,40 +31,40 @@ TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
 }
 
 TEST_F(ParticleWndTimer, Timer1AfterTheFirstPaintRunsAFrameWithoutDefaultProcessing) {
-    CFullScreenWnd* wnd = MakeFullScreen();
+    auto* wnd = MakeFullScreen();
     hl::PumpMessages();
     ASSERT_TRUE(wnd->m_bCaptured);
     PlaceParticlesInView(*wnd);
     const Positions before = PositionsOf(*wnd);
     const std::vector<COLORREF> shownBefore = hl::ClientPixels(wnd->GetSafeHwnd());
-    DefaultProcessingLog defaults;
+    wnd->ForgetDefaults();
     hl::SetTickCount(5000);
     wnd->SendMessage(fw::WM_TIMER, 1, 0);
     EXPECT_FALSE(PositionsOf(*wnd) == before);
     EXPECT_NE(hl::ClientPixels(wnd->GetSafeHwnd()), shownBefore);
-    EXPECT_EQ(defaults.Count(wnd->GetSafeHwnd(), fw::WM_TIMER), 0u);
+    EXPECT_EQ(wnd->DefaultsFor(fw::WM_TIMER), 0);
     // The particles move by the platform's tick count.
     EXPECT_EQ(wnd->m_field.m_pParticles[0].m_dwLastTick, 5000u);
 }
 
 TEST_F(ParticleWndTimer, OtherTimerIdsGetOnlyDefaultProcessing) {
-    CFullScreenWnd* wnd = MakeFullScreen();
+    auto* wnd = MakeFullScreen();
     hl::PumpMessages();
     PlaceParticlesInView(*wnd);
     wnd->SendMessage(fw::WM_TIMER, 1, 0);
     const Positions before = PositionsOf(*wnd);
     const std::vector<COLORREF> shownBefore = hl::ClientPixels(wnd->GetSafeHwnd());
-    DefaultProcessingLog defaults;
+    wnd->ForgetDefaults();
     hl::SetTickCount(9000);
     wnd->SendMessage(fw::WM_TIMER, 2, 0);
     EXPECT_TRUE(PositionsOf(*wnd) == before);
     EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), shownBefore);
-    EXPECT_EQ(defaults.Count(wnd->GetSafeHwnd(), fw::WM_TIMER), 1u);
+    EXPECT_EQ(wnd->DefaultsFor(fw::WM_TIMER), 1);
 }
 
 TEST_F(ParticleWndTimer, ATickBeforeTheFirstPaintLeavesTheFieldAlone) {
     UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
+    auto* wnd = MakeFullScreen();
     ASSERT_FALSE(wnd->m_bCaptured) << "not painted yet";
     PlaceParticlesInView(*wnd);
     const Positions before = PositionsOf(*wnd);
@@ -77,7 +77,7 @@ TEST_F(ParticleWndTimer, ATickBeforeTheFirstPaintLeavesTheFieldAlone) {
 }
 
 TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
-    CFullScreenWnd* wnd = MakeFullScreen();
+    auto* wnd = MakeFullScreen();
     hl::PumpMessages();
     // Just before a tick is due, a restart pushes the next tick a whole
     // period away.
@@ -88,19 +88,6 @@ TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
     EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before);
     hl::RunForMicroseconds(700);
     EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
-}
-
-TEST_F(ParticleWndTimer, FieldOperationsPassStraightOn) {
-    CParticleWnd* wnd = MakePreview(500, 120);
-    hl::PumpMessages();
-    wnd->SetParticleNumber(100);
-    EXPECT_EQ(wnd->m_field.m_nCount, 196);
-    EXPECT_FALSE(wnd->m_field.m_bClear);
-    wnd->SetBackColor(0x00123456);
-    EXPECT_EQ(wnd->m_field.m_crBack, 0x00123456u);
-    EXPECT_TRUE(wnd->m_field.m_bClear);
-    wnd->SetParticleSpeed(99);
-    EXPECT_EQ(wnd->m_field.m_pParticles[195].m_nSpeed, 99);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The one window class of the process, registered by the first window as
 // wide as the screen.
+#include <cstdlib>
+
 #include "res/resource.h"
 #include "tests/window/WindowTestFixture.h"
 
@@ -32,58 +34,32 @@ TEST_F(WindowClass, SecondFullWidthWindowReusesTheClass) {
     EXPECT_EQ(ClassOf(*second), name);
 }
 
-TEST_F(WindowClass, NarrowerWindowFirstGetsTheDefaultClass) {
-    CParticleWnd* preview = MakePreview(152, 112);
-    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(ClassOf(*preview), fw::detail::DefaultWindowClass());
-}
-
 TEST_F(WindowClass, NarrowerWindowAfterAFullWidthOneUsesTheRegisteredClass) {
     CFullScreenWnd* full = MakeFullScreen();
     CParticleWnd* preview = MakePreview(152, 112);
     EXPECT_EQ(ClassOf(*preview), ClassOf(*full));
 }
 
-TEST_F(WindowClass, OnlyTheWidthDecides) {
-    // A window one pixel narrower registers nothing, whatever its height.
-    auto* narrow = new CFullScreenWnd;
-    ASSERT_TRUE(narrow->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE,
-                                             Rect(0, 0, hl::ScreenWidth() - 1, hl::ScreenHeight()), nullptr));
-    EXPECT_EQ(CParticleWnd::RegisteredClassName(), nullptr);
-    CFullScreenWnd* low = MakeFullWidth(5);
-    EXPECT_NE(CParticleWnd::RegisteredClassName(), nullptr);
-    EXPECT_EQ(ClassOf(*low), CParticleWnd::RegisteredClassName());
-}
-
-TEST_F(WindowClass, CreationUsesTheGivenStylesEmptyTextAndId0) {
-    auto* wnd = new CParticleWnd(fw::TRUE);
-    const fw::HWND host = MakeHost();
-    ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(20, 30, 172, 142),
-                                          fw::CWnd::FromHandle(host), 77, this));
-    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->hWndParent, host);
-    EXPECT_EQ(info->style & (fw::WS_CHILD | fw::WS_VISIBLE | fw::WS_POPUP), fw::WS_CHILD | fw::WS_VISIBLE);
-    EXPECT_EQ(info->text, "");
-    EXPECT_EQ(info->id, 0) << "the given control id is not used";
-    EXPECT_EQ(info->rect.left, 20);
-    EXPECT_EQ(info->rect.top, 30);
-    EXPECT_EQ(info->rect.right, 172);
-    EXPECT_EQ(info->rect.bottom, 142);
-}
-
-TEST_F(WindowClass, TheFullScreenWindowIsATopMostPopUpOverThePrimaryScreen) {
-    hl::SetScreenSize(800, 600);
-    CFullScreenWnd* wnd = MakeFullScreen();
-    const auto info = hl::GetWindowInfo(wnd->GetSafeHwnd());
-    ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->hWndParent, nullptr);
-    EXPECT_EQ(info->exStyle & fw::WS_EX_TOPMOST, fw::WS_EX_TOPMOST);
-    EXPECT_EQ(info->style & (fw::WS_POPUP | fw::WS_VISIBLE | fw::WS_CHILD), fw::WS_POPUP | fw::WS_VISIBLE);
-    EXPECT_EQ(info->rect.left, 0);
-    EXPECT_EQ(info->rect.top, 0);
-    EXPECT_EQ(info->rect.right, 800);
-    EXPECT_EQ(info->rect.bottom, 600);
+// The class is the process's: windows made before the first full-width one
+// get the default class. Run in a new process, where none is registered yet.
+TEST_F(WindowClass, WindowsBeforeTheFirstFullWidthOneGetTheDefaultClass) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            CParticleWnd* preview = MakePreview(152, 112);
+            // One pixel narrower registers nothing, whatever its height.
+            auto* narrow = new CFullScreenWnd;
+            narrow->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE,
+                                         Rect(0, 0, hl::ScreenWidth() - 1, hl::ScreenHeight()), nullptr);
+            const bool before = CParticleWnd::RegisteredClassName() == nullptr &&
+                                ClassOf(*preview) == fw::detail::DefaultWindowClass() &&
+                                ClassOf(*narrow) == fw::detail::DefaultWindowClass();
+            CFullScreenWnd* low = MakeFullWidth(5);
+            const bool after =
+                CParticleWnd::RegisteredClassName() != nullptr && ClassOf(*low) == CParticleWnd::RegisteredClassName();
+            std::exit(before && after ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

@@ -13,8 +13,9 @@
 #include "fw/Backend.h"
 #include "fw/Fw.h"
 #include "fw/Rect.h"
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
+#include "tests/support/DefaultsSeen.h"
 #include "tests/support/headless/DeliveryCounter.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
@@ -24,43 +25,24 @@ namespace tidewell::test {
 namespace hl = fw::headless;
 
 // Counts its own deletion, so a test can tell whether (and how often) a
-// self-deleting window went.
-class TrackedParticleWnd : public CParticleWnd {
+// self-deleting window went, and the default processing it asked for.
+class TrackedParticleWnd : public fw::test::DefaultsSeen<CParticleWnd> {
 public:
-    TrackedParticleWnd(fw::BOOL bAutoDelete, int* deletions) : CParticleWnd(bAutoDelete), m_pDeletions(deletions) {}
+    TrackedParticleWnd(fw::BOOL bAutoDelete, int* deletions)
+        : fw::test::DefaultsSeen<CParticleWnd>(bAutoDelete), m_pDeletions(deletions) {}
     ~TrackedParticleWnd() override { ++*m_pDeletions; }
 
 private:
     int* m_pDeletions;
 };
 
-class TrackedFullScreenWnd : public CFullScreenWnd {
+class TrackedFullScreenWnd : public fw::test::DefaultsSeen<CFullScreenWnd> {
 public:
     explicit TrackedFullScreenWnd(int* deletions) : m_pDeletions(deletions) {}
     ~TrackedFullScreenWnd() override { ++*m_pDeletions; }
 
 private:
     int* m_pDeletions;
-};
-
-// Records every default processing, on any backend.
-class DefaultProcessingLog {
-public:
-    DefaultProcessingLog() {
-        fw::detail::SetDefaultProcessingObserver(
-            [this](fw::HWND hWnd, fw::UINT message) { m_seen.emplace_back(hWnd, message); });
-    }
-    ~DefaultProcessingLog() { fw::detail::SetDefaultProcessingObserver(nullptr); }
-    DefaultProcessingLog(const DefaultProcessingLog&) = delete;
-    DefaultProcessingLog& operator=(const DefaultProcessingLog&) = delete;
-
-    std::size_t Count(fw::HWND hWnd, fw::UINT message) const {
-        return static_cast<std::size_t>(std::count(m_seen.begin(), m_seen.end(), std::make_pair(hWnd, message)));
-    }
-    void Clear() { m_seen.clear(); }
-
-private:
-    std::vector<std::pair<fw::HWND, fw::UINT>> m_seen;
 };
 
 inline std::size_t CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
@@ -72,7 +54,6 @@ protected:
     void SetUp() override {
         hl::Reset();
         m_delivered.emplace();
-        CParticleWnd::ForgetRegisteredClass();
         m_app = std::make_unique<fw::CWinApp>("Tidewell");
         m_app->SetRegistryKey("Orvalle");
     }
@@ -86,7 +67,6 @@ protected:
         }
         hl::PumpMessages();
         m_app.reset();
-        CParticleWnd::ForgetRegisteredClass();
         m_delivered.reset();
         hl::Reset();
     }
@@ -119,8 +99,8 @@ protected:
     }
 
     // The run-mode window, created; the caller pumps for its first paint.
-    CFullScreenWnd* MakeFullScreen() {
-        auto* wnd = new CFullScreenWnd;
+    TrackedFullScreenWnd* MakeFullScreen() {
+        auto* wnd = new TrackedFullScreenWnd(&m_deletions);
         EXPECT_TRUE(wnd->CreateFullScreen());
         return wnd;
     }
@@ -168,6 +148,7 @@ protected:
     }
 
     std::unique_ptr<fw::CWinApp> m_app;
+    int m_deletions = 0;
     std::optional<fw::test::DeliveryCounter> m_delivered;
 };
 

@@ -6,7 +6,7 @@
 
 #include "fw/win32/WindowsApi.h"
 #include "tests/fw/win32/ProbeDialogIds.h"
-#include "tests/fw/win32/RecordingWnd.h"
+#include "tests/fw/win32/CallbackWnd.h"
 #include "tests/support/TestPlatform.h"
 
 namespace fw::test {
@@ -15,7 +15,7 @@ namespace {
 // Scroll bar, check box and a ticking child window, like the settings dialog.
 class ProbeDialog : public CDialog {
 public:
-    ProbeDialog() : CDialog(IDD_PROBE), m_ticker(m_log) {}
+    ProbeDialog() : CDialog(IDD_PROBE) {}
 
     int m_nPos = 0;
     BOOL m_bCheck = FALSE;
@@ -51,7 +51,7 @@ protected:
         RECT area;
         GetDlgItem(IDC_PROBE_AREA)->GetWindowRect(&area);
         ScreenToClient(&area);
-        m_ticker.m_onTimer = [this](RecordingWnd&, UINT_PTR) {
+        m_ticker.m_onTimer = [this](CallbackWnd&, UINT_PTR) {
             if (m_nTicks++ == 0) {
                 m_nFocusId = ::GetDlgCtrlID(::GetFocus());
             }
@@ -67,8 +67,7 @@ protected:
     }
 
 private:
-    std::vector<std::string> m_log;
-    RecordingWnd m_ticker;
+    CallbackWnd m_ticker;
 };
 
 class DialogTest : public ::testing::Test {
@@ -175,10 +174,9 @@ TEST_F(DialogTest, AMissingTemplateIsNeitherOkNorCancel) {
 // Answers the colour chooser with a button once it shows, from a timer of a
 // framework window (which keeps ticking inside the chooser's modal loop).
 INT_PTR RunColourDialog(CColorDialog& chooser, int button, int* ticks) {
-    std::vector<std::string> log;
-    RecordingWnd ticker(log);
+    CallbackWnd ticker;
     ticker.CreatePopup(0, 0, 10, 10);
-    ticker.m_onTimer = [&](RecordingWnd&, UINT_PTR) {
+    ticker.m_onTimer = [&](CallbackWnd&, UINT_PTR) {
         ++*ticks;
         if (::HWND dialog = FindColourDialog()) {
             ::PostMessageA(dialog, WM_COMMAND, button, 0);

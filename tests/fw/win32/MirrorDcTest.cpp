@@ -2,7 +2,7 @@
 // the window shows, and what was drawn reaches the real window.
 #include <gtest/gtest.h>
 
-#include "tests/fw/win32/RecordingWnd.h"
+#include "tests/fw/win32/CallbackWnd.h"
 #include "tests/fw/win32/ScreenReader.h"
 
 namespace fw::test {
@@ -15,11 +15,10 @@ constexpr int kHeight = 48;
 
 class MirrorDcTest : public ::testing::Test {
 protected:
-    MirrorDcTest() : m_wnd(m_log) {}
     void SetUp() override {
         ResetPlatform();
         ASSERT_TRUE(m_wnd.CreatePopup(kLeft, kTop, kWidth, kHeight));
-        m_wnd.m_onPaint = [](RecordingWnd& w) { CPaintDC dc(&w); };
+        m_wnd.m_onPaint = [](CallbackWnd& w) { CPaintDC dc(&w); };
         PumpUntilIdle();
     }
     void TearDown() override {
@@ -33,8 +32,7 @@ protected:
     }
     static ::RECT ScreenRect() { return ::RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight}; }
 
-    std::vector<std::string> m_log;
-    RecordingWnd m_wnd;
+    CallbackWnd m_wnd;
 };
 
 TEST_F(MirrorDcTest, ReadsGiveWhatWasWrittenAlsoThroughALaterContext) {
@@ -80,7 +78,7 @@ TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
     COLORREF outside = 0;
     BOOL wroteOutside = TRUE;
     BOOL wroteInside = FALSE;
-    m_wnd.m_onPaint = [&](RecordingWnd& w) {
+    m_wnd.m_onPaint = [&](CallbackWnd& w) {
         CPaintDC dc(&w);
         painted = dc.m_ps.rcPaint;
         inside = dc.GetPixel(15, 15);

@@ -2,7 +2,7 @@
 // type and key, and a profile without a registry key.
 #include <gtest/gtest.h>
 
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
 
 namespace tidewell {

@@ -4,6 +4,7 @@
 
 #include "fw/Wnd.h"
 #include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 #include "tests/support/PlatformTraits.h"
 
 namespace fw::test {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fw/headless/Headless.h"
+#include "tests/support/headless/HeadlessControl.h"
 
 namespace fw::test {
 

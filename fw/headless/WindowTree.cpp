@@ -1,4 +1,4 @@
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 #include <algorithm>
 
@@ -19,14 +19,6 @@ HWND NewHandle() {
 }
 
 bool IsTopmost(const WindowRecord& r) { return (r.exStyle & WS_EX_TOPMOST) != 0; }
-
-// Stacking: the topmost band above the rest, newer above older in a band.
-bool StackedAbove(const WindowRecord& a, const WindowRecord& b) {
-    if (IsTopmost(a) != IsTopmost(b)) {
-        return IsTopmost(a);
-    }
-    return a.z > b.z;
-}
 
 std::vector<WindowRecord*> TopLevelWindows() {
     std::vector<WindowRecord*> out;
@@ -54,14 +46,6 @@ void Uncover(const WindowRecord& gone, const RECT& screenRect) {
         if (!IsEmptyRect(overlap)) {
             InvalidateClient(other.hWnd, OffsetRectBy(overlap, -other.rect.left, -other.rect.top), true);
         }
-    }
-}
-
-// A window that appears under a resting cursor gets a mouse move.
-void NoteCursorOver(HWND hWnd) {
-    World& world = TheWorld();
-    if (WindowFromPoint(world.cursorPos.x, world.cursorPos.y) == hWnd) {
-        world.input.push_back(InputEvent{InputKind::MouseMove});
     }
 }
 
@@ -126,6 +110,13 @@ HWND NextActiveAfter(const WindowRecord& leaving) {
 
 }  // namespace
 
+bool StackedAbove(const WindowRecord& a, const WindowRecord& b) {
+    if (IsTopmost(a) != IsTopmost(b)) {
+        return IsTopmost(a);
+    }
+    return a.z > b.z;
+}
+
 WindowRecord* FindWindow(HWND hWnd) {
     World& world = TheWorld();
     const auto found = world.windows.find(hWnd);
@@ -136,9 +127,7 @@ LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (FindWindow(hWnd) == nullptr) {
         return 0;  // gone: dropped
     }
-    if (const DeliveryObserver& observer = TheWorld().deliveryObserver) {
-        observer(hWnd, message, wParam, lParam);
-    }
+    TheWorld().outside->Delivering(hWnd, message, wParam, lParam);
     if (CWnd* object = CWnd::FromHandlePermanent(hWnd)) {
         return detail::DeliverMessage(*object, message, wParam, lParam);
     }
@@ -158,8 +147,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     const backend::WindowCreation& p = params.creation;
     World& world = TheWorld();
     const WindowClass* windowClass = FindClass(p.className != nullptr ? p.className : detail::DefaultWindowClass());
-    const int x = p.rect.left;
-    const int y = p.rect.top;
     const int width = p.rect.Width();
     const int height = p.rect.Height();
     if (windowClass == nullptr || width < 0 || height < 0) {
@@ -178,7 +165,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     // An owned pop-up is owned by the parent's top-level window.
     record->hWndParent = child ? p.parent : (parent != nullptr ? TopLevelOf(p.parent) : nullptr);
     record->className = windowClass->name;
-    record->text = p.text != nullptr ? p.text : "";
     record->style = p.style & ~WS_VISIBLE;
     record->exStyle = p.exStyle;
     record->id = p.id;
@@ -188,7 +174,6 @@ HWND CreateWindowFor(const CreateParams& params) {
     record->rect = OffsetRectBy(p.rect, originX, originY);
     record->z = world.nextZ++;
     world.windows[hWnd] = std::move(record);
-    ++world.windowsCreated;
     if (child) {
         parent->children.push_back(hWnd);
     }
@@ -205,7 +190,6 @@ HWND CreateWindowFor(const CreateParams& params) {
         return nullptr;  // destroyed while being created
     }
     Send(hWnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(static_cast<unsigned>(width), static_cast<unsigned>(height)));
-    Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)));
     if ((p.style & WS_VISIBLE) != 0 && params.showIfVisible && FindWindow(hWnd) != nullptr) {
         SetVisible(hWnd, true);
     }
@@ -254,7 +238,7 @@ void SetVisible(HWND hWnd, bool visible) {
             ActivateTopLevel(hWnd);
         }
         if (FindWindow(hWnd) != nullptr) {
-            NoteCursorOver(hWnd);
+            world.outside->WindowShown(hWnd);
         }
         return;
     }
@@ -315,24 +299,9 @@ void MoveTo(HWND hWnd, const RECT& screenRect) {
         Uncover(*record, oldVisible);
         InvalidateAll(hWnd, true);
     }
-    if (old.right - old.left != screenRect.right - screenRect.left ||
-        old.bottom - old.top != screenRect.bottom - screenRect.top) {
+    if (old.Width() != screenRect.Width() || old.Height() != screenRect.Height()) {
         Send(hWnd, WM_SIZE, SIZE_RESTORED,
-             MAKELPARAM(static_cast<unsigned>(screenRect.right - screenRect.left),
-                        static_cast<unsigned>(screenRect.bottom - screenRect.top)));
-    }
-    if (dx != 0 || dy != 0) {
-        WindowRecord* r = FindWindow(hWnd);
-        if (r == nullptr) {
-            return;
-        }
-        int x = r->rect.left;
-        int y = r->rect.top;
-        if (WindowRecord* parent = r->child ? FindWindow(r->hWndParent) : nullptr) {
-            x -= parent->rect.left;
-            y -= parent->rect.top;
-        }
-        Send(hWnd, WM_MOVE, 0, MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)));
+             MAKELPARAM(static_cast<unsigned>(screenRect.Width()), static_cast<unsigned>(screenRect.Height())));
     }
 }
 
@@ -432,46 +401,6 @@ bool IsShown(const WindowRecord& record) {
         r = FindWindow(r->hWndParent);
     }
     return false;
-}
-
-HWND WindowFromPoint(int x, int y) {
-    WindowRecord* top = nullptr;
-    for (WindowRecord* r : TopLevelWindows()) {
-        if (r->visible && PointInRect(r->rect, x, y) && (top == nullptr || StackedAbove(*r, *top))) {
-            top = r;
-        }
-    }
-    // Later children lie above earlier ones.
-    WindowRecord* hit = top;
-    while (hit != nullptr) {
-        WindowRecord* deeper = nullptr;
-        for (auto it = hit->children.rbegin(); it != hit->children.rend(); ++it) {
-            WindowRecord* c = FindWindow(*it);
-            if (c != nullptr && c->visible && PointInRect(c->rect, x, y)) {
-                deeper = c;
-                break;
-            }
-        }
-        if (deeper == nullptr) {
-            break;
-        }
-        hit = deeper;
-    }
-    return hit != nullptr ? hit->hWnd : nullptr;
-}
-
-std::vector<RECT> WindowsAbove(HWND hWnd) {
-    std::vector<RECT> above;
-    WindowRecord* own = FindWindow(TopLevelOf(hWnd));
-    if (own == nullptr) {
-        return above;
-    }
-    for (WindowRecord* r : TopLevelWindows()) {
-        if (r != own && r->visible && StackedAbove(*r, *own)) {
-            above.push_back(r->rect);
-        }
-    }
-    return above;
 }
 
 RECT VisibleScreenRect(HWND hWnd) {

@@ -1,8 +1,7 @@
-// The window, control and timer primitives of fw/Backend.h on the system's
-// window manager.
+// The window primitives of fw/Backend.h on the system's window manager.
 #include <algorithm>
 
-#include "fw/win32/WindowClasses.h"
+#include "fw/win32/Classes.h"
 #include "fw/win32/WindowProcedure.h"
 
 namespace fw::backend {
@@ -93,32 +92,5 @@ POINT ClientOrigin(HWND hWnd) {
 void Invalidate(HWND hWnd, BOOL erase) { ::InvalidateRect(ToWin(hWnd), nullptr, erase); }
 
 HWND ChildWithId(HWND hParent, int id) { return ToFw(::GetDlgItem(ToWin(hParent), id)); }
-
-void SetButtonCheck(HWND hButton, UINT check) { ::SendMessageA(ToWin(hButton), BM_SETCHECK, check, 0); }
-
-UINT ButtonCheck(HWND hButton) { return static_cast<UINT>(::SendMessageA(ToWin(hButton), BM_GETCHECK, 0, 0)); }
-
-void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL redraw) {
-    ::SetScrollRange(ToWin(hBar), SB_CTL, minPos, maxPos, redraw);
-}
-
-void GetScrollRange(HWND hBar, int* minPos, int* maxPos) { ::GetScrollRange(ToWin(hBar), SB_CTL, minPos, maxPos); }
-
-int SetScrollPos(HWND hBar, int pos, BOOL redraw) { return ::SetScrollPos(ToWin(hBar), SB_CTL, pos, redraw); }
-
-int ScrollPos(HWND hBar) { return ::GetScrollPos(ToWin(hBar), SB_CTL); }
-
-BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::PostMessageA(ToWin(hWnd), message, wParam, lParam) ? TRUE : FALSE;
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::SendMessageA(ToWin(hWnd), message, wParam, lParam);
-}
-
-// A period below the system's minimum (0 included) runs at the minimum.
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) { return ::SetTimer(ToWin(hWnd), id, elapse, nullptr); }
-
-BOOL KillTimer(HWND hWnd, UINT_PTR id) { return ::KillTimer(ToWin(hWnd), id) ? TRUE : FALSE; }
 
 }  // namespace fw::backend

@@ -1,10 +1,8 @@
 // The window and control primitives of fw/Backend.h on the simulated window
 // tree.
-#include <algorithm>
-
 #include "fw/Backend.h"
 #include "fw/Messages.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
 
@@ -90,79 +88,5 @@ POINT ClientOrigin(HWND hWnd) {
 void Invalidate(HWND hWnd, BOOL erase) { headless::InvalidateAll(hWnd, erase != FALSE); }
 
 HWND ChildWithId(HWND hParent, int id) { return headless::ChildWithId(hParent, id); }
-
-void SetButtonCheck(HWND hButton, UINT check) {
-    if (WindowRecord* button = FindWindow(hButton)) {
-        button->check = check;
-    }
-}
-
-UINT ButtonCheck(HWND hButton) {
-    const WindowRecord* button = FindWindow(hButton);
-    return button != nullptr ? button->check : BST_UNCHECKED;
-}
-
-void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL /*redraw*/) {
-    WindowRecord* bar = FindWindow(hBar);
-    if (bar == nullptr) {
-        return;
-    }
-    bar->scrollMin = minPos;
-    bar->scrollMax = maxPos;
-    bar->scrollPos = std::max(std::min(minPos, maxPos), std::min(bar->scrollPos, std::max(minPos, maxPos)));
-}
-
-void GetScrollRange(HWND hBar, int* minPos, int* maxPos) {
-    const WindowRecord* bar = FindWindow(hBar);
-    *minPos = bar != nullptr ? bar->scrollMin : 0;
-    *maxPos = bar != nullptr ? bar->scrollMax : 0;
-}
-
-int SetScrollPos(HWND hBar, int pos, BOOL /*redraw*/) {
-    WindowRecord* bar = FindWindow(hBar);
-    if (bar == nullptr) {
-        return 0;
-    }
-    const int previous = bar->scrollPos;
-    const int low = std::min(bar->scrollMin, bar->scrollMax);
-    const int high = std::max(bar->scrollMin, bar->scrollMax);
-    bar->scrollPos = std::max(low, std::min(pos, high));
-    return previous;
-}
-
-int ScrollPos(HWND hBar) {
-    const WindowRecord* bar = FindWindow(hBar);
-    return bar != nullptr ? bar->scrollPos : 0;
-}
-
-BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return headless::Post(hWnd, message, wParam, lParam);
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return headless::Send(hWnd, message, wParam, lParam);
-}
-
-UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
-    if (FindWindow(hWnd) == nullptr) {
-        return 0;
-    }
-    headless::World& world = headless::TheWorld();
-    // Below the platform's minimum the default tick applies.
-    const std::uint64_t period =
-        elapse < 10 ? headless::kDefaultTimerPeriodMicroseconds : static_cast<std::uint64_t>(elapse) * 1000u;
-    KillTimer(hWnd, id);
-    world.timers.push_back(headless::Timer{hWnd, id, period, world.clock.Now() + period, world.nextTimerOrder++});
-    return id != 0 ? id : 1;
-}
-
-BOOL KillTimer(HWND hWnd, UINT_PTR id) {
-    std::vector<headless::Timer>& timers = headless::TheWorld().timers;
-    const auto before = timers.size();
-    timers.erase(std::remove_if(timers.begin(), timers.end(),
-                                [hWnd, id](const headless::Timer& t) { return t.hWnd == hWnd && t.id == id; }),
-                 timers.end());
-    return timers.size() != before ? TRUE : FALSE;
-}
 
 }  // namespace fw::backend

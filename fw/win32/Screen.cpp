@@ -1,4 +1,5 @@
-// The desktop's monitors, as the system lists them.
+// The screen primitives of fw/Backend.h: the desktop's monitors as the
+// system lists them, the work area, metrics and the cursor.
 #include "fw/Backend.h"
 #include "fw/win32/WindowsApi.h"
 
@@ -26,6 +27,18 @@ std::vector<MonitorArea> Monitors() {
     std::vector<MonitorArea> monitors;
     ::EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<::LPARAM>(&monitors));
     return monitors;
+}
+
+RECT WorkArea() {
+    ::RECT area{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    return ToFw(area);
+}
+
+int SystemMetric(int index) { return ::GetSystemMetrics(index); }
+
+HCURSOR SetCursor(HCURSOR cursor) {
+    return reinterpret_cast<HCURSOR>(::SetCursor(reinterpret_cast<::HCURSOR>(cursor)));
 }
 
 }  // namespace fw::backend

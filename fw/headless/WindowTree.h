@@ -29,7 +29,7 @@ struct CreateParams {
     bool showIfVisible = true;         // dialogs show themselves after WM_INITDIALOG
 };
 // Makes the window: WM_CREATE (−1 fails and destroys what was made), WM_SIZE
-// and WM_MOVE, then shows it when it has WS_VISIBLE. Null on failure.
+// then shows it when it has WS_VISIBLE. Null on failure.
 HWND CreateWindowFor(const CreateParams& params);
 BOOL Destroy(HWND hWnd);
 
@@ -49,10 +49,8 @@ void InvalidateAll(HWND hWnd, bool erase);
 
 // Visible itself and every ancestor.
 bool IsShown(const WindowRecord& record);
-HWND WindowFromPoint(int screenX, int screenY);
-// Screen rectangles of visible top-level windows stacked above the window's
-// own top-level window.
-std::vector<RECT> WindowsAbove(HWND hWnd);
+// Stacking: the topmost band above the rest, newer above older in a band.
+bool StackedAbove(const WindowRecord& a, const WindowRecord& b);
 // The window's screen rectangle cut by every ancestor's.
 RECT VisibleScreenRect(HWND hWnd);
 

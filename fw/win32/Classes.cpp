@@ -1,5 +1,5 @@
 // Window classes whose windows run the framework's window procedure.
-#include "fw/win32/WindowClasses.h"
+#include "fw/win32/Classes.h"
 
 #include <set>
 #include <string>
@@ -34,5 +34,7 @@ BOOL backend::RegisterWindowClass(const char* name, UINT style, HCURSOR cursor, 
     FrameworkClasses().insert(name);
     return TRUE;
 }
+
+HCURSOR backend::ArrowCursor() { return reinterpret_cast<HCURSOR>(::LoadCursorA(nullptr, IDC_ARROW)); }
 
 }  // namespace fw

@@ -1,15 +1,18 @@
 // The dialog primitives of fw/Backend.h on the headless backend: modal
-// dialogs built from registered templates and driven by the dialog script,
-// and the colour chooser's scripted answers.
-#include <cctype>
+// dialogs built from registered templates, run until whoever is outside ends
+// them, the colour chooser, buttons and scroll bars.
+#include <algorithm>
 
 #include "fw/Backend.h"
 #include "fw/Dialog.h"
 #include "fw/DialogTemplate.h"
-#include "fw/headless/MessageLoop.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/MessageQueue.h"
+#include "fw/headless/WindowTree.h"
 
 namespace fw::backend {
+
+using headless::FindWindow;
+using headless::WindowRecord;
 
 namespace {
 
@@ -18,26 +21,20 @@ constexpr int kBaseUnitX = 6;
 constexpr int kBaseUnitY = 13;
 int DialogUnitsToPixelsX(int units) { return (units * kBaseUnitX + (units >= 0 ? 2 : -2)) / 4; }
 int DialogUnitsToPixelsY(int units) { return (units * kBaseUnitY + (units >= 0 ? 4 : -4)) / 8; }
-
-std::string Upper(const std::string& s) {
-    std::string out = s;
-    for (char& c : out) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return out;
+RECT DialogUnitsRect(int x, int y, int cx, int cy, int originX, int originY) {
+    const int left = DialogUnitsToPixelsX(x) + originX;
+    const int top = DialogUnitsToPixelsY(y) + originY;
+    return MakeRect(left, top, left + DialogUnitsToPixelsX(cx), top + DialogUnitsToPixelsY(cy));
 }
 
 bool CreateControls(HWND hDialog, const DialogTemplate& dialogTemplate) {
     for (const DialogControlTemplate& control : dialogTemplate.controls) {
         headless::CreateParams params;
         backend::WindowCreation& c = params.creation;
-        const std::string className = Upper(control.className);
-        c.className = className.c_str();
+        c.className = control.className.c_str();  // class names are compared without case
         c.text = control.text.c_str();
         c.style = control.style | WS_CHILD;
-        const int x = DialogUnitsToPixelsX(control.x);
-        const int y = DialogUnitsToPixelsY(control.y);
-        c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(control.cx), y + DialogUnitsToPixelsY(control.cy));
+        c.rect = DialogUnitsRect(control.x, control.y, control.cx, control.cy, 0, 0);
         c.parent = hDialog;
         c.id = control.id;
         if (headless::CreateWindowFor(params) == nullptr) {
@@ -57,7 +54,7 @@ headless::ModalState* ModalFor(HWND hWnd) {
 }
 
 // Runs until the dialog ends: the thread's messages first, then, when idle,
-// the next scripted step; an empty script ends the dialog with IDCANCEL.
+// whoever is outside acts on it; with nobody there it is cancelled.
 void RunModalLoop(HWND hDialog) {
     for (;;) {
         headless::ModalState* state = ModalFor(hDialog);
@@ -74,15 +71,13 @@ void RunModalLoop(HWND hDialog) {
         if (headless::DispatchOne()) {
             continue;
         }
-        if (world.script.empty()) {
-            state->ended = true;
-            state->result = IDCANCEL;
-            state->exhausted = true;
+        if (!world.outside->ActOnDialog(hDialog)) {
+            EndModalDialog(hDialog, IDCANCEL);
+            if (headless::ModalState* left = ModalFor(hDialog)) {
+                left->abandoned = true;
+            }
             return;
         }
-        const std::function<void(HWND)> step = std::move(world.script.front());
-        world.script.pop_front();
-        step(hDialog);
     }
 }
 
@@ -102,9 +97,9 @@ INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
     c.text = dialogTemplate->caption.c_str();
     c.style = dialogTemplate->style & ~WS_CHILD;
     // The template's position is relative to the owner's client area.
-    const int x = DialogUnitsToPixelsX(dialogTemplate->x) + (ownerRecord != nullptr ? ownerRecord->rect.left : 0);
-    const int y = DialogUnitsToPixelsY(dialogTemplate->y) + (ownerRecord != nullptr ? ownerRecord->rect.top : 0);
-    c.rect = MakeRect(x, y, x + DialogUnitsToPixelsX(dialogTemplate->cx), y + DialogUnitsToPixelsY(dialogTemplate->cy));
+    const DialogTemplate& t = *dialogTemplate;
+    c.rect = DialogUnitsRect(t.x, t.y, t.cx, t.cy, ownerRecord != nullptr ? ownerRecord->rect.left : 0,
+                             ownerRecord != nullptr ? ownerRecord->rect.top : 0);
     c.parent = owner;
     params.showIfVisible = false;
     const HWND hDialog = headless::CreateWindowFor(params);
@@ -134,8 +129,7 @@ INT_PTR RunModalDialog(CDialog& dialog, UINT templateId, HWND owner) {
     // Hidden first, so activation goes back to the owner, then destroyed.
     headless::SetVisible(hDialog, false);
     headless::Destroy(hDialog);
-    headless::TheWorld().dialogHistory.push_back(
-        headless::DialogRecord{state.templateId, state.result, state.exhausted});
+    world.outside->DialogEnded(state.templateId, state.result, state.abandoned);
     return state.result;
 }
 
@@ -149,20 +143,51 @@ void EndModalDialog(HWND hDialog, int result) {
 }
 
 INT_PTR ChooseColour(HWND /*owner*/, COLORREF initial, DWORD /*flags*/, COLORREF* chosen) {
-    headless::World& world = headless::TheWorld();
-    if (world.colorAnswers.empty()) {
-        world.colorHistory.push_back(headless::ColorDialogRecord{initial, IDCANCEL});
-        return IDCANCEL;
+    return headless::TheWorld().outside->ChooseColour(initial, chosen);
+}
+
+void SetButtonCheck(HWND hButton, UINT check) {
+    if (WindowRecord* button = FindWindow(hButton)) {
+        button->check = check;
     }
-    const headless::ColorAnswer answer = world.colorAnswers.front();
-    world.colorAnswers.pop_front();
-    // While it is open, the thread's messages keep flowing.
-    headless::RunUntil(world.clock.Now() + static_cast<std::uint64_t>(answer.openMs) * 1000u, [] { return false; });
-    if (answer.result == IDOK) {
-        *chosen = answer.colour;
+}
+
+UINT ButtonCheck(HWND hButton) {
+    const WindowRecord* button = FindWindow(hButton);
+    return button != nullptr ? button->check : BST_UNCHECKED;
+}
+
+void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL /*redraw*/) {
+    WindowRecord* bar = FindWindow(hBar);
+    if (bar == nullptr) {
+        return;
     }
-    headless::TheWorld().colorHistory.push_back(headless::ColorDialogRecord{initial, answer.result});
-    return answer.result;
+    bar->scrollMin = minPos;
+    bar->scrollMax = maxPos;
+    bar->scrollPos = std::max(std::min(minPos, maxPos), std::min(bar->scrollPos, std::max(minPos, maxPos)));
+}
+
+void GetScrollRange(HWND hBar, int* minPos, int* maxPos) {
+    const WindowRecord* bar = FindWindow(hBar);
+    *minPos = bar != nullptr ? bar->scrollMin : 0;
+    *maxPos = bar != nullptr ? bar->scrollMax : 0;
+}
+
+int SetScrollPos(HWND hBar, int pos, BOOL /*redraw*/) {
+    WindowRecord* bar = FindWindow(hBar);
+    if (bar == nullptr) {
+        return 0;
+    }
+    const int previous = bar->scrollPos;
+    const int low = std::min(bar->scrollMin, bar->scrollMax);
+    const int high = std::max(bar->scrollMin, bar->scrollMax);
+    bar->scrollPos = std::max(low, std::min(pos, high));
+    return previous;
+}
+
+int ScrollPos(HWND hBar) {
+    const WindowRecord* bar = FindWindow(hBar);
+    return bar != nullptr ? bar->scrollPos : 0;
 }
 
 }  // namespace fw::backend

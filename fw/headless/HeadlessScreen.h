@@ -8,9 +8,9 @@ namespace fw::headless {
 
 // The simulated screen: what is shown now, and the desktop picture shown
 // where no window has drawn.
-class Screen {
+class HeadlessScreen {
 public:
-    Screen(int width, int height);
+    HeadlessScreen(int width, int height);
 
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
@@ -30,7 +30,6 @@ public:
     // False (and nothing changed) when the size does not match.
     bool SetDesktop(const std::vector<COLORREF>& pixels);
     const std::vector<COLORREF>& Desktop() const { return m_desktop; }
-    const std::vector<COLORREF>& Pixels() const { return m_pixels; }
     // Shows the desktop picture again inside the rectangle (screen
     // coordinates), as the desktop repaints what a window uncovers.
     void RestoreDesktop(const RECT& rect);

@@ -1,10 +1,42 @@
-// The platform's default processing of a message, for windows and dialogs.
+// The message primitives of fw/Backend.h on the headless backend: the loop,
+// posting and sending, and the platform's default processing of a message.
 #include "fw/Backend.h"
 #include "fw/Messages.h"
 #include "fw/Platform.h"
 #include "fw/Wnd.h"
-#include "fw/headless/Painting.h"
-#include "fw/headless/Windowing.h"
+#include "fw/headless/Drawing.h"
+#include "fw/headless/MessageQueue.h"
+#include "fw/headless/WindowTree.h"
+
+namespace fw::backend {
+
+int RunMessageLoop() {
+    headless::World& world = headless::TheWorld();
+    const std::uint64_t limit = world.clock.Now() + std::uint64_t{headless::kRunTimeLimitMilliseconds} * 1000u;
+    headless::RunUntil(limit, [] { return false; });
+    headless::World& after = headless::TheWorld();
+    if (!after.quit) {
+        return headless::kRunTimeLimitExitCode;
+    }
+    after.quit = false;
+    return after.quitCode;
+}
+
+void PostQuitMessage(int nExitCode) {
+    headless::World& world = headless::TheWorld();
+    world.quit = true;
+    world.quitCode = nExitCode;
+}
+
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return headless::Post(hWnd, message, wParam, lParam);
+}
+
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return headless::Send(hWnd, message, wParam, lParam);
+}
+
+}  // namespace fw::backend
 
 namespace fw::headless {
 
@@ -25,24 +57,10 @@ LRESULT SetCursorDefault(const WindowRecord& record, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT EraseDefault(WindowRecord& record, WPARAM wParam) {
-    const WindowClass* windowClass = FindClass(record.className);
-    HBRUSH brush = windowClass != nullptr ? windowClass->info.brush : nullptr;
-    if (record.dialog) {
-        return FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
-    }
-    if (brush == nullptr) {
-        return FALSE;  // no brush: nothing erased, what was there stays
-    }
-    return FillThroughDc(reinterpret_cast<HDC>(wParam), BrushColour(brush)) ? TRUE : FALSE;
-}
-
-LRESULT SysCommandDefault(WindowRecord& record, WPARAM wParam) {
-    const UINT command = static_cast<UINT>(wParam) & 0xFFF0u;
-    if (command == SC_CLOSE) {
-        Send(record.hWnd, WM_CLOSE);
-    }
-    return 0;
+// The program registers no class with a brush: only a dialog erases, with
+// its face colour.
+LRESULT EraseDefault(const WindowRecord& record, WPARAM wParam) {
+    return record.dialog && FillThroughDc(reinterpret_cast<HDC>(wParam), kDialogFace) ? TRUE : FALSE;
 }
 
 LRESULT CloseDefault(WindowRecord& record) {
@@ -76,12 +94,13 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     switch (message) {
-        case WM_CREATE:
-            return 0;
         case WM_CLOSE:
             return CloseDefault(*record);
         case WM_SYSCOMMAND:
-            return SysCommandDefault(*record, wParam);
+            if ((static_cast<UINT>(wParam) & 0xFFF0u) == SC_CLOSE) {
+                Send(record->hWnd, WM_CLOSE);
+            }
+            return 0;
         case WM_SETCURSOR:
             return SetCursorDefault(*record, lParam);
         case WM_NCACTIVATE:
@@ -93,10 +112,6 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
             return EraseDefault(*record, wParam);
         case WM_SETICON:
             return SetIconDefault(*record, wParam, lParam);
-        case WM_QUERYDRAGICON: {
-            const WindowClass* windowClass = FindClass(record->className);
-            return reinterpret_cast<LRESULT>(windowClass != nullptr ? windowClass->info.icon : nullptr);
-        }
         case WM_INITDIALOG:
             return TRUE;
         default:

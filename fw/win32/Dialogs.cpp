@@ -55,4 +55,18 @@ INT_PTR ChooseColour(HWND owner, COLORREF initial, DWORD flags, COLORREF* chosen
     return IDOK;
 }
 
+void SetButtonCheck(HWND hButton, UINT check) { ::SendMessageA(ToWin(hButton), BM_SETCHECK, check, 0); }
+
+UINT ButtonCheck(HWND hButton) { return static_cast<UINT>(::SendMessageA(ToWin(hButton), BM_GETCHECK, 0, 0)); }
+
+void SetScrollRange(HWND hBar, int minPos, int maxPos, BOOL redraw) {
+    ::SetScrollRange(ToWin(hBar), SB_CTL, minPos, maxPos, redraw);
+}
+
+void GetScrollRange(HWND hBar, int* minPos, int* maxPos) { ::GetScrollRange(ToWin(hBar), SB_CTL, minPos, maxPos); }
+
+int SetScrollPos(HWND hBar, int pos, BOOL redraw) { return ::SetScrollPos(ToWin(hBar), SB_CTL, pos, redraw); }
+
+int ScrollPos(HWND hBar) { return ::GetScrollPos(ToWin(hBar), SB_CTL); }
+
 }  // namespace fw::backend

@@ -9,12 +9,12 @@
 
 namespace fw::headless {
 
-// Dispatches the next message ready now (posted, input, paint, a scheduled
-// action that is due, a due timer); false when nothing is ready. Never takes
+// Dispatches the next message ready now (posted, input, paint, a due
+// timer); false when nothing is ready. Never takes
 // the quit message.
 bool DispatchOne();
 
-// When the next timer or scheduled action comes due, if any.
+// When the next timer or timed input comes due, if any.
 std::optional<std::uint64_t> NextEventTime();
 
 // Dispatches and moves time up to target (absolute microseconds), stopping
@@ -22,9 +22,5 @@ std::optional<std::uint64_t> NextEventTime();
 // between messages) or the quit message is pending. Returns the number of
 // messages dispatched.
 std::size_t RunUntil(std::uint64_t target, const std::function<bool()>& stop);
-
-// The dialog manager's keys: Enter gives the default push button's command
-// (IDOK without one), Escape IDCANCEL's.
-void SendDialogKey(HWND hDialog, UINT key);
 
 }  // namespace fw::headless

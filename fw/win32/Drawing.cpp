@@ -3,7 +3,6 @@
 // the window, rectangle by rectangle, when the context ends.
 #include <algorithm>
 
-#include "fw/win32/FlushCounter.h"
 #include "fw/win32/WindowMirror.h"
 
 namespace fw {
@@ -25,7 +24,6 @@ struct CDC::Impl {
             for (const RECT& r : changed.Rects()) {
                 pMirror->CopyTo(hDC, ToWin(r));
             }
-            win32::CountFlush(changed);
         }
         changed.Clear();
     }

@@ -1,0 +1,65 @@
+#pragma once
+// The scripted user the tests seat outside the headless platform: its
+// queues, scripts, answers and logs, cleared when the platform is reset.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fw/headless/Outside.h"
+#include "tests/support/headless/HeadlessControl.h"
+
+namespace fw::headless {
+
+enum class InputKind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel, Action };
+struct InputEvent {
+    InputKind kind;
+    UINT key = 0;
+    MouseButton button = MouseButton::Left;
+    int wheelDelta = 0;
+    std::uint64_t at = 0;  // an action's time
+    std::function<void()> action = nullptr;
+};
+
+struct ColorAnswer {
+    INT_PTR result;
+    COLORREF colour;
+    std::uint32_t openMs;
+};
+
+class ScriptedOutside : public Outside {
+public:
+    void Reset() override { *this = ScriptedOutside(); }
+    bool DispatchInput() override;
+    std::optional<std::uint64_t> NextInputTime() override;
+    void WindowShown(HWND hWnd) override;
+    bool ActOnDialog(HWND hDialog) override;
+    void DialogEnded(UINT templateId, INT_PTR result, bool abandoned) override {
+        dialogs.push_back(DialogRecord{templateId, result, abandoned});
+    }
+    INT_PTR ChooseColour(COLORREF initial, COLORREF* chosen) override;
+    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) override;
+    void ProfileRead(const std::string& entry) override { reads.push_back(entry); }
+    void IconDrawn(HWND hWnd, int x, int y, HICON icon) override { icons.push_back(DrawnIcon{hWnd, x, y, icon}); }
+
+    std::deque<InputEvent> input;
+    std::vector<InputEvent> actions;  // timed, in the order scheduled
+    POINT cursorPos;
+    std::deque<std::function<void(HWND)>> script;
+    std::vector<DialogRecord> dialogs;
+    std::deque<ColorAnswer> colorAnswers;
+    std::vector<ColorDialogRecord> colorDialogs;
+    DeliveryObserver observer;
+    std::size_t windowsCreated = 0;
+    bool failAllWrites = false;
+    std::vector<std::string> failingEntries;  // folded
+    std::vector<ProfileWrite> writes;
+    std::vector<std::string> reads;
+    std::vector<DrawnIcon> icons;
+};
+
+// The one scripted user, seated on first use.
+ScriptedOutside& Scripted();
+
+}  // namespace fw::headless
