@@ -1,9 +1,9 @@
 // The Linux program has no dialogs or controls: XScreenSaver's own settings
 // and the settings file stand in for them. Every dialog fails to start.
-#include "fw/Backend.h"
+#include "fw/x11/X11Backend.h"
 #include "fw/Messages.h"
 
-namespace fw::backend {
+namespace fw::x11 {
 
 INT_PTR RunModalDialog(CDialog& /*dialog*/, UINT /*templateId*/, HWND /*owner*/) { return -1; }
 void EndModalDialog(HWND /*hDialog*/, int /*result*/) {}
@@ -15,4 +15,4 @@ void GetScrollRange(HWND /*hBar*/, int* minPos, int* maxPos) { *minPos = *maxPos
 int SetScrollPos(HWND /*hBar*/, int /*pos*/, BOOL /*redraw*/) { return 0; }
 int ScrollPos(HWND /*hBar*/) { return 0; }
 
-}  // namespace fw::backend
+}  // namespace fw::x11

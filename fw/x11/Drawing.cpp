@@ -34,7 +34,7 @@ tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT&
 
 }  // namespace
 
-void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
+void x11::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
     auto* impl = new CDC::Impl;
     x11::WindowRecord* record = x11::RecordOf(hWnd);
     if (record == nullptr || record->destroying) {
@@ -54,7 +54,7 @@ void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
     dc.Attach(impl, hDC, Bind(*impl, *record, limit), true);
 }
 
-void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
+void x11::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
     if (impl == nullptr) {
         return;
     }
@@ -65,7 +65,7 @@ void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
 }
 
 // No icons on this backend.
-BOOL backend::DrawIcon(CDC::Impl* /*impl*/, int /*x*/, int /*y*/, HICON /*icon*/, DirtyRegion& /*changed*/) {
+BOOL x11::DrawIcon(CDC::Impl* /*impl*/, int /*x*/, int /*y*/, HICON /*icon*/, DirtyRegion& /*changed*/) {
     return FALSE;
 }
 

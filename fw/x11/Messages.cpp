@@ -12,7 +12,7 @@
 #include "fw/x11/MessageQueue.h"
 #include "fw/x11/WindowRecord.h"
 
-namespace fw::backend {
+namespace fw::x11 {
 
 namespace {
 
@@ -126,4 +126,4 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
     }
 }
 
-}  // namespace fw::backend
+}  // namespace fw::x11

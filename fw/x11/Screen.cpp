@@ -42,7 +42,7 @@ std::vector<RECT> RandrMonitors() {
 
 // In root-window coordinates, where X places windows; the primary first.
 // Without RandR's monitors, the whole root window is the one monitor.
-std::vector<MonitorArea> backend::Monitors() {
+std::vector<MonitorArea> x11::Monitors() {
     if (!x11::Connected()) {
         return {};
     }
@@ -58,9 +58,9 @@ std::vector<MonitorArea> backend::Monitors() {
 }
 
 // No task bars are known: the primary monitor.
-RECT backend::WorkArea() { return PrimaryMonitor(); }
+RECT x11::WorkArea() { return PrimaryMonitor(); }
 
-int backend::SystemMetric(int index) {
+int x11::SystemMetric(int index) {
     if (index == SM_CXICON || index == SM_CYICON) {
         return 32;
     }
@@ -71,7 +71,7 @@ int backend::SystemMetric(int index) {
     return index == SM_CXSCREEN ? primary.Width() : primary.Height();
 }
 
-HCURSOR backend::SetCursor(HCURSOR cursor) {
+HCURSOR x11::SetCursor(HCURSOR cursor) {
     // No cursor is the transparent one; it shows over the window the
     // pointer is in.
     const HCURSOR previous = g_current;

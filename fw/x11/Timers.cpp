@@ -19,7 +19,7 @@ double x11::NowMs() {
     return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
-namespace backend {
+namespace x11 {
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse) {
     x11::WindowRecord* record = x11::RecordOf(hWnd);
@@ -48,5 +48,5 @@ DWORD TickCount() { return static_cast<DWORD>(static_cast<std::uint64_t>(x11::No
 
 std::int64_t WallTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
 
-}  // namespace backend
+}  // namespace x11
 }  // namespace fw

@@ -6,7 +6,18 @@
 
 namespace fw::x11 {
 
-bool Connect(const char* displayName, std::string& error) { return OpenConnection(displayName, error); }
+const BackendTable& Primitives() {
+    static const BackendTable table = TIDEWELL_BACKEND_TABLE();
+    return table;
+}
+
+bool Connect(const char* displayName, std::string& error) {
+    if (!OpenConnection(displayName, error)) {
+        return false;
+    }
+    UseBackend(Primitives());
+    return true;
+}
 
 HWND RootHandle() { return Connected() ? ToFw(X().root) : nullptr; }
 
