@@ -10,7 +10,7 @@
 // X(result, name, parameters, arguments) for each primitive, in the order of
 // fw/Backend.h; the definitions that forward to the table must match those
 // declarations, so the compiler holds the two lists together.
-#define TIDEWELL_BACKEND_PRIMITIVES(X)                                                                                 \
+#define TIDEWELL_DISPLAY_PRIMITIVES(X)                                                                                 \
     X(HWND, MakeWindow, (CWnd & object, const backend::WindowCreation& creation), (object, creation))                  \
     X(BOOL, DestroyWindow, (HWND hWnd), (hWnd))                                                                        \
     X(BOOL, IsWindow, (HWND hWnd), (hWnd))                                                                             \
@@ -47,21 +47,27 @@
     X(HCURSOR, SetCursor, (HCURSOR cursor), (cursor))                                                                  \
     X(HICON, LoadIconResource, (UINT id), (id))                                                                        \
     X(HCURSOR, LoadCursorResource, (UINT id), (id))                                                                    \
-    X(std::string, ProgramPath, (), ())                                                                                \
-    X(INT_PTR, RunModalDialog, (CDialog & dialog, UINT templateId, HWND owner), (dialog, templateId, owner))           \
-    X(void, EndModalDialog, (HWND hDialog, int result), (hDialog, result))                                             \
-    X(INT_PTR, ChooseColour, (HWND owner, COLORREF initial, DWORD flags, COLORREF * chosen),                           \
-      (owner, initial, flags, chosen))                                                                                 \
-    X(void, SetButtonCheck, (HWND hButton, UINT check), (hButton, check))                                              \
-    X(UINT, ButtonCheck, (HWND hButton), (hButton))                                                                    \
-    X(void, SetScrollRange, (HWND hBar, int minPos, int maxPos, BOOL redraw), (hBar, minPos, maxPos, redraw))          \
-    X(void, GetScrollRange, (HWND hBar, int* minPos, int* maxPos), (hBar, minPos, maxPos))                             \
-    X(int, SetScrollPos, (HWND hBar, int pos, BOOL redraw), (hBar, pos, redraw))                                       \
-    X(int, ScrollPos, (HWND hBar), (hBar))                                                                             \
-    X(std::optional<std::int32_t>, ReadProfileInt, (const std::string& keyPath, const std::string& entry),             \
-      (keyPath, entry))                                                                                                \
-    X(BOOL, WriteProfileInt, (const std::string& keyPath, const std::string& entry, std::int32_t value),               \
+    X(std::string, ProgramPath, (), ())
+
+// Dialogs and the profile: the Linux program has neither dialogs nor a
+// registry, and its backends share one answer (fw/linux).
+#define TIDEWELL_SHARED_PRIMITIVES(X)                                                                         \
+    X(INT_PTR, RunModalDialog, (CDialog & dialog, UINT templateId, HWND owner), (dialog, templateId, owner))  \
+    X(void, EndModalDialog, (HWND hDialog, int result), (hDialog, result))                                    \
+    X(INT_PTR, ChooseColour, (HWND owner, COLORREF initial, DWORD flags, COLORREF * chosen),                  \
+      (owner, initial, flags, chosen))                                                                        \
+    X(void, SetButtonCheck, (HWND hButton, UINT check), (hButton, check))                                     \
+    X(UINT, ButtonCheck, (HWND hButton), (hButton))                                                           \
+    X(void, SetScrollRange, (HWND hBar, int minPos, int maxPos, BOOL redraw), (hBar, minPos, maxPos, redraw)) \
+    X(void, GetScrollRange, (HWND hBar, int* minPos, int* maxPos), (hBar, minPos, maxPos))                    \
+    X(int, SetScrollPos, (HWND hBar, int pos, BOOL redraw), (hBar, pos, redraw))                              \
+    X(int, ScrollPos, (HWND hBar), (hBar))                                                                    \
+    X(std::optional<std::int32_t>, ReadProfileInt, (const std::string& keyPath, const std::string& entry),    \
+      (keyPath, entry))                                                                                       \
+    X(BOOL, WriteProfileInt, (const std::string& keyPath, const std::string& entry, std::int32_t value),      \
       (keyPath, entry, value))
+
+#define TIDEWELL_BACKEND_PRIMITIVES(X) TIDEWELL_DISPLAY_PRIMITIVES(X) TIDEWELL_SHARED_PRIMITIVES(X)
 
 namespace fw {
 
@@ -71,11 +77,18 @@ struct BackendTable {
 #undef TIDEWELL_BACKEND_FIELD
 };
 
-// Inside a backend's own namespace: declares its primitives there.
 #define TIDEWELL_DECLARE_BACKEND_PRIMITIVE(result, name, parameters, arguments) result name parameters;
-#define TIDEWELL_DECLARE_BACKEND_PRIMITIVES \
-    using ::fw::backend::WindowCreation;    \
-    TIDEWELL_BACKEND_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)
+namespace shared {
+TIDEWELL_SHARED_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)
+}  // namespace shared
+
+// Inside a backend's own namespace: declares its primitives there, the
+// shared ones included.
+#define TIDEWELL_USE_SHARED_PRIMITIVE(result, name, parameters, arguments) using ::fw::shared::name;
+#define TIDEWELL_DECLARE_BACKEND_PRIMITIVES                         \
+    using ::fw::backend::WindowCreation;                            \
+    TIDEWELL_DISPLAY_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE) \
+    TIDEWELL_SHARED_PRIMITIVES(TIDEWELL_USE_SHARED_PRIMITIVE)
 
 // Inside a backend's own namespace: a table of its primitives.
 #define TIDEWELL_BACKEND_TABLE_ENTRY(result, name, parameters, arguments) table.name = &name;
