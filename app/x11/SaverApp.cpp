@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "fw/Fw.h"
 #include "fw/Rect.h"
-#include "fw/x11/X11Program.h"
+#include "fw/linux/Session.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
 #include "window/FullScreenWnd.h"
@@ -39,7 +40,7 @@ CSaverApp::~CSaverApp() = default;
 
 fw::BOOL CSaverApp::InitInstance() {
     SetRegistryKey(kRegistryKey);
-    fw::x11::SetBlankCursorResource(IDC_NULLCURSOR);
+    fw::session::SetBlankCursorResource(IDC_NULLCURSOR);
     switch (m_options.target) {
         case SaverOptions::Target::kRoot:
         case SaverOptions::Target::kWindowId:
@@ -52,12 +53,12 @@ fw::BOOL CSaverApp::InitInstance() {
     return StartWindow();
 }
 
-void CSaverApp::LoadSettings(bool hostHasNoPicture) {
+void CSaverApp::LoadSettings(const std::function<bool()>& hasPicture) {
     StoredSettings settings = ReadSettingsFile(SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
     ApplySettingOptions(m_options, settings);
-    // A host that saved no picture of the desktop leaves nothing to show but
-    // the colour, as Blank screen would.
-    if (hostHasNoPicture) {
+    // Without a picture of the desktop there is nothing to show but the
+    // colour, as Blank screen would; under Blank screen none is taken.
+    if (settings[SettingNames::kBlank] == 0 && !hasPicture()) {
         settings[SettingNames::kBlank] = 1;
     }
     // Into the profile, where the windows read them as stored settings.
@@ -74,7 +75,7 @@ fw::BOOL CSaverApp::StartInHost() {
         m_strError = std::string("window ") + id + " does not exist";
         return fw::FALSE;
     }
-    LoadSettings(!fw::x11::HasScreenshot(m_hHost));
+    LoadSettings([this] { return fw::session::HasScreenshot(m_hHost); });
 
     // The screen is the monitor the host's window is on: a window narrower
     // than it (a preview) is filled with the colour.
@@ -95,7 +96,7 @@ fw::BOOL CSaverApp::StartInHost() {
 }
 
 fw::BOOL CSaverApp::StartWindow() {
-    LoadSettings(false);
+    LoadSettings([] { return fw::session::DesktopUnderWindows(false); });
     const fw::RECT primary = fw::PrimaryMonitor();
     const int width = std::min<int>(kTryOutWidth, primary.Width());
     const int height = std::min<int>(kTryOutHeight, primary.Height());
@@ -113,7 +114,7 @@ fw::BOOL CSaverApp::StartWindow() {
 }
 
 fw::BOOL CSaverApp::StartFullScreen() {
-    LoadSettings(false);
+    LoadSettings([] { return fw::session::DesktopUnderWindows(true); });
     // Every monitor, each its own screen, as one saver.
     m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), true);
     if (m_pMainWnd == nullptr) {

@@ -99,6 +99,8 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
         {"fullscreen", [&] { options.target = Target::kFullScreen; }},
         {"blank", [&] { options.blank = true; }},
         {"no-blank", [&] { options.blank = false; }},
+        {"x11", [&] { options.display = SaverOptions::Display::kX11; }},
+        {"wayland", [&] { options.display = SaverOptions::Display::kWayland; }},
         {"help", [&] { options.help = true; }},
     };
     const std::map<std::string, Valued> valued = {
@@ -181,6 +183,10 @@ const char* SaverUsage() {
            "  -window-id ID        the window ID (0x... or decimal)\n"
            "  --fullscreen         cover every monitor over the desktop; any key, button,\n"
            "                       mouse move or loss of focus ends it\n"
+           "\n"
+           "Display (default: Wayland when $WAYLAND_DISPLAY is set, else X11; -root and\n"
+           "-window-id are X11's):\n"
+           "  --x11 / --wayland    use this one\n"
            "\n"
            "Settings (over those in $XDG_CONFIG_HOME/tidewell/config, or\n"
            "~/.config/tidewell/config; Number, Speed, ColorRed, ColorGreen, ColorBlue\n"

@@ -18,6 +18,10 @@ struct SaverOptions {
         kFullScreen,  // one window per monitor, closed by the user
     };
     Target target = Target::kWindow;
+    // The display: by default Wayland when $WAYLAND_DISPLAY is set, else X11;
+    // a host's window (kRoot, kWindowId) is always X11's.
+    enum class Display { kAuto, kX11, kWayland };
+    Display display = Display::kAuto;
     std::uint32_t windowId = 0;  // kWindowId
 
     std::optional<std::int32_t> number;

@@ -1,5 +1,5 @@
 // The Linux program: a screen-saver host's hack, a window to try it in, or a
-// full-screen saver of its own.
+// full-screen saver of its own, on X11 or on Wayland.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -7,13 +7,33 @@
 
 #include "app/x11/SaverApp.h"
 #include "app/x11/SaverOptions.h"
-#include "fw/x11/X11Program.h"
+#include "fw/linux/Session.h"
 
 namespace {
 
 int Fail(int status, const std::string& message) {
     std::fprintf(stderr, "tidewell: %s\n", message.c_str());
     return status;
+}
+
+// Wayland when the session is one (or asked for), X11 otherwise; a host's
+// window is X11's by nature.
+fw::session::Platform ChoosePlatform(const tidewell::SaverOptions& options) {
+    using fw::session::Platform;
+    using tidewell::SaverOptions;
+    if (options.target == SaverOptions::Target::kRoot || options.target == SaverOptions::Target::kWindowId ||
+        options.display == SaverOptions::Display::kX11) {
+        return Platform::kX11;
+    }
+    if (options.display == SaverOptions::Display::kWayland) {
+        return Platform::kWayland;
+    }
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool session = wayland != nullptr && *wayland != '\0';
+    if (session && fw::session::Carries(Platform::kWayland)) {
+        return Platform::kWayland;
+    }
+    return fw::session::Carries(Platform::kX11) ? Platform::kX11 : Platform::kWayland;
 }
 
 }  // namespace
@@ -36,11 +56,11 @@ int main(int argc, char** argv) {
         !tidewell::ParseWindowId(named, hostId)) {
         return Fail(2, std::string("XSCREENSAVER_WINDOW: \"") + named + "\" is not a window id");
     }
-    if (!fw::x11::Connect(nullptr, error)) {
+    if (!fw::session::Connect(ChoosePlatform(options), error)) {
         return Fail(1, error);
     }
     if (options.target == SaverOptions::Target::kRoot && (named == nullptr || *named == '\0')) {
-        hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
+        hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::session::RootHandle()));
     }
 
     tidewell::CSaverApp app(options, reinterpret_cast<fw::HWND>(static_cast<fw::UINT_PTR>(hostId)));
@@ -50,6 +70,10 @@ int main(int argc, char** argv) {
         return Fail(1, app.m_strError);
     }
     const int status = app.Run();
-    fw::x11::DestroyAllWindows();
+    fw::session::DestroyAllWindows();
+    // The display went away under the program: one line says so.
+    if (const std::string lost = fw::session::LostConnection(); !lost.empty()) {
+        return Fail(1, lost);
+    }
     return status;
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 #include "tools/sim/SimOptions.h"
 
 namespace tidewell::sim {

@@ -9,7 +9,7 @@
 
 #include "tools/sim/OutputFile.h"
 #include "tools/sim/PictureFile.h"
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 #include "tools/sim/PpmFile.h"
 #include "settings/Quoted.h"
 #include "tools/sim/SimOptions.h"
