@@ -18,6 +18,8 @@
 namespace {
 
 using namespace tidewell::sim;
+using tidewell::Picture;
+using tidewell::PictureSize;
 using tidewell::Quoted;
 
 constexpr int kExitBadInput = 2;
