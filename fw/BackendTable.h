@@ -42,16 +42,16 @@
     X(DWORD, TickCount, (), ())                                                                                        \
     X(std::int64_t, WallTime, (), ())                                                                                  \
     X(std::vector<MonitorArea>, Monitors, (), ())                                                                      \
-    X(RECT, WorkArea, (), ())                                                                                          \
-    X(int, SystemMetric, (int index), (index))                                                                         \
     X(HCURSOR, SetCursor, (HCURSOR cursor), (cursor))                                                                  \
     X(HICON, LoadIconResource, (UINT id), (id))                                                                        \
     X(HCURSOR, LoadCursorResource, (UINT id), (id))                                                                    \
     X(std::string, ProgramPath, (), ())
 
-// Dialogs and the profile: the Linux program has neither dialogs nor a
-// registry, and its backends share one answer (fw/linux).
+// The Linux program's backends share these (fw/linux): the metrics come
+// from the monitors, and it has neither dialogs nor a registry.
 #define TIDEWELL_SHARED_PRIMITIVES(X)                                                                         \
+    X(RECT, WorkArea, (), ())                                                                                 \
+    X(int, SystemMetric, (int index), (index))                                                                \
     X(INT_PTR, RunModalDialog, (CDialog & dialog, UINT templateId, HWND owner), (dialog, templateId, owner))  \
     X(void, EndModalDialog, (HWND hDialog, int result), (hDialog, result))                                    \
     X(INT_PTR, ChooseColour, (HWND owner, COLORREF initial, DWORD flags, COLORREF * chosen),                  \

@@ -5,8 +5,6 @@
 
 #include <unistd.h>
 
-#include <deque>
-
 #include "fw/wayland/Classes.h"
 #include "fw/wayland/Connection.h"
 #include "fw/wayland/DesktopPicture.h"
@@ -22,12 +20,6 @@ constexpr std::uint32_t kButtonRight = 0x111;
 constexpr std::uint32_t kButtonMiddle = 0x112;
 constexpr std::uint32_t kKeyLeftAlt = 56;
 constexpr std::uint32_t kKeyRightAlt = 100;
-
-std::deque<PostedMessage>& Queue() {
-    static auto& queue = *new std::deque<PostedMessage>;
-    return queue;
-}
-std::optional<int> g_quit;
 
 HWND g_pointerWindow = nullptr;
 std::uint32_t g_pointerSerial = 0;  // of the pointer's entering, for set_cursor
@@ -164,26 +156,7 @@ void OutputRemoved(std::uint32_t name) {
     }
 }
 
-// ------------------------------------------------------------- the queue
-
-void Post(const PostedMessage& posted) { Queue().push_back(posted); }
-
-std::optional<PostedMessage> TakePosted() {
-    if (Queue().empty()) {
-        return std::nullopt;
-    }
-    const PostedMessage posted = Queue().front();
-    Queue().pop_front();
-    return posted;
-}
-
-void RequestQuit(int exitCode) {
-    if (!g_quit) {
-        g_quit = exitCode;
-    }
-}
-
-std::optional<int> QuitRequested() { return g_quit; }
+// ------------------------------------------------------------- delivery
 
 LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     const WindowRecord* record = RecordOf(hWnd);

@@ -1,21 +1,14 @@
 #pragma once
-#include <optional>
-
+#include "fw/linux/MessageQueue.h"
 #include "fw/wayland/WaylandApi.h"
 
 namespace fw::wayland {
 
-// Messages posted to our windows, in the order posted, and the quit request.
-struct PostedMessage {
-    HWND hWnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-void Post(const PostedMessage& posted);
-std::optional<PostedMessage> TakePosted();
-void RequestQuit(int exitCode);  // the first request's code wins
-std::optional<int> QuitRequested();
+using shared::Post;
+using shared::PostedMessage;
+using shared::QuitRequested;
+using shared::RequestQuit;
+using shared::TakePosted;
 
 // Delivers a message to a window of ours that is not being destroyed.
 LRESULT Deliver(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -20,20 +20,6 @@ std::vector<MonitorArea> Monitors() {
     return monitors;
 }
 
-// No panels are known: the primary output.
-RECT WorkArea() { return PrimaryMonitor(); }
-
-int SystemMetric(int index) {
-    if (index == SM_CXICON || index == SM_CYICON) {
-        return 32;
-    }
-    if (index != SM_CXSCREEN && index != SM_CYSCREEN) {
-        return 0;
-    }
-    const RECT primary = WorkArea();
-    return index == SM_CXSCREEN ? primary.Width() : primary.Height();
-}
-
 // No cursor hides the pointer over our window; another leaves the
 // compositor's.
 HCURSOR SetCursor(HCURSOR cursor) {

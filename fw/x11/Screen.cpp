@@ -57,20 +57,6 @@ std::vector<MonitorArea> x11::Monitors() {
     return monitors;
 }
 
-// No task bars are known: the primary monitor.
-RECT x11::WorkArea() { return PrimaryMonitor(); }
-
-int x11::SystemMetric(int index) {
-    if (index == SM_CXICON || index == SM_CYICON) {
-        return 32;
-    }
-    if (index != SM_CXSCREEN && index != SM_CYSCREEN) {
-        return 0;
-    }
-    const RECT primary = WorkArea();
-    return index == SM_CXSCREEN ? primary.Width() : primary.Height();
-}
-
 HCURSOR x11::SetCursor(HCURSOR cursor) {
     // No cursor is the transparent one; it shows over the window the
     // pointer is in.

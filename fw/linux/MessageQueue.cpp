@@ -1,8 +1,8 @@
-#include "fw/x11/MessageQueue.h"
+#include "fw/linux/MessageQueue.h"
 
 #include <deque>
 
-namespace fw::x11 {
+namespace fw::shared {
 
 namespace {
 std::deque<PostedMessage>& Queue() {
@@ -31,4 +31,4 @@ void RequestQuit(int exitCode) {
 
 std::optional<int> QuitRequested() { return g_quit; }
 
-}  // namespace fw::x11
+}  // namespace fw::shared
