@@ -14,8 +14,9 @@ namespace {
 void OnRelease(void* data, wl_buffer*) { static_cast<ShmBuffer*>(data)->m_bBusy = false; }
 const wl_buffer_listener kBufferListener = {OnRelease};
 
-// Beyond this many rectangles a buffer catches up with their bounding box.
-constexpr std::size_t kMostStaleRects = 64;
+// A frame changes a few hundred small rectangles; a buffer that missed many
+// frames catches up with their bounding box instead.
+constexpr std::size_t kMostStaleRects = 8192;
 
 }  // namespace
 

@@ -188,7 +188,7 @@ void Present(WindowRecord& record, const std::vector<RECT>& changed) {
         }
     }
     // A surface the compositor stops asking for keeps one box, not a list.
-    if (record.damage.size() > 256) {
+    if (record.damage.size() > 8192) {
         RECT box;
         for (const RECT& r : record.damage) {
             box = UnionRects(box, r);
