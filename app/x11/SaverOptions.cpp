@@ -173,7 +173,7 @@ void ApplySettingOptions(const SaverOptions& options, StoredSettings& settings) 
 }
 
 const char* SaverUsage() {
-    return "Usage: tidewell [where] [settings]\n"
+    return "Usage: tidewell [where] [display] [settings]\n"
            "White particles rise over the desktop or a solid colour.\n"
            "\n"
            "Where (default -window):\n"

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+#include <cstdarg>
+#include <cstdio>
 #include <cstring>
 
 namespace fw::wayland {
@@ -12,6 +14,21 @@ namespace fw::wayland {
 namespace {
 
 Connection g_connection;
+std::string g_lastLog;  // libwayland's last complaint, kept for our one line
+
+// libwayland writes its complaints to standard error; the program's errors
+// are one line of its own, which quotes the last of them.
+void KeepLog(const char* format, va_list arguments) {
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    g_lastLog = text;
+    while (!g_lastLog.empty() && (g_lastLog.back() == '\n' || g_lastLog.back() == '.')) {
+        g_lastLog.pop_back();
+    }
+    if (g_lastLog.rfind("error: ", 0) == 0) {
+        g_lastLog.erase(0, 7);
+    }
+}
 
 template <typename T>
 T* Bind(wl_registry* registry, std::uint32_t name, const wl_interface* interface, std::uint32_t offered,
@@ -161,11 +178,12 @@ int MakeSignalFd() {
 
 bool OpenConnection(std::string& error) {
     Connection& c = g_connection;
+    wl_log_set_handler_client(&KeepLog);
     c.display = wl_display_connect(nullptr);
     if (c.display == nullptr) {
         const char* name = std::getenv("WAYLAND_DISPLAY");
-        error =
-            std::string("cannot connect to the Wayland compositor \"") + (name != nullptr ? name : "wayland-0") + "\"";
+        error = std::string("cannot connect to the Wayland compositor \"") + (name != nullptr ? name : "wayland-0") +
+                "\"" + (g_lastLog.empty() ? "" : ": " + g_lastLog);
         return false;
     }
     c.registry = wl_display_get_registry(c.display);
@@ -196,7 +214,7 @@ bool Connected() { return g_connection.display != nullptr && g_connection.lost.e
 
 void MarkLost(const std::string& why) {
     if (g_connection.lost.empty()) {
-        g_connection.lost = why;
+        g_connection.lost = why + (g_lastLog.empty() ? "" : ": " + g_lastLog);
     }
 }
 
