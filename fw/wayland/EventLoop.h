@@ -1,5 +1,6 @@
 #pragma once
 #include "fw/linux/MessageQueue.h"
+#include "fw/linux/Timers.h"
 #include "fw/wayland/WaylandApi.h"
 
 namespace fw::wayland {
@@ -25,7 +26,7 @@ bool PaintOne();
 // whose last frame the compositor has not yet asked to follow waits: a
 // surface it does not show costs nothing.
 bool FireDueTimer();
-double NowMs();  // a steady clock, fractional milliseconds
+using shared::NowMs;
 // When the next timer may fire, in NowMs() terms; negative when none.
 double NextDueMs();
 

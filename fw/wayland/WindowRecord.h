@@ -2,15 +2,12 @@
 #include <memory>
 #include <vector>
 
+#include "fw/linux/Timers.h"
 #include "fw/wayland/ShmBuffer.h"
 
 namespace fw::wayland {
 
-struct Timer {
-    UINT_PTR id = 0;
-    double periodMs = 0;
-    double dueMs = 0;
-};
+using shared::Timer;
 
 // What the backend keeps for each window, reached from its handle: an
 // xdg_toplevel surface, its pixels in device pixels, and the buffers that
