@@ -7,22 +7,22 @@
 #include <string>
 
 #include "fuzz/FuzzCheck.h"
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 
 namespace tidewell::fuzz {
 
-using Reader = bool (*)(std::FILE*, const sim::PictureSize&, sim::Picture&, std::string&);
+using Reader = bool (*)(std::FILE*, const PictureSize&, Picture&, std::string&);
 
 inline int ReadPictureInput(Reader read, const std::uint8_t* data, std::size_t size) {
     if (size < 3) {
         return 0;
     }
-    const sim::PictureSize screen{1 + data[0] % 32, 1 + data[1] % 32};
+    const PictureSize screen{1 + data[0] % 32, 1 + data[1] % 32};
     std::FILE* in = fmemopen(const_cast<std::uint8_t*>(data + 2), size - 2, "rb");
     if (in == nullptr) {
         return 0;
     }
-    sim::Picture picture;
+    Picture picture;
     std::string error;
     if (read(in, screen, picture, error)) {
         Check(picture.width == screen.width && picture.height == screen.height, "the screen's size");

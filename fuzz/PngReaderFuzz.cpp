@@ -1,6 +1,6 @@
 #include "fuzz/PictureFuzzInput.h"
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return tidewell::fuzz::ReadPictureInput(tidewell::sim::ReadPng, data, size);
+    return tidewell::fuzz::ReadPictureInput(tidewell::ReadPng, data, size);
 }

@@ -178,6 +178,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATEAPP:
             OnActivateApp(static_cast<BOOL>(wParam), static_cast<DWORD>(lParam));
             return 0;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange(static_cast<UINT>(wParam), static_cast<int>(LOWORD(static_cast<std::uintptr_t>(lParam))),
+                            static_cast<int>(HIWORD(static_cast<std::uintptr_t>(lParam))));
+            return 0;
         case WM_MOUSEMOVE:
             OnMouseMove(static_cast<UINT>(wParam), PointFrom(lParam));
             return 0;
@@ -237,6 +241,7 @@ BOOL CWnd::OnSetCursor(CWnd* /*pWnd*/, UINT /*nHitTest*/, UINT /*message*/) { re
 BOOL CWnd::OnNcActivate(BOOL /*bActive*/) { return static_cast<BOOL>(Default()); }
 void CWnd::OnActivate(UINT /*nState*/, CWnd* /*pWndOther*/, BOOL /*bMinimized*/) { Default(); }
 void CWnd::OnActivateApp(BOOL /*bActive*/, DWORD /*dwThreadID*/) { Default(); }
+void CWnd::OnDisplayChange(UINT /*nBitsPerPixel*/, int /*cx*/, int /*cy*/) { Default(); }
 void CWnd::OnMouseMove(UINT /*nFlags*/, POINT /*point*/) { Default(); }
 void CWnd::OnLButtonDown(UINT /*nFlags*/, POINT /*point*/) { Default(); }
 void CWnd::OnMButtonDown(UINT /*nFlags*/, POINT /*point*/) { Default(); }

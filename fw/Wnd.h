@@ -78,6 +78,8 @@ protected:
     virtual BOOL OnNcActivate(BOOL bActive);
     virtual void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     virtual void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    // The monitors changed (one was added, removed or resized).
+    virtual void OnDisplayChange(UINT nBitsPerPixel, int cx, int cy);
     virtual void OnMouseMove(UINT nFlags, POINT point);
     virtual void OnLButtonDown(UINT nFlags, POINT point);
     virtual void OnMButtonDown(UINT nFlags, POINT point);

@@ -31,4 +31,22 @@ bool FullScreenGroup::IsLastWindow(const fw::CWnd* wnd) const {
                         [wnd](const fw::CWnd* member) { return member != wnd && member->IsWindow(); });
 }
 
+bool FullScreenGroup::Covers(const fw::RECT& rect) const {
+    return std::any_of(m_members.begin(), m_members.end(), [&rect](const fw::CWnd* member) {
+        fw::RECT window;
+        member->GetWindowRect(&window);
+        return member->IsWindow() && window.left == rect.left && window.top == rect.top && window.right == rect.right &&
+               window.bottom == rect.bottom;
+    });
+}
+
+fw::CWnd* FullScreenGroup::AnotherWindow(const fw::CWnd* wnd) const {
+    for (fw::CWnd* member : m_members) {
+        if (member != wnd && member->IsWindow()) {
+            return member;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace tidewell

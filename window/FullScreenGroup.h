@@ -21,6 +21,15 @@ public:
     void CloseAll();
     // Whether no member but this one still has a window.
     bool IsLastWindow(const fw::CWnd* wnd) const;
+    // Whether a member's window covers exactly this rectangle.
+    bool Covers(const fw::RECT& rect) const;
+    // A member that has a window, other than this one; null when none.
+    fw::CWnd* AnotherWindow(const fw::CWnd* wnd) const;
+    std::size_t Size() const { return m_members.size(); }
+
+    // Every monitor is covered, those that appear later too; else only the
+    // primary.
+    bool m_bAllMonitors = true;
 
     // The first mouse position any member saw, in screen coordinates;
     // (-1, -1) until then.

@@ -42,15 +42,33 @@ CFullScreenWnd* CFullScreenWnd::CoverMonitors(std::vector<fw::MonitorArea> monit
         monitors.resize(1);
     }
     auto group = std::make_shared<FullScreenGroup>();
-    CFullScreenWnd* pMain = nullptr;
-    unsigned index = 0;
+    group->m_bAllMonitors = allMonitors;
+    return CoverUncovered(group, monitors);
+}
+
+CFullScreenWnd* CFullScreenWnd::CoverUncovered(const std::shared_ptr<FullScreenGroup>& group,
+                                               const std::vector<fw::MonitorArea>& monitors) {
+    CFullScreenWnd* pFirst = nullptr;
     for (const fw::MonitorArea& monitor : monitors) {
-        auto* pWnd = new CFullScreenWnd(group, monitor.rect, index++);
-        if (pWnd->CreateFullScreen() && pMain == nullptr) {
-            pMain = pWnd;
+        if (group->Covers(monitor.rect)) {
+            continue;
+        }
+        // Seeded by the order it joined, as if it had been there from the start.
+        auto* pWnd = new CFullScreenWnd(group, monitor.rect, static_cast<unsigned>(group->Size()));
+        if (pWnd->CreateFullScreen() && pFirst == nullptr) {
+            pFirst = pWnd;
         }
     }
-    return pMain;
+    return pFirst;
+}
+
+void CFullScreenWnd::OnDisplayChange(fw::UINT nBitsPerPixel, int cx, int cy) {
+    // A monitor plugged in while the saver runs is covered too; each window
+    // hears of it, and the first to act covers it for all.
+    if (m_group->m_bAllMonitors) {
+        CoverUncovered(m_group, fw::EnumMonitors());
+    }
+    CParticleWnd::OnDisplayChange(nBitsPerPixel, cx, cy);
 }
 
 // Closing always goes through the queue, so the handler that saw the input
@@ -69,6 +87,10 @@ void CFullScreenWnd::OnSysCommand(fw::UINT nID, fw::LPARAM lParam) {
 void CFullScreenWnd::OnDestroy() {
     if (m_group->IsLastWindow(this)) {
         fw::PostQuitMessage(0);
+    } else if (fw::CWinApp* pApp = fw::AfxGetApp(); pApp != nullptr && pApp->m_pMainWnd == this) {
+        // A monitor unplugged takes its window, not the saver: another
+        // window of the group runs on as the main one.
+        pApp->m_pMainWnd = m_group->AnotherWindow(this);
     }
     fw::CWnd::OnDestroy();
 }

@@ -42,6 +42,7 @@ protected:
     fw::BOOL OnNcActivate(fw::BOOL bActive) override;
     void OnActivate(fw::UINT nState, fw::CWnd* pWndOther, fw::BOOL bMinimized) override;
     void OnActivateApp(fw::BOOL bActive, fw::DWORD dwThreadID) override;
+    void OnDisplayChange(fw::UINT nBitsPerPixel, int cx, int cy) override;
     void OnMouseMove(fw::UINT nFlags, fw::POINT point) override;
     void OnLButtonDown(fw::UINT nFlags, fw::POINT point) override;
     void OnMButtonDown(fw::UINT nFlags, fw::POINT point) override;
@@ -50,6 +51,9 @@ protected:
     void OnSysKeyDown(fw::UINT nChar, fw::UINT nRepCnt, fw::UINT nFlags) override;
 
 private:
+    // Covers each monitor of the group's that no member covers yet.
+    static CFullScreenWnd* CoverUncovered(const std::shared_ptr<FullScreenGroup>& group,
+                                          const std::vector<fw::MonitorArea>& monitors);
     // Closes every window of the saver.
     void PostClose();
 };

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "app/x11/DesktopGrabPreference.h"
 #include "fw/Fw.h"
 #include "fw/Rect.h"
-#include "fw/x11/X11Program.h"
+#include "fw/linux/Session.h"
 #include "res/resource.h"
 #include "settings/Settings.h"
 #include "settings/SettingsFile.h"
@@ -34,7 +35,7 @@ fw::RECT MonitorHolding(int x, int y) {
 
 // XScreenSaver's grabDesktopImages, as its own image grabber reads it.
 bool UserAllowsDesktopPicture() {
-    const fw::x11::ServerResources server = fw::x11::ServerResourceStrings();
+    const fw::session::ServerResources server = fw::session::ServerResourceStrings();
     const auto sources = LoadGrabPreferenceSources(server.resourceManager, server.screenResources);
     return sources && GrabsDesktopImages(*sources);
 }
@@ -48,11 +49,11 @@ CSaverApp::~CSaverApp() = default;
 
 fw::BOOL CSaverApp::InitInstance() {
     SetRegistryKey(kRegistryKey);
-    fw::x11::SetBlankCursorResource(IDC_NULLCURSOR);
+    fw::session::SetBlankCursorResource(IDC_NULLCURSOR);
     // Windows here change size (a host's window, a grown screen, the window
     // to try it in): each change makes the field anew for the new size.
     CParticleWnd::FollowSizeChanges(true);
-    fw::x11::SetRestartHandler([this] {
+    fw::session::SetRestartHandler([this] {
         if (auto* pWnd = dynamic_cast<CParticleWnd*>(m_pMainWnd)) {
             pWnd->RestartField();
         }
@@ -69,7 +70,7 @@ fw::BOOL CSaverApp::InitInstance() {
     return StartWindow();
 }
 
-void CSaverApp::LoadSettings(bool hostHasNoPicture) {
+void CSaverApp::LoadSettings(const std::function<bool()>& hasPicture) {
     // XScreenSaver leaves out of the command line every value its settings
     // page holds at the default: the file must not fill those in.
     std::string warning;
@@ -83,9 +84,11 @@ void CSaverApp::LoadSettings(bool hostHasNoPicture) {
     for (const auto& [name, value] : m_options.settings) {
         settings[name] = value;
     }
-    // A host that saved no picture of the desktop leaves nothing to show but
-    // the colour, as Blank screen would.
-    if (hostHasNoPicture) {
+    // Without a picture of the desktop there is nothing to show but the
+    // colour, as Blank screen would; under Blank screen none is taken.
+    const auto blank = settings.find(kBlankSetting.stored[0].name);
+    const bool blankScreen = (blank != settings.end() ? blank->second : kBlankSetting.stored[0].fallback) != 0;
+    if (!blankScreen && !hasPicture()) {
         Put(settings, kBlankSetting, 1);
     }
     // Into the profile, where the windows read them as stored settings.
@@ -102,9 +105,11 @@ fw::BOOL CSaverApp::StartInHost() {
     }
     // The host's picture of the desktop only where the user lets savers
     // show it; otherwise, and where that is unknown, the colour.
-    const bool usePicture = fw::x11::HasScreenshot(m_hHost) && UserAllowsDesktopPicture();
-    fw::x11::AllowHostScreenshot(usePicture);
-    LoadSettings(!usePicture);
+    LoadSettings([this] {
+        const bool usePicture = fw::session::HasScreenshot(m_hHost) && UserAllowsDesktopPicture();
+        fw::session::AllowHostScreenshot(usePicture);
+        return usePicture;
+    });
 
     // The screen is the monitor the host's window is on: a window narrower
     // than it (a preview) is filled with the colour.
@@ -127,7 +132,7 @@ fw::BOOL CSaverApp::StartInHost() {
 fw::BOOL CSaverApp::StartWindow() {
     // A framed window over other windows has no desktop of its own to show:
     // the colour, at every size.
-    LoadSettings(true);
+    LoadSettings([] { return false; });
     const fw::RECT primary = fw::PrimaryMonitor();
     const int width = std::min<int>(kTryOutWidth, primary.Width());
     const int height = std::min<int>(kTryOutHeight, primary.Height());
@@ -145,7 +150,7 @@ fw::BOOL CSaverApp::StartWindow() {
 }
 
 fw::BOOL CSaverApp::StartFullScreen() {
-    LoadSettings(false);
+    LoadSettings([] { return fw::session::DesktopUnderWindows(true); });
     // Every monitor, each its own screen, as one saver.
     m_pMainWnd = CFullScreenWnd::CoverMonitors(fw::EnumMonitors(), true);
     if (m_pMainWnd == nullptr) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "app/x11/SaverOptions.h"
@@ -23,7 +24,9 @@ public:
     std::string m_strError;
 
 private:
-    void LoadSettings(bool hostHasNoPicture);
+    // hasPicture: whether the desktop can be shown; asked only when the
+    // settings would show it.
+    void LoadSettings(const std::function<bool()>& hasPicture);
     fw::BOOL StartInHost();
     fw::BOOL StartWindow();
     fw::BOOL StartFullScreen();

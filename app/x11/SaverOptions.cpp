@@ -85,6 +85,8 @@ bool ParseSaverOptions(const std::vector<std::string>& args, SaverOptions& optio
         {"root", [&] { options.target = Target::kRoot; }},
         {"window", [&] { options.target = Target::kWindow; }},
         {"fullscreen", [&] { options.target = Target::kFullScreen; }},
+        {"x11", [&] { options.platform = SaverOptions::Platform::kX11; }},
+        {"wayland", [&] { options.platform = SaverOptions::Platform::kWayland; }},
         {"help", [&] { options.help = true; }},
         {"h", [&] { options.help = true; }},
         {"version", [&] { options.version = true; }},
@@ -204,7 +206,7 @@ std::string SaverUsage() {
             settings += OptionHelpLine(SettingUsage(*setting), SettingHelp(*setting), kHelpColumn);
         }
     }
-    return "Usage: tidewell [where] [settings]\n"
+    return "Usage: tidewell [where] [display] [settings]\n"
            "White particles rise over the desktop or a solid colour.\n"
            "\n"
            "Where (default -window):\n"
@@ -222,6 +224,10 @@ std::string SaverUsage() {
                        names + " which is not read when XScreenSaver runs tidewell, with $XSCREENSAVER_WINDOW set):",
                    0) +
            settings +
+           "\n"
+           "Display (default: Wayland when $WAYLAND_DISPLAY is set, else X11; -root,\n"
+           "-window-id and -display are X11's):\n"
+           "  --x11 / --wayland    use this one\n"
            "\n"
            "  -h, --help           this text\n"
            "  --version            the name and version\n"

@@ -18,6 +18,10 @@ struct SaverOptions {
         kFullScreen,  // one window per monitor, closed by the user
     };
     Target target = Target::kWindow;
+    // The display: by default Wayland when $WAYLAND_DISPLAY is set, else X11;
+    // a host's window (kRoot, kWindowId) and -display are X11's.
+    enum class Platform { kAuto, kX11, kWayland };
+    Platform platform = Platform::kAuto;
     std::uint32_t windowId = 0;          // kWindowId
     std::optional<std::string> display;  // -display NAME
 

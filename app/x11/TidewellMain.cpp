@@ -1,5 +1,5 @@
 // The Linux program: a screen-saver host's hack, a window to try it in, or a
-// full-screen saver of its own.
+// full-screen saver of its own, on X11 or on Wayland.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -10,7 +10,7 @@
 #include "Version.h"
 #include "app/x11/SaverApp.h"
 #include "app/x11/SaverOptions.h"
-#include "fw/x11/X11Program.h"
+#include "fw/linux/Session.h"
 #include "settings/Quoted.h"
 #include "settings/Settings.h"
 
@@ -26,12 +26,12 @@ int Fail(int status, const std::string& message) {
     return status;
 }
 
-// The option's colour into the settings, read on the display. A colour X
-// does not know ends a start from a terminal; a host's start goes on with
-// the stored colour, since a saver never fails its host.
+// The option's colour into the settings, read as the display reads
+// colours. A colour it does not know ends a start from a terminal; a host's
+// start goes on with the stored colour, since a saver never fails its host.
 bool TakeColor(SaverOptions& options, bool hosted) {
     fw::COLORREF colour = 0;
-    if (!options.color || fw::x11::ParseColor(*options.color, colour)) {
+    if (!options.color || fw::session::ParseColor(*options.color, colour)) {
         if (options.color) {
             tidewell::PutColor(options.settings, colour);
         }
@@ -40,6 +40,25 @@ bool TakeColor(SaverOptions& options, bool hosted) {
     const std::string problem = options.colorOption + ": " + Quoted(*options.color) + " is not a colour";
     Say(hosted ? problem + "; the stored colour is used" : problem);
     return hosted;
+}
+
+// Wayland when the session is one (or asked for), X11 otherwise; a host's
+// window and an X display named on the command line are X11's by nature.
+fw::session::Platform ChoosePlatform(const SaverOptions& options) {
+    using fw::session::Platform;
+    if (options.target == SaverOptions::Target::kRoot || options.target == SaverOptions::Target::kWindowId ||
+        options.display || options.platform == SaverOptions::Platform::kX11) {
+        return Platform::kX11;
+    }
+    if (options.platform == SaverOptions::Platform::kWayland) {
+        return Platform::kWayland;
+    }
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool session = wayland != nullptr && *wayland != '\0';
+    if (session && fw::session::Carries(Platform::kWayland)) {
+        return Platform::kWayland;
+    }
+    return fw::session::Carries(Platform::kX11) ? Platform::kX11 : Platform::kWayland;
 }
 
 }  // namespace
@@ -66,16 +85,20 @@ int main(int argc, char** argv) {
     if (options.target == SaverOptions::Target::kRoot && byXScreenSaver && !tidewell::ParseWindowId(named, hostId)) {
         return Fail(2, "XSCREENSAVER_WINDOW: " + Quoted(named) + " is not a window id");
     }
-    const char* environmentDisplay = std::getenv("DISPLAY");
-    const std::string display =
-        options.display ? *options.display : std::string(environmentDisplay != nullptr ? environmentDisplay : "");
-    if (display.empty()) {
-        return Fail(1, "cannot open display: DISPLAY is not set");
+    const fw::session::Platform platform = ChoosePlatform(options);
+    std::string display;
+    if (platform == fw::session::Platform::kX11) {
+        const char* environmentDisplay = std::getenv("DISPLAY");
+        display =
+            options.display ? *options.display : std::string(environmentDisplay != nullptr ? environmentDisplay : "");
+        if (display.empty()) {
+            return Fail(1, "cannot open display: DISPLAY is not set");
+        }
+        if (!tidewell::IsDisplayName(display)) {
+            return Fail(1, "DISPLAY: " + Quoted(display) + " is not a display name");
+        }
     }
-    if (!tidewell::IsDisplayName(display)) {
-        return Fail(1, "DISPLAY: " + Quoted(display) + " is not a display name");
-    }
-    if (!fw::x11::Connect(display.c_str(), error)) {
+    if (!fw::session::Connect(platform, display.c_str(), error)) {
         return Fail(1, error);
     }
     const bool hosted = options.target == SaverOptions::Target::kRoot ||
@@ -84,7 +107,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (options.target == SaverOptions::Target::kRoot && !byXScreenSaver) {
-        hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::x11::RootHandle()));
+        hostId = static_cast<std::uint32_t>(reinterpret_cast<fw::UINT_PTR>(fw::session::RootHandle()));
     }
 
     int status = 0;
@@ -96,16 +119,20 @@ int main(int argc, char** argv) {
             return Fail(1, app.m_strError);
         }
         status = app.Run();
-        fw::x11::DestroyAllWindows();
+        fw::session::DestroyAllWindows();
     } catch (const std::bad_alloc&) {
         // A screen's grids and images are the big allocations.
         return Fail(1, "out of memory");
     }
     // Cleaned up; now end by the signal that asked, as a killed program
     // does, so a host sees how its saver ended.
-    if (const int signal = fw::x11::EndingSignal()) {
+    if (const int signal = fw::session::EndingSignal()) {
         std::signal(signal, SIG_DFL);
         std::raise(signal);
+    }
+    // The display went away under the program: one line says so.
+    if (const std::string lost = fw::session::LostConnection(); !lost.empty()) {
+        return Fail(1, lost);
     }
     return status;
 }

@@ -27,7 +27,7 @@ std::map<std::string, ::Cursor>& Classes() {
     return found == Classes().end() ? 0 : found->second;
 }
 
-namespace backend {
+namespace x11 {
 
 BOOL RegisterWindowClass(const char* name, UINT /*style*/, HCURSOR cursor, HBRUSH /*background*/, HICON /*icon*/) {
     Classes()[name] = x11::ToXCursor(cursor);
@@ -37,5 +37,5 @@ BOOL RegisterWindowClass(const char* name, UINT /*style*/, HCURSOR cursor, HBRUS
 // The server's own arrow: no cursor of the window's own.
 HCURSOR ArrowCursor() { return nullptr; }
 
-}  // namespace backend
+}  // namespace x11
 }  // namespace fw

@@ -7,16 +7,18 @@
 
 namespace fw {
 
-struct CDC::Impl {
+namespace {
+
+// A context's own state. CDC::Impl stays undefined: the program carries
+// more than one backend, and each keeps a type of its own behind it.
+struct XDc {
     ::Window window = 0;
     ::GC gc = nullptr;
     x11::WindowImage* pImage = nullptr;
 };
 
-namespace {
-
 // Binds to the window's image; access is limited to limit ∩ client.
-tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT& limit) {
+tidewell::PixelView Bind(XDc& impl, x11::WindowRecord& record, const RECT& limit) {
     if (!record.image || !record.image->Valid()) {
         return tidewell::PixelView();
     }
@@ -34,11 +36,12 @@ tidewell::PixelView Bind(CDC::Impl& impl, x11::WindowRecord& record, const RECT&
 
 }  // namespace
 
-void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
-    auto* impl = new CDC::Impl;
+void x11::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
+    auto* impl = new XDc;
+    auto* handle = reinterpret_cast<CDC::Impl*>(impl);
     x11::WindowRecord* record = x11::RecordOf(hWnd);
     if (record == nullptr || record->destroying) {
-        dc.Attach(impl, nullptr, tidewell::PixelView(), true);
+        dc.Attach(handle, nullptr, tidewell::PixelView(), true);
         return;
     }
     RECT limit = MakeRect(0, 0, 0x7FFFFFFF, 0x7FFFFFFF);
@@ -51,10 +54,11 @@ void backend::OpenDc(CDC& dc, HWND hWnd, PAINTSTRUCT* paint) {
         paint->fErase = FALSE;
         paint->rcPaint = limit;
     }
-    dc.Attach(impl, hDC, Bind(*impl, *record, limit), true);
+    dc.Attach(handle, hDC, Bind(*impl, *record, limit), true);
 }
 
-void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
+void x11::CloseDc(CDC::Impl* handle, const DirtyRegion& changed) {
+    auto* impl = reinterpret_cast<XDc*>(handle);
     if (impl == nullptr) {
         return;
     }
@@ -65,7 +69,7 @@ void backend::CloseDc(CDC::Impl* impl, const DirtyRegion& changed) {
 }
 
 // No icons on this backend.
-BOOL backend::DrawIcon(CDC::Impl* /*impl*/, int /*x*/, int /*y*/, HICON /*icon*/, DirtyRegion& /*changed*/) {
+BOOL x11::DrawIcon(CDC::Impl* /*impl*/, int /*x*/, int /*y*/, HICON /*icon*/, DirtyRegion& /*changed*/) {
     return FALSE;
 }
 

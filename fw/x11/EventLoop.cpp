@@ -247,41 +247,24 @@ bool PaintOne() {
     return false;
 }
 
-double NextDueMs() {
-    double next = -1;
+namespace {
+std::vector<shared::WindowTimers> AllTimers() {
+    std::vector<shared::WindowTimers> all;
     for (::Window window : OurWindows()) {
-        for (const Timer& timer : RecordOf(ToFw(window))->timers) {
-            if (next < 0 || timer.dueMs < next) {
-                next = timer.dueMs;
-            }
-        }
+        all.push_back(shared::WindowTimers{ToFw(window), &RecordOf(ToFw(window))->timers});
     }
-    return next;
+    return all;
 }
+}  // namespace
+
+double NextDueMs() { return shared::NextDueMs(AllTimers()); }
 
 bool FireDueTimer() {
-    const double now = NowMs();
-    WindowRecord* due = nullptr;
-    Timer* earliest = nullptr;
-    for (::Window window : OurWindows()) {
-        WindowRecord* record = RecordOf(ToFw(window));
-        for (Timer& timer : record->timers) {
-            if (timer.dueMs <= now && (earliest == nullptr || timer.dueMs < earliest->dueMs)) {
-                earliest = &timer;
-                due = record;
-            }
-        }
-    }
-    if (earliest == nullptr) {
+    const auto due = shared::TakeDueTimer(AllTimers());
+    if (!due) {
         return false;
     }
-    // Ticks that were missed are not made up: one message, then the next
-    // period from now.
-    earliest->dueMs += earliest->periodMs;
-    if (earliest->dueMs <= now) {
-        earliest->dueMs = now + earliest->periodMs;
-    }
-    Deliver(due->window, WM_TIMER, earliest->id, 0);
+    Deliver(ToX(due->hWnd), WM_TIMER, due->id, 0);
     return true;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include "fw/linux/Timers.h"
 #include "fw/x11/XlibApi.h"
 
 namespace fw::x11 {
@@ -15,8 +16,7 @@ bool PaintOne();
 
 // WM_TIMER for the timer most overdue; false when none is due.
 bool FireDueTimer();
-// Milliseconds on a steady clock, fractional.
-double NowMs();
+using shared::NowMs;
 // When the next timer is due, in NowMs() terms; negative when none runs.
 double NextDueMs();
 

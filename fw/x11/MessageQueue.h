@@ -1,22 +1,13 @@
 #pragma once
-#include <optional>
-
-#include "fw/x11/XlibApi.h"
+// The message queue both Linux backends share (fw/linux/MessageQueue.h).
+#include "fw/linux/MessageQueue.h"
 
 namespace fw::x11 {
 
-// Messages posted to our windows, in the order posted, and the quit request.
-struct PostedMessage {
-    HWND hWnd;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-void Post(const PostedMessage& posted);
-std::optional<PostedMessage> TakePosted();
-// The first request's exit code wins.
-void RequestQuit(int exitCode);
-// The exit code once PostQuitMessage has run, until TakeQuit (X11Program.h).
-std::optional<int> QuitRequested();
+using shared::Post;
+using shared::PostedMessage;
+using shared::QuitRequested;
+using shared::RequestQuit;
+using shared::TakePosted;
 
 }  // namespace fw::x11

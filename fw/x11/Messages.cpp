@@ -85,10 +85,6 @@ void Sync() {
     }
 }
 
-}  // namespace fw::x11
-
-namespace fw::backend {
-
 void PostQuitMessage(int nExitCode) { x11::RequestQuit(nExitCode); }
 
 int RunMessageLoop() {
@@ -163,10 +159,6 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
     }
 }
-
-}  // namespace fw::backend
-
-namespace fw::x11 {
 
 void SetRestartHandler(std::function<void()> restart) { g_restart = std::move(restart); }
 

@@ -12,7 +12,7 @@ std::optional<UINT> g_blankCursorId;
 
 void x11::SetBlankCursorResource(UINT id) { g_blankCursorId = id; }
 
-namespace backend {
+namespace x11 {
 
 HCURSOR LoadCursorResource(UINT id) {
     if (!g_blankCursorId || id != *g_blankCursorId || !x11::Connected()) {
@@ -26,5 +26,5 @@ HICON LoadIconResource(UINT /*id*/) { return nullptr; }
 // The program's name comes from its argument vector.
 std::string ProgramPath() { return std::string(); }
 
-}  // namespace backend
+}  // namespace x11
 }  // namespace fw

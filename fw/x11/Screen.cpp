@@ -42,7 +42,7 @@ std::vector<RECT> RandrMonitors() {
 
 // In root-window coordinates, where X places windows; the primary first.
 // Without RandR's monitors, the whole root window is the one monitor.
-std::vector<MonitorArea> backend::Monitors() {
+std::vector<MonitorArea> x11::Monitors() {
     if (!x11::Connected()) {
         return {};
     }
@@ -57,21 +57,7 @@ std::vector<MonitorArea> backend::Monitors() {
     return monitors;
 }
 
-// No task bars are known: the primary monitor.
-RECT backend::WorkArea() { return PrimaryMonitor(); }
-
-int backend::SystemMetric(int index) {
-    if (index == SM_CXICON || index == SM_CYICON) {
-        return 32;
-    }
-    if (index != SM_CXSCREEN && index != SM_CYSCREEN) {
-        return 0;
-    }
-    const RECT primary = WorkArea();
-    return index == SM_CXSCREEN ? primary.Width() : primary.Height();
-}
-
-HCURSOR backend::SetCursor(HCURSOR cursor) {
+HCURSOR x11::SetCursor(HCURSOR cursor) {
     // No cursor is the transparent one; it shows over the window the
     // pointer is in.
     const HCURSOR previous = g_current;

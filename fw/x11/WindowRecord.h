@@ -2,15 +2,12 @@
 #include <memory>
 #include <vector>
 
+#include "fw/linux/Timers.h"
 #include "fw/x11/WindowImage.h"
 
 namespace fw::x11 {
 
-struct Timer {
-    UINT_PTR id = 0;
-    double periodMs = 0;
-    double dueMs = 0;
-};
+using shared::Timer;
 
 // What the backend keeps for each window it made, reached from its handle.
 struct WindowRecord {

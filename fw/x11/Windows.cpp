@@ -10,7 +10,7 @@
 #include "fw/x11/Classes.h"
 #include "fw/x11/WindowRecord.h"
 
-namespace fw::backend {
+namespace fw::x11 {
 
 using x11::ToFw;
 using x11::ToX;
@@ -241,4 +241,4 @@ void Invalidate(HWND hWnd, BOOL /*erase*/) {
 // No controls on this backend.
 HWND ChildWithId(HWND /*hParent*/, int /*id*/) { return nullptr; }
 
-}  // namespace fw::backend
+}  // namespace fw::x11

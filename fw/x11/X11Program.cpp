@@ -1,12 +1,26 @@
 #include "fw/x11/X11Program.h"
 
+#include "fw/linux/MessageQueue.h"
 #include "fw/x11/Connection.h"
 #include "fw/x11/DesktopPicture.h"
 #include "fw/x11/WindowRecord.h"
 
 namespace fw::x11 {
 
-bool Connect(const char* displayName, std::string& error) { return OpenConnection(displayName, error); }
+const BackendTable& Primitives() {
+    static const BackendTable table = TIDEWELL_BACKEND_TABLE();
+    return table;
+}
+
+std::optional<int> TakeQuit() { return shared::TakeQuit(); }
+
+bool Connect(const char* displayName, std::string& error) {
+    if (!OpenConnection(displayName, error)) {
+        return false;
+    }
+    UseBackend(Primitives());
+    return true;
+}
 
 HWND RootHandle() { return Connected() ? ToFw(X().root) : nullptr; }
 

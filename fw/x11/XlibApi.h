@@ -4,7 +4,7 @@
 // that must not reach them.
 #include <cstdint>
 
-#include "fw/Backend.h"
+#include "fw/x11/X11Backend.h"
 #include "fw/Fw.h"
 #include "fw/Rect.h"
 

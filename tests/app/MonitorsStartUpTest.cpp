@@ -135,6 +135,34 @@ TEST_F(MonitorsStartUpTest, NoMonitorAndNoScreenEndsAtOnce) {
     EXPECT_TRUE(Savers().empty());
 }
 
+TEST_F(MonitorsStartUpTest, AMonitorPluggedInIsCoveredAndOneUnpluggedTakesOnlyItsWindow) {
+    for (const bool allMonitors : {true, false}) {
+        hl::SetMonitors({{kPrimary, true}});
+        Store("AllMonitors", allMonitors ? 1 : 0);
+        ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+        hl::SetMonitors({{kLeft, false}, {kPrimary, true}, {kRight, false}});
+        for (CFullScreenWnd* w : Savers()) {
+            w->PostMessage(fw::WM_DISPLAYCHANGE, 32, 0);
+        }
+        hl::PumpMessages();
+        ASSERT_EQ(Savers().size(), allMonitors ? 3u : 1u);
+        if (!allMonitors) {
+            SaverOver(kPrimary)->DestroyWindow();
+            break;
+        }
+        // The primary's monitor goes: the saver runs on the others.
+        SaverOver(kPrimary)->PostMessage(fw::WM_CLOSE, 0, 0);
+        hl::PumpMessages();
+        EXPECT_EQ(Savers().size(), 2u);
+        EXPECT_FALSE(hl::QuitPending());
+        EXPECT_EQ(m_app.m_pMainWnd, SaverOver(kLeft));
+        for (CFullScreenWnd* w : Savers()) {
+            w->DestroyWindow();
+        }
+        hl::ClearQuit();
+    }
+}
+
 struct Ending {
     const char* what;
     std::function<void()> input;

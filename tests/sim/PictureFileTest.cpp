@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "tests/sim/TempDir.h"
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 #include "tools/sim/PpmFile.h"
 
 namespace tidewell::sim {

@@ -7,7 +7,7 @@
 
 #include "tests/sim/SimProcess.h"
 #include "tools/sim/PictureFile.h"
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 #include "tools/sim/PpmFile.h"
 
 namespace tidewell::sim {

@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 #include "tools/sim/PpmFile.h"
 
 namespace tidewell::sim {

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 
 namespace tidewell::sim {
 

@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 #include "tools/sim/SimOptions.h"
 
 namespace tidewell::sim {

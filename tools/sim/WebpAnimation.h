@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 
 struct WebPAnimEncoder;
 

@@ -10,7 +10,7 @@
 #include "Version.h"
 #include "tools/sim/OutputFile.h"
 #include "tools/sim/PictureFile.h"
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 #include "tools/sim/PpmFile.h"
 #include "settings/Quoted.h"
 #include "tools/sim/SimOptions.h"
@@ -20,6 +20,8 @@
 namespace {
 
 using namespace tidewell::sim;
+using tidewell::Picture;
+using tidewell::PictureSize;
 using tidewell::Quoted;
 
 constexpr int kExitBadInput = 2;

@@ -4,9 +4,9 @@
 #include <map>
 #include <string>
 
-#include "fw/Backend.h"
+#include "fw/BackendTable.h"
 
-namespace fw::backend {
+namespace fw::shared {
 
 namespace {
 std::map<std::string, std::map<std::string, std::int32_t>>& Keys() {
@@ -29,4 +29,4 @@ BOOL WriteProfileInt(const std::string& keyPath, const std::string& entry, std::
     return TRUE;
 }
 
-}  // namespace fw::backend
+}  // namespace fw::shared

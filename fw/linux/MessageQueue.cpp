@@ -1,11 +1,9 @@
-#include "fw/x11/MessageQueue.h"
+#include "fw/linux/MessageQueue.h"
 
 #include <deque>
 #include <utility>
 
-#include "fw/x11/X11Program.h"
-
-namespace fw::x11 {
+namespace fw::shared {
 
 namespace {
 std::deque<PostedMessage>& Queue() {
@@ -36,4 +34,4 @@ std::optional<int> QuitRequested() { return g_quit; }
 
 std::optional<int> TakeQuit() { return std::exchange(g_quit, std::nullopt); }
 
-}  // namespace fw::x11
+}  // namespace fw::shared

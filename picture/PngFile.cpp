@@ -1,11 +1,11 @@
-#include "tools/sim/PngFile.h"
+#include "picture/PngFile.h"
 
 #include <png.h>
 
 #include <csetjmp>
 #include <vector>
 
-namespace tidewell::sim {
+namespace tidewell {
 
 namespace {
 
@@ -128,4 +128,4 @@ bool WritePng(std::FILE* out, const Picture& picture) {
     return encoder.Run(out, picture) && std::fflush(out) == 0 && !std::ferror(out);
 }
 
-}  // namespace tidewell::sim
+}  // namespace tidewell

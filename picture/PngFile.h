@@ -2,9 +2,9 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/sim/Picture.h"
+#include "picture/Picture.h"
 
-namespace tidewell::sim {
+namespace tidewell {
 
 // Reads a PNG of any kind libpng reads: grey, palette and 16-bit pictures
 // become 8-bit RGB, interlacing is undone, and alpha is dropped (the colour
@@ -16,4 +16,4 @@ bool ReadPng(std::FILE* in, const PictureSize& screen, Picture& picture, std::st
 // Writes an 8-bit RGB PNG, compressed.
 bool WritePng(std::FILE* out, const Picture& picture);
 
-}  // namespace tidewell::sim
+}  // namespace tidewell

@@ -5,7 +5,7 @@
 
 #include "particles/Color.h"
 
-namespace tidewell::sim {
+namespace tidewell {
 
 // A picture of colour values, row after row from the top.
 struct Picture {
@@ -42,4 +42,4 @@ struct PictureSize {
     }
 };
 
-}  // namespace tidewell::sim
+}  // namespace tidewell

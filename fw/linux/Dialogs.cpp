@@ -1,9 +1,10 @@
-// The Linux program has no dialogs or controls: XScreenSaver's own settings
-// and the settings file stand in for them. Every dialog fails to start.
-#include "fw/Backend.h"
+// The Linux program has no dialogs or controls, on any of its backends:
+// XScreenSaver's own settings and the settings file stand in for them.
+// Every dialog fails to start.
+#include "fw/BackendTable.h"
 #include "fw/Messages.h"
 
-namespace fw::backend {
+namespace fw::shared {
 
 INT_PTR RunModalDialog(CDialog& /*dialog*/, UINT /*templateId*/, HWND /*owner*/) { return -1; }
 void EndModalDialog(HWND /*hDialog*/, int /*result*/) {}
@@ -15,4 +16,4 @@ void GetScrollRange(HWND /*hBar*/, int* minPos, int* maxPos) { *minPos = *maxPos
 int SetScrollPos(HWND /*hBar*/, int /*pos*/, BOOL /*redraw*/) { return 0; }
 int ScrollPos(HWND /*hBar*/) { return 0; }
 
-}  // namespace fw::backend
+}  // namespace fw::shared

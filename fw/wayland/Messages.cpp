@@ -1,0 +1,148 @@
+// The message loop, posting and sending, and default processing. The loop's
+// order is the platform's: posted messages, the quit request, input and
+// other compositor events, paints, then timers. It sleeps in one poll over
+// the compositor's socket and the signals until one of them or a timer
+// needs it.
+#include <poll.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+
+#include "fw/wayland/Classes.h"
+#include "fw/wayland/Connection.h"
+#include "fw/wayland/EventLoop.h"
+#include "fw/wayland/WaylandProgram.h"
+#include "fw/wayland/WindowRecord.h"
+
+namespace fw::wayland {
+
+namespace {
+
+int g_endingSignal = 0;  // the signal that asked the program to end
+
+void Lost() { MarkLost("lost the connection to the Wayland compositor"); }
+
+// Reads what the compositor sent once the socket has it, with the queue
+// empty first (prepare_read); flushes what we sent. Returns when something
+// arrived, a timer is due, or a signal came.
+void Wait() {
+    Connection& w = W();
+    while (wl_display_prepare_read(w.display) != 0) {
+        if (wl_display_dispatch_pending(w.display) < 0) {
+            Lost();
+            return;
+        }
+    }
+    if (wl_display_flush(w.display) < 0 && errno != EAGAIN) {
+        wl_display_cancel_read(w.display);
+        Lost();
+        return;
+    }
+    int timeout = -1;
+    if (const double due = NextDueMs(); due >= 0) {
+        timeout = static_cast<int>(std::ceil(std::max(0.0, due - NowMs())));
+    }
+    pollfd fds[] = {{wl_display_get_fd(w.display), POLLIN, 0}, {w.signalFd, POLLIN, 0}};
+    if (::poll(fds, 2, timeout) <= 0) {
+        wl_display_cancel_read(w.display);
+        return;
+    }
+    if ((fds[0].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+        if (wl_display_read_events(w.display) < 0) {
+            Lost();
+        }
+    } else {
+        wl_display_cancel_read(w.display);
+    }
+    if ((fds[1].revents & POLLIN) != 0) {
+        signalfd_siginfo info;
+        if (::read(w.signalFd, &info, sizeof info) > 0 && g_endingSignal == 0) {
+            g_endingSignal = static_cast<int>(info.ssi_signo);
+        }
+    }
+}
+
+}  // namespace
+
+void PostQuitMessage(int nExitCode) { RequestQuit(nExitCode); }
+
+int EndingSignal() { return g_endingSignal; }
+
+int RunMessageLoop() {
+    if (!Connected()) {
+        return 1;
+    }
+    wl_display* display = W().display;
+    for (;;) {
+        // The compositor gone, the program ends at once: nothing to show on.
+        if (!W().lost.empty()) {
+            return 1;
+        }
+        // A signal ends the program as closing its windows would.
+        if (g_endingSignal != 0) {
+            DestroyAllWindows();
+            return 0;
+        }
+        if (const auto posted = TakePosted()) {
+            Deliver(posted->hWnd, posted->message, posted->wParam, posted->lParam);
+            continue;
+        }
+        if (const auto code = QuitRequested()) {
+            wl_display_flush(display);
+            return *code;
+        }
+        const int dispatched = wl_display_dispatch_pending(display);
+        if (dispatched < 0) {
+            Lost();
+            continue;
+        }
+        if (dispatched > 0 || ReportFocusLost() || PaintOne() || FireDueTimer()) {
+            continue;
+        }
+        Wait();
+    }
+}
+
+BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (RecordOf(hWnd) == nullptr) {
+        return FALSE;
+    }
+    Post(PostedMessage{hWnd, message, wParam, lParam});
+    return TRUE;
+}
+
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
+}
+
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+    WindowRecord* record = RecordOf(wnd.m_hWnd);
+    if (record == nullptr) {
+        return 0;
+    }
+    switch (message) {
+        case WM_CLOSE:
+            DestroyWindow(wnd.m_hWnd);
+            return 0;
+        case WM_PAINT:
+            record->invalid = RECT();  // validated, as an empty paint would
+            return 0;
+        case WM_NCACTIVATE:
+            return TRUE;
+        case WM_SETCURSOR:
+            // The class cursor over the client area.
+            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || !record->blankCursor) {
+                return FALSE;
+            }
+            HidePointer();
+            return TRUE;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace fw::wayland
