@@ -14,33 +14,33 @@ const std::set<std::string> kLifetime = {"OnDestroy", "OnNcDestroy", "PostNcDest
 
 using WindowLifetimeTest = PlatformTest;
 
-TEST_F(WindowLifetimeTest, PostedCloseDestroysLaterAndOnlyOnce) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    PumpUntilIdle();
-
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_CLOSE);
-    EXPECT_TRUE(Only(log, kLifetime).empty()) << "the close waits for the loop";
-    EXPECT_TRUE(CWnd::FromHandle(hWnd)->IsWindow());
-
-    PumpUntilIdle();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
-    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
-}
-
-TEST_F(WindowLifetimeTest, TheSystemMenusCloseDestroysThroughDefaultProcessing) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-    PumpUntilIdle();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
-    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+TEST_F(WindowLifetimeTest, APostedCloseOrTheSystemMenusCloseDestroysOnceAndNothingFollows) {
+    for (const bool posted : {true, false}) {
+        EventLog log;
+        auto* wnd = new RecordingWnd(log, true);
+        ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+        const HWND hWnd = wnd->m_hWnd;
+        PumpUntilIdle();
+        if (posted) {
+            for (int i = 0; i < 3; ++i) {
+                wnd->PostMessage(WM_CLOSE);
+            }
+            wnd->PostMessage(WM_TIMER, 9);
+            EXPECT_TRUE(Only(log, kLifetime).empty()) << "the close waits for the loop";
+            EXPECT_TRUE(CWnd::FromHandle(hWnd)->IsWindow());
+        } else {
+            wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE);  // through default processing
+        }
+        PumpUntilIdle();
+        EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"})) << posted;
+        EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+        // The object is gone; a message for its handle must be dropped.
+        CWnd::FromHandle(hWnd)->PostMessage(WM_TIMER, 9);
+        CWnd::FromHandle(hWnd)->SendMessage(WM_TIMER, 9);
+        PumpUntilIdle();
+        EXPECT_EQ(log.back(), "PostNcDestroy");
+        EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
+    }
 }
 
 TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
@@ -72,22 +72,6 @@ TEST_F(WindowLifetimeTest, OwnedWindowsAreDestroyedWholeBeforeTheirOwner) {
                                               "OnDestroy [owner]", "OnNcDestroy [owner]", "PostNcDestroy [owner]"}));
 }
 
-TEST_F(WindowLifetimeTest, NoMessageReachesAWindowAfterItsPostNcDestroy) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_TIMER, 9);
-    PumpUntilIdle();
-    // The object is gone; a message for its handle must be dropped.
-    CWnd::FromHandle(hWnd)->PostMessage(WM_TIMER, 9);
-    CWnd::FromHandle(hWnd)->SendMessage(WM_TIMER, 9);
-    PumpUntilIdle();
-    EXPECT_EQ(log.back(), "PostNcDestroy");
-    EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
-}
-
 TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
     EventLog log;
     RecordingWnd wnd(log);
@@ -99,8 +83,14 @@ TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
     EXPECT_TRUE(Only(log, {"OnSize"}).empty());
 }
 
-TEST_F(WindowLifetimeTest, TheMainWindowsDestructionEndsRun) {
+TEST_F(WindowLifetimeTest, OnlyTheMainWindowsDestructionEndsRun) {
     EventLog log;
+    RecordingWnd other(log);
+    ASSERT_TRUE(other.CreatePopup(0, 0, 80, 60));
+    other.DestroyWindow();
+    PumpUntilIdle();
+    int exitCode = 0;
+    EXPECT_FALSE(TakeQuitMessage(&exitCode));
     auto* wnd = new RecordingWnd(log, true);
     ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
     m_app.m_pMainWnd = wnd;
@@ -108,16 +98,6 @@ TEST_F(WindowLifetimeTest, TheMainWindowsDestructionEndsRun) {
     EXPECT_EQ(m_app.Run(), 0);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
     EXPECT_EQ(log.back(), "PostNcDestroy");
-}
-
-TEST_F(WindowLifetimeTest, AnotherWindowsDestructionLeavesTheLoopRunning) {
-    EventLog log;
-    RecordingWnd wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
-    wnd.DestroyWindow();
-    PumpUntilIdle();
-    int exitCode = 0;
-    EXPECT_FALSE(TakeQuitMessage(&exitCode));
 }
 
 TEST_F(WindowLifetimeTest, AnObjectThatGoesFirstTakesItsWindowAlong) {

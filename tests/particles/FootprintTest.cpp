@@ -94,31 +94,6 @@ TEST(Footprint, BelowTheBottomEdge) {
     EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
 }
 
-TEST(Footprint, DrawingWhollyOutsideChangesNothing) {
-    MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = testing::ParticleOfSize(3);
-    for (int x : {-3, kW + 2, INT_MAX, INT_MIN}) {
-        for (int y : {-3, kH + 2, INT_MAX, INT_MIN}) {
-            particle.DrawFootprint(x, y, surface);
-        }
-    }
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
-}
-
-TEST(Footprint, ExtremeCentresTouchNothing) {
-    OccupancyGrid occupancy(kW, kH);
-    MemorySurface surface(kW, kH, kDark);
-    const BackgroundGrid background(kW, kH, kPicture);
-    const CParticle particle = testing::ParticleOfSize(3);
-    for (int v : {INT_MAX, INT_MIN}) {
-        particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
-        particle.CountFootprint(3, v, +1, kW, kH, occupancy);
-        particle.RestoreFootprint(v, v, kW, kH, background, surface);
-    }
-    EXPECT_EQ(Picture(occupancy), kNothing);
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
-}
-
 TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     OccupancyGrid occupancy(4, 3);
     MemorySurface surface(kW, kH, kDark);
@@ -132,26 +107,26 @@ TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     EXPECT_EQ(surface.At(6, 3), kDark);
 }
 
-TEST(Footprint, ANegativeSizeTouchesNothing) {
+// Centres far outside, negative sizes and empty grids touch nothing.
+TEST(Footprint, NothingOutsideTheGridsIsTouched) {
     OccupancyGrid occupancy(kW, kH);
+    OccupancyGrid empty(0, 5);
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(kW, kH, kPicture);
     const CParticle particle = testing::ParticleOfSize(3);
+    for (int v : {INT_MAX, INT_MIN, -3, kW + 2}) {
+        particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
+        particle.CountFootprint(3, v, +1, kW, kH, occupancy);
+        particle.RestoreFootprint(v, v, kW, kH, background, surface);
+        particle.DrawFootprint(v, v, surface);
+        particle.DrawFootprint(3, v == -3 ? kH + 2 : v, surface);
+    }
     particle.CountFootprint(-1, -1, +1, -5, -5, occupancy);
     particle.RestoreFootprint(-1, -1, -5, kH, background, surface);
+    particle.CountFootprint(1, 1, +1, kW, kH, empty);
+    particle.RestoreFootprint(1, 1, kW, kH, BackgroundGrid(7, -2), surface);
     EXPECT_EQ(Picture(occupancy), kNothing);
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
-}
-
-TEST(Footprint, EmptyGridsHoldNoCellsAndStaySafe) {
-    OccupancyGrid occupancy(0, 5);
-    const BackgroundGrid background(7, -2);
-    MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = testing::ParticleOfSize(3);
-    particle.CountFootprint(1, 1, +1, kW, kH, occupancy);
-    particle.RestoreFootprint(1, 1, kW, kH, background, surface);
-    EXPECT_EQ(occupancy.Size(), 0u);
-    EXPECT_EQ(background.Size(), 0u);
+    EXPECT_EQ(empty.Size(), 0u);
     EXPECT_EQ(Changed(surface, kDark), kNothing);
 }
 

@@ -14,12 +14,6 @@ constexpr COLORREF kBlue = 0x00A55D16u;
 constexpr COLORREF kGreen = 0x0000FF00u;
 constexpr COLORREF kDesk = 0x00303030u;
 
-TEST(ParticleFieldSizes, CapacityForTheScreen) {
-    EXPECT_EQ(CParticleField::CapacityFor(1024, 768), 547);
-    EXPECT_EQ(CParticleField::CapacityFor(800, 600), 430);
-    EXPECT_EQ(CParticleField::CapacityFor(1920, 1080), 910);
-}
-
 TEST(ParticleFieldSizes, CountIsClampedToTheCapacityForAnyNumber) {
     FixedFieldHost host(1024, 768, 1024, 768);
     for (int number : {101, 1000, INT_MAX}) {

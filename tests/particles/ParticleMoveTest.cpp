@@ -5,7 +5,6 @@
 #include "particles/Particle.h"
 #include "particles/testing/ScriptedClock.h"
 #include "ParticleOfSize.h"
-#include "SeedSearch.h"
 
 namespace tidewell {
 namespace {
@@ -27,38 +26,6 @@ protected:
     ScriptedClock m_clock;
     RandomSource m_random{42};
 };
-
-TEST_F(ParticleMove, CoversTheElapsedTimeInUnitsOfTwentyFiveMilliseconds) {
-    m_clock.Set(1025);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + 0.001);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, 0.5 - 0.002);
-    EXPECT_EQ(m_particle.m_prevX, 0.25);
-    EXPECT_EQ(m_particle.m_prevY, 0.5);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1025u);
-}
-
-TEST_F(ParticleMove, AcceleratesUpwardOncePerCallWhateverTheElapsedTime) {
-    const double factors[] = {1.01, 1.01, 1.015, 1.02, 1.02};
-    const int sizes[] = {0, 1, 2, 3, 9};
-    for (int i = 0; i < 5; ++i) {
-        m_particle.m_nSize = sizes[i];
-        m_particle.m_vy = -0.002;
-        m_clock.Set(m_particle.m_dwLastTick);  // no time passes
-        m_particle.Move(m_clock, m_random);
-        EXPECT_EQ(m_particle.m_vy, -0.002 * factors[i]) << "size " << sizes[i];
-        EXPECT_EQ(m_particle.m_vx, 0.001);
-    }
-}
-
-TEST_F(ParticleMove, FirstMoveCoversNoTimeButStillAccelerates) {
-    m_particle.m_dwLastTick = CParticle::kNotMoved;
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_particle.m_x, 0.25);
-    EXPECT_EQ(m_particle.m_y, 0.5);
-    EXPECT_EQ(m_particle.m_vy, -0.002 * 1.02);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1000u);
-}
 
 TEST_F(ParticleMove, ElapsedTimeWrapsAtThirtyTwoBits) {
     m_particle.m_dwLastTick = 0xFFFFFFF0u;
@@ -118,36 +85,6 @@ INSTANTIATE_TEST_SUITE_P(Edges, ParticleMoveEdges,
                                            EdgeCase{-1.02, 0.0, 0.0, true}, EdgeCase{1.02, 0.0, 0.0, true},
                                            // Heading back into the field.
                                            EdgeCase{1.02, 0.0, -0.001, false}, EdgeCase{-1.02, 0.0, 0.001, false}));
-
-TEST_F(ParticleMove, RespawnDrawsThePlaceFirstThenTheVelocity) {
-    m_particle.m_y = -1.5;
-    RandomSource random(testing::SeedSearch::ForFirstTwo(0, 32767));
-    m_particle.Move(m_clock, random);
-    EXPECT_EQ(m_particle.m_x, -1.0);  // fraction 0
-    EXPECT_EQ(m_particle.m_y, 1.01);
-    EXPECT_NEAR(m_particle.m_vx, 0.0015 * 0.5, 1e-15);  // r1 = 32767
-    RandomSource reference(testing::SeedSearch::ForFirstTwo(0, 32767));
-    for (int i = 0; i < 3; ++i) {
-        reference.Next();
-    }
-    EXPECT_EQ(random.State(), reference.State());
-}
-
-TEST_F(ParticleMove, RespawnKeepsThePlaceBeforeTheMoveAndTheMarks) {
-    m_particle.m_x = 1.02;
-    m_particle.m_vx = 0.0;
-    m_particle.m_drawnX = 17;
-    m_particle.m_drawnY = 23;
-    m_clock.Set(1010);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_particle.m_y, 1.01);
-    EXPECT_EQ(m_particle.m_prevX, 1.02);
-    EXPECT_EQ(m_particle.m_prevY, 0.5);
-    EXPECT_EQ(m_particle.m_drawnX, 17);
-    EXPECT_EQ(m_particle.m_drawnY, 23);
-    EXPECT_FALSE(m_particle.m_bRespawn);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1010u);
-}
 
 }  // namespace
 }  // namespace tidewell
