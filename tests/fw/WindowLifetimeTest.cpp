@@ -43,33 +43,25 @@ TEST_F(WindowLifetimeTest, APostedCloseOrTheSystemMenusCloseDestroysOnceAndNothi
     }
 }
 
-TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
-    EventLog log;
-    auto* parent = new RecordingWnd(log, true, "parent");
-    ASSERT_TRUE(parent->CreatePopup(0, 0, 100, 100));
-    auto* child = new RecordingWnd(log, true, "child");
-    ASSERT_TRUE(child->CreateChild(*parent, 10, 10, 20, 20));
-    PumpUntilIdle();
-
-    parent->DestroyWindow();
-    EXPECT_EQ(Only(log, kLifetime),
-              (EventLog{"OnDestroy [parent]", "OnDestroy [child]", "OnNcDestroy [child]", "PostNcDestroy [child]",
-                        "OnNcDestroy [parent]", "PostNcDestroy [parent]"}));
-    // PostNcDestroy came after each window's last message: nothing follows.
-    EXPECT_EQ(log.back(), "PostNcDestroy [parent]");
-}
-
-TEST_F(WindowLifetimeTest, OwnedWindowsAreDestroyedWholeBeforeTheirOwner) {
-    EventLog log;
-    auto* owner = new RecordingWnd(log, true, "owner");
-    ASSERT_TRUE(owner->CreatePopup(0, 0, 100, 100));
-    auto* owned = new RecordingWnd(log, true, "owned");
-    ASSERT_TRUE(owned->CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 20, 20, 40, 40, owner->m_hWnd, 0));
-    PumpUntilIdle();
-
-    owner->DestroyWindow();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy [owned]", "OnNcDestroy [owned]", "PostNcDestroy [owned]",
-                                              "OnDestroy [owner]", "OnNcDestroy [owner]", "PostNcDestroy [owner]"}));
+// Children go after their parent's WM_DESTROY and are freed first; owned
+// windows go whole before their owner. PostNcDestroy is each one's last.
+TEST_F(WindowLifetimeTest, ChildrenAfterTheirParentOwnedWindowsBeforeTheirOwner) {
+    for (const bool child : {true, false}) {
+        EventLog log;
+        auto* top = new RecordingWnd(log, true, "top");
+        ASSERT_TRUE(top->CreatePopup(0, 0, 100, 100));
+        auto* other = new RecordingWnd(log, true, "other");
+        ASSERT_TRUE(other->CreateEx(0, nullptr, "", (child ? WS_CHILD : WS_POPUP) | WS_VISIBLE, 20, 20, 40, 40,
+                                    top->m_hWnd, 0));
+        PumpUntilIdle();
+        top->DestroyWindow();
+        const EventLog expected = child ? EventLog{"OnDestroy [top]",       "OnDestroy [other]", "OnNcDestroy [other]",
+                                                   "PostNcDestroy [other]", "OnNcDestroy [top]", "PostNcDestroy [top]"}
+                                        : EventLog{"OnDestroy [other]", "OnNcDestroy [other]", "PostNcDestroy [other]",
+                                                   "OnDestroy [top]",   "OnNcDestroy [top]",   "PostNcDestroy [top]"};
+        EXPECT_EQ(Only(log, kLifetime), expected) << (child ? "child" : "owned");
+        EXPECT_EQ(log.back(), "PostNcDestroy [top]");
+    }
 }
 
 TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {

@@ -56,42 +56,37 @@ std::vector<std::string> RestoredAt(int size, int x, int y) {
 
 const std::vector<std::string> kNothing(kH, std::string(kW, '.'));
 
-TEST(Footprint, ShapesOfTheThreeSizeClasses) {
-    EXPECT_EQ(CountedAt(1, 4, 3), (std::vector<std::string>{".........", ".........", ".........", "....#....",
-                                                            ".........", ".........", "........."}));
-    EXPECT_EQ(CountedAt(2, 4, 3), (std::vector<std::string>{".........", ".........", "....#....", "...#.#...",
-                                                            "....#....", ".........", "........."}));
-    EXPECT_EQ(CountedAt(3, 4, 3), (std::vector<std::string>{".........", "...###...", "..#...#..", "..#...#..",
-                                                            "..#...#..", "...###...", "........."}));
-    EXPECT_EQ(CountedAt(0, 4, 3), CountedAt(1, 4, 3));
-    EXPECT_EQ(CountedAt(5, 4, 3), CountedAt(3, 4, 3));
-}
-
-TEST(Footprint, LargeRingAboveTheTopLeftCornerStillReachesTwoCells) {
-    EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{".#.......", "#........", ".........", ".........",
-                                                              ".........", ".........", "........."}));
-    EXPECT_EQ(RestoredAt(3, -1, -1), CountedAt(3, -1, -1));
-    EXPECT_EQ(CountedAt(1, -1, -1), kNothing);
-    EXPECT_EQ(CountedAt(2, -1, -1), kNothing);
-    EXPECT_EQ(RestoredAt(2, -1, -1), kNothing);
-}
-
-TEST(Footprint, BeyondTheRightEdge) {
-    for (int size : {1, 2, 3}) {
-        EXPECT_EQ(CountedAt(size, kW + 2, 3), kNothing) << "size " << size;
-        EXPECT_EQ(RestoredAt(size, kW + 2, 3), kNothing) << "size " << size;
+// The cells a footprint counts and restores: its shape inside the grid, the
+// part of it that reaches in from outside, or nothing.
+TEST(Footprint, ShapesOfTheSizeClassesAndWhatReachesInFromOutside) {
+    using Rows = std::vector<std::string>;
+    const struct {
+        int size, x, y;
+        Rows cells;  // empty: nothing
+    } cases[] = {
+        {1, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
+        {2, 4, 3, {".........", ".........", "....#....", "...#.#...", "....#....", ".........", "........."}},
+        {3, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
+        // Size 0 counts as 1, anything above 3 as 3.
+        {0, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
+        {5, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
+        {3, -1, -1, {".#.......", "#........", ".........", ".........", ".........", ".........", "........."}},
+        {3, kW + 1, 3, {".........", ".........", "........#", "........#", "........#", ".........", "........."}},
+        {3, 4, kH + 1, {".........", ".........", ".........", ".........", ".........", ".........", "...###..."}},
+        {1, -1, -1, {}},
+        {2, -1, -1, {}},
+        {1, kW + 1, 3, {}},
+        {2, kW + 1, 3, {}},
+        {1, kW + 2, 3, {}},
+        {2, kW + 2, 3, {}},
+        {3, kW + 2, 3, {}},
+        {3, 4, kH + 2, {}},
+    };
+    for (const auto& c : cases) {
+        const Rows expected = c.cells.empty() ? kNothing : c.cells;
+        EXPECT_EQ(CountedAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
+        EXPECT_EQ(RestoredAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
     }
-    EXPECT_EQ(CountedAt(3, kW + 1, 3), (std::vector<std::string>{".........", ".........", "........#", "........#",
-                                                                 "........#", ".........", "........."}));
-    EXPECT_EQ(RestoredAt(3, kW + 1, 3), CountedAt(3, kW + 1, 3));
-    EXPECT_EQ(CountedAt(2, kW + 1, 3), kNothing);
-    EXPECT_EQ(CountedAt(1, kW + 1, 3), kNothing);
-}
-
-TEST(Footprint, BelowTheBottomEdge) {
-    EXPECT_EQ(CountedAt(3, 4, kH + 1), (std::vector<std::string>{".........", ".........", ".........", ".........",
-                                                                 ".........", ".........", "...###..."}));
-    EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
 }
 
 TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 
 #include "particles/Particle.h"
@@ -27,27 +28,23 @@ protected:
     RandomSource m_random{42};
 };
 
-TEST_F(ParticleMove, ElapsedTimeWrapsAtThirtyTwoBits) {
-    m_particle.m_dwLastTick = 0xFFFFFFF0u;
-    m_clock.Set(0x00000009u);  // 25 ms later, across the wrap
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + 0.001);
-}
-
-TEST_F(ParticleMove, AClockThatStepsBackMovesTheParticleBack) {
-    m_clock.Set(975);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 - 0.001);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, 0.5 + 0.002);
-}
-
-TEST_F(ParticleMove, HalfTheClockRangeAwayCountsAsTheFarthestPast) {
-    m_particle.m_dwLastTick = 0;
-    m_clock.Set(0x80000000u);  // dt = INT32_MIN
-    m_particle.m_vx = 0.0;
-    m_particle.m_vy = -1e-12;
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, -2147483648.0 * -1e-12 * 0.04 + 0.5);
+// The elapsed time is the signed 32-bit difference of the ticks, in units of
+// 25 ms: it wraps, it can be negative, and half the range away is the
+// farthest past.
+TEST_F(ParticleMove, ElapsedTimeIsTheSignedDifferenceOfThirtyTwoBitTicks) {
+    const struct {
+        std::uint32_t last, now;
+        double units;
+    } cases[] = {{0xFFFFFFF0u, 0x00000009u, 1.0}, {1000, 975, -1.0}, {0, 0x80000000u, -2147483648.0 * 0.04}};
+    for (const auto& c : cases) {
+        m_particle.m_x = 0.25;
+        m_particle.m_vx = 0.001;
+        m_particle.m_vy = 0.0;
+        m_particle.m_dwLastTick = c.last;
+        m_clock.Set(c.now);
+        m_particle.Move(m_clock, m_random);
+        EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + c.units * 0.001) << c.last << " to " << c.now;
+    }
 }
 
 struct EdgeCase {
