@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <ostream>
 
 #include "particles/Particle.h"
 #include "particles/testing/ScriptedClock.h"
@@ -47,41 +46,33 @@ TEST_F(ParticleMove, ElapsedTimeIsTheSignedDifferenceOfThirtyTwoBitTicks) {
     }
 }
 
-struct EdgeCase {
-    double x;
-    double y;
-    double vx;
-    bool respawns;
-};
-
-void PrintTo(const EdgeCase& c, std::ostream* os) { *os << "x " << c.x << " y " << c.y << " vx " << c.vx; }
-
-class ParticleMoveEdges : public ParticleMove, public ::testing::WithParamInterface<EdgeCase> {};
-
-TEST_P(ParticleMoveEdges, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
-    const EdgeCase c = GetParam();
-    m_particle.m_x = c.x;
-    m_particle.m_y = c.y;
-    m_particle.m_vx = c.vx;
-    m_particle.Move(m_clock, m_random);  // no time passes
-    if (c.respawns) {
-        EXPECT_EQ(m_particle.m_y, 1.01);
-        EXPECT_NE(m_particle.m_x, c.x);
-    } else {
-        EXPECT_EQ(m_particle.m_x, c.x);
-        EXPECT_EQ(m_particle.m_y, c.y);
+// A particle respawns only strictly past an edge and heading outward; a zero
+// velocity counts as heading outward on both sides.
+TEST_F(ParticleMove, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
+    const struct {
+        double x, y, vx;
+        bool respawns;
+    } cases[] = {
+        {1.01, 0.0, 0.001, false},    {-1.01, 0.0, -0.001, false},   {0.0, -1.01, 0.0, false},
+        {0.0, -1.0100001, 0.0, true}, {1.0100001, 0.0, 0.001, true}, {-1.0100001, 0.0, -0.001, true},
+        {-1.02, 0.0, 0.0, true},      {1.02, 0.0, 0.0, true},        {1.02, 0.0, -0.001, false},
+        {-1.02, 0.0, 0.001, false},
+    };
+    for (const auto& c : cases) {
+        m_particle.m_x = c.x;
+        m_particle.m_y = c.y;
+        m_particle.m_vx = c.vx;
+        m_particle.m_dwLastTick = 1000;
+        m_clock.Set(1000);  // no time passes
+        m_particle.Move(m_clock, m_random);
+        SCOPED_TRACE(::testing::Message() << "x " << c.x << " y " << c.y << " vx " << c.vx);
+        EXPECT_EQ(m_particle.m_y == 1.01 && m_particle.m_x != c.x, c.respawns);
+        if (!c.respawns) {
+            EXPECT_EQ(m_particle.m_x, c.x);
+            EXPECT_EQ(m_particle.m_y, c.y);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Edges, ParticleMoveEdges,
-                         ::testing::Values(EdgeCase{1.01, 0.0, 0.001, false}, EdgeCase{-1.01, 0.0, -0.001, false},
-                                           EdgeCase{0.0, -1.01, 0.0, false}, EdgeCase{0.0, -1.0100001, 0.0, true},
-                                           EdgeCase{1.0100001, 0.0, 0.001, true},
-                                           EdgeCase{-1.0100001, 0.0, -0.001, true},
-                                           // The velocity's zero counts as heading outward on both sides.
-                                           EdgeCase{-1.02, 0.0, 0.0, true}, EdgeCase{1.02, 0.0, 0.0, true},
-                                           // Heading back into the field.
-                                           EdgeCase{1.02, 0.0, -0.001, false}, EdgeCase{-1.02, 0.0, 0.001, false}));
 
 }  // namespace
 }  // namespace tidewell
