@@ -6,13 +6,11 @@ namespace {
 
 using ParticleWndSettings = WindowTest;
 
-int SpeedGiven(const CParticleWnd& wnd) { return wnd.m_field.m_pParticles[0].m_nSpeed; }
-
 TEST_F(ParticleWndSettings, SpeedBelow15IsRaisedTo15AtCreation) {
     for (int stored : {0, 14, -5, 15, INT32_MIN}) {
         Store("Speed", stored);
         CFullScreenWnd* wnd = MakeFullScreen();
-        EXPECT_EQ(SpeedGiven(*wnd), 15) << "stored " << stored;
+        EXPECT_EQ(wnd->m_field.m_pParticles[0].m_nSpeed, 15) << "stored " << stored;
         wnd->DestroyWindow();
     }
 }
