@@ -30,26 +30,31 @@ protected:
     DefaultsSeen<RecordingWnd> m_wnd{m_log};
 };
 
-TEST_F(DefaultProcessingTest, AHandlerThatSkipsItGetsNone) {
-    m_wnd.m_skipDefault = {"OnKeyDown", "OnTimer"};
-    m_wnd.SendMessage(WM_KEYDOWN, 0x41, 1);
-    m_wnd.SendMessage(WM_TIMER, 1);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_KEYDOWN), 0);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_TIMER), 0);
-}
-
-TEST_F(DefaultProcessingTest, ABaseHandlerGetsItOnce) {
-    m_wnd.SendMessage(WM_LBUTTONDOWN, 0, 0);
-    m_wnd.SendMessage(WM_TIMER, 2);
-    m_wnd.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 100));
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_LBUTTONDOWN), 1);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_TIMER), 1);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_SIZE), 1);
-}
-
-TEST_F(DefaultProcessingTest, AMessageWithoutAHandlerGetsItOnce) {
-    m_wnd.SendMessage(kPrivateMessage, 1, 2);
-    EXPECT_EQ(m_wnd.DefaultsFor(kPrivateMessage), 1);
+TEST_F(DefaultProcessingTest, OnceForABaseHandlerOrNoHandlerNoneForAHandlerThatSkipsIt) {
+    const struct {
+        const char* skip;  // the handler that skips it, if any
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    } cases[] = {
+        {"OnKeyDown", WM_KEYDOWN, 0x41, 1},
+        {"OnTimer", WM_TIMER, 1, 0},
+        {"OnCommand", WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0},
+        {nullptr, WM_LBUTTONDOWN, 0, 0},
+        {nullptr, WM_TIMER, 2, 0},
+        {nullptr, WM_SIZE, SIZE_RESTORED, MAKELPARAM(100, 100)},
+        {nullptr, WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0},
+        {nullptr, kPrivateMessage, 1, 2},
+    };
+    for (const auto& c : cases) {
+        m_wnd.m_skipDefault.clear();
+        if (c.skip != nullptr) {
+            m_wnd.m_skipDefault.insert(c.skip);
+        }
+        m_wnd.ForgetDefaults();
+        m_wnd.SendMessage(c.message, c.wParam, c.lParam);
+        EXPECT_EQ(m_wnd.DefaultsFor(c.message), c.skip != nullptr ? 0 : 1) << std::hex << c.message;
+    }
 }
 
 TEST_F(DefaultProcessingTest, CreationRunsItForWmCreateThroughTheBaseOnCreate) {
@@ -86,14 +91,6 @@ TEST_F(DefaultProcessingTest, ANestedSendLeavesTheOuterMessageToProcess) {
     EXPECT_EQ(outer.DefaultsFor(WM_TIMER), 1);
     EXPECT_EQ(outer.DefaultsFor(WM_KEYDOWN), 0);
     outer.DestroyWindow();
-}
-
-TEST_F(DefaultProcessingTest, CommandNotHandledFallsToDefaultProcessing) {
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_COMMAND), 1);
-    m_wnd.m_skipDefault = {"OnCommand"};
-    m_wnd.SendMessage(WM_COMMAND, MAKEWPARAM(5, BN_CLICKED), 0);
-    EXPECT_EQ(m_wnd.DefaultsFor(WM_COMMAND), 1);
 }
 
 }  // namespace

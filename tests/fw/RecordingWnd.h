@@ -55,22 +55,28 @@ protected:
         va_start(args, format);
         std::vsnprintf(text, sizeof text, format, args);
         va_end(args);
+        m_handler = std::string(text).substr(0, std::string(text).find(' '));
         m_log.push_back(m_tag.empty() ? std::string(text) : std::string(text) + " [" + m_tag + "]");
     }
-    bool Runs(const char* name) const { return m_skipDefault.count(name) == 0; }
+    // Whether the handler being noted runs default processing.
+    bool Runs() const { return m_skipDefault.count(m_handler) == 0; }
+    template <class BaseHandler>
+    void Base(BaseHandler base) {
+        if (Runs()) {
+            base();
+        }
+    }
 
     int OnCreate(CREATESTRUCT* cs) override {
         Note("OnCreate %dx%d", cs->cx, cs->cy);
         if (m_nCreateResult != 0) {
             return m_nCreateResult;
         }
-        return Runs("OnCreate") ? CWnd::OnCreate(cs) : 0;
+        return Runs() ? CWnd::OnCreate(cs) : 0;
     }
     void OnDestroy() override {
         Note("OnDestroy");
-        if (Runs("OnDestroy")) {
-            CWnd::OnDestroy();
-        }
+        Base([&] { CWnd::OnDestroy(); });
     }
     void OnNcDestroy() override {
         Note("OnNcDestroy");
@@ -84,99 +90,73 @@ protected:
     }
     void OnPaint() override {
         Note("OnPaint");
-        if (Runs("OnPaint")) {
-            CWnd::OnPaint();
-        }
+        Base([&] { CWnd::OnPaint(); });
     }
     void OnTimer(UINT_PTR id) override {
         Note("OnTimer %u", static_cast<unsigned>(id));
-        if (Runs("OnTimer")) {
-            CWnd::OnTimer(id);
-        }
+        Base([&] { CWnd::OnTimer(id); });
     }
     void OnSize(UINT type, int cx, int cy) override {
         Note("OnSize %u %dx%d", type, cx, cy);
-        if (Runs("OnSize")) {
-            CWnd::OnSize(type, cx, cy);
-        }
+        Base([&] { CWnd::OnSize(type, cx, cy); });
     }
     void OnSysCommand(UINT id, LPARAM lParam) override {
         Note("OnSysCommand 0x%X %ld", id, static_cast<long>(lParam));
-        if (Runs("OnSysCommand")) {
-            CWnd::OnSysCommand(id, lParam);
-        }
+        Base([&] { CWnd::OnSysCommand(id, lParam); });
     }
     BOOL OnSetCursor(CWnd* pWnd, UINT hitTest, UINT message) override {
         Note("OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message);
-        return Runs("OnSetCursor") ? CWnd::OnSetCursor(pWnd, hitTest, message) : TRUE;
+        return Runs() ? CWnd::OnSetCursor(pWnd, hitTest, message) : TRUE;
     }
     BOOL OnNcActivate(BOOL active) override {
         Note("OnNcActivate %d", active);
-        return Runs("OnNcActivate") ? CWnd::OnNcActivate(active) : FALSE;
+        return Runs() ? CWnd::OnNcActivate(active) : FALSE;
     }
     void OnActivate(UINT state, CWnd* pOther, BOOL minimized) override {
         m_pLastActivateOther = pOther;
         Note("OnActivate %u %d", state, minimized);
-        if (Runs("OnActivate")) {
-            CWnd::OnActivate(state, pOther, minimized);
-        }
+        Base([&] { CWnd::OnActivate(state, pOther, minimized); });
     }
     void OnActivateApp(BOOL active, DWORD thread) override {
         Note("OnActivateApp %d", active);
-        if (Runs("OnActivateApp")) {
-            CWnd::OnActivateApp(active, thread);
-        }
+        Base([&] { CWnd::OnActivateApp(active, thread); });
     }
     void OnMouseMove(UINT flags, POINT point) override {
         Note("OnMouseMove %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnMouseMove")) {
-            CWnd::OnMouseMove(flags, point);
-        }
+        Base([&] { CWnd::OnMouseMove(flags, point); });
     }
     void OnLButtonDown(UINT flags, POINT point) override {
         Note("OnLButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnLButtonDown")) {
-            CWnd::OnLButtonDown(flags, point);
-        }
+        Base([&] { CWnd::OnLButtonDown(flags, point); });
     }
     void OnMButtonDown(UINT flags, POINT point) override {
         Note("OnMButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnMButtonDown")) {
-            CWnd::OnMButtonDown(flags, point);
-        }
+        Base([&] { CWnd::OnMButtonDown(flags, point); });
     }
     void OnRButtonDown(UINT flags, POINT point) override {
         Note("OnRButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        if (Runs("OnRButtonDown")) {
-            CWnd::OnRButtonDown(flags, point);
-        }
+        Base([&] { CWnd::OnRButtonDown(flags, point); });
     }
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
         Note("OnKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        if (Runs("OnKeyDown")) {
-            CWnd::OnKeyDown(key, repeat, flags);
-        }
+        Base([&] { CWnd::OnKeyDown(key, repeat, flags); });
     }
     void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override {
         Note("OnSysKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        if (Runs("OnSysKeyDown")) {
-            CWnd::OnSysKeyDown(key, repeat, flags);
-        }
+        Base([&] { CWnd::OnSysKeyDown(key, repeat, flags); });
     }
     void OnHScroll(UINT code, UINT pos, CScrollBar* pBar) override {
         m_pLastScrollBar = pBar;
         Note("OnHScroll %u %u", code, pos);
-        if (Runs("OnHScroll")) {
-            CWnd::OnHScroll(code, pos, pBar);
-        }
+        Base([&] { CWnd::OnHScroll(code, pos, pBar); });
     }
     HCURSOR OnQueryDragIcon() override {
         Note("OnQueryDragIcon");
-        return Runs("OnQueryDragIcon") ? CWnd::OnQueryDragIcon() : m_hDragIcon;
+        return Runs() ? CWnd::OnQueryDragIcon() : m_hDragIcon;
     }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
         Note("OnCommand %u %u", LOWORD(wParam), HIWORD(wParam));
-        return Runs("OnCommand") ? CWnd::OnCommand(wParam, lParam) : TRUE;
+        return Runs() ? CWnd::OnCommand(wParam, lParam) : TRUE;
     }
 
 public:
@@ -188,6 +168,7 @@ private:
     EventLog& m_log;
     bool m_bDeleteSelf;
     std::string m_tag;
+    std::string m_handler;
 };
 
 }  // namespace fw::test

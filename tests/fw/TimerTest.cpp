@@ -76,35 +76,26 @@ TEST_F(TimerTest, TicksMissedWhileTheThreadWasBusyAreNotMadeUp) {
     wnd.DestroyWindow();
 }
 
-TEST_F(TimerTest, KillTimerStopsTheTicks) {
-    m_wnd.SetTimer(1, 0, nullptr);
-    PumpFor(100);
-    EXPECT_TRUE(m_wnd.KillTimer(1));
-    EXPECT_FALSE(m_wnd.KillTimer(1));
-    const long before = Ticks("OnTimer 1");
-    PumpFor(200);
-    EXPECT_EQ(Ticks("OnTimer 1"), before);
-}
-
-TEST_F(TimerTest, EachIdIsOneTimerThatSettingItAgainReplaces) {
-    m_wnd.SetTimer(1, 0, nullptr);
-    m_wnd.SetTimer(2, 0, nullptr);
-    m_wnd.SetTimer(1, 60000, nullptr);
-    PumpFor(300);
-    EXPECT_EQ(Ticks("OnTimer 1"), 0);
-    EXPECT_GE(Ticks("OnTimer 2"), 2);
-}
-
-TEST_F(TimerTest, ADestroyedWindowGetsNoMoreTicks) {
+TEST_F(TimerTest, KillingOrReplacingATimerOrDestroyingItsWindowStopsItsTicks) {
     EventLog log;
     RecordingWnd other(log);
     ASSERT_TRUE(other.CreatePopup(0, 0, 20, 20));
     other.SetTimer(1, 0, nullptr);
+    for (UINT_PTR id : {1, 2, 3}) {
+        m_wnd.SetTimer(id, 0, nullptr);
+    }
     PumpFor(100);
+    EXPECT_TRUE(m_wnd.KillTimer(1));
+    EXPECT_FALSE(m_wnd.KillTimer(1));
+    m_wnd.SetTimer(2, 60000, nullptr);  // one timer per id: this replaces it
     other.DestroyWindow();
-    const auto before = Only(log, {"OnTimer"}).size();
+    m_log.clear();
+    log.clear();
     PumpFor(200);
-    EXPECT_EQ(Only(log, {"OnTimer"}).size(), before);
+    EXPECT_EQ(Ticks("OnTimer 1"), 0);
+    EXPECT_EQ(Ticks("OnTimer 2"), 0);
+    EXPECT_GE(Ticks("OnTimer 3"), 2);
+    EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
 }
 
 }  // namespace

@@ -14,78 +14,54 @@ const std::set<std::string> kLifetime = {"OnDestroy", "OnNcDestroy", "PostNcDest
 
 using WindowLifetimeTest = PlatformTest;
 
-TEST_F(WindowLifetimeTest, PostedCloseDestroysLaterAndOnlyOnce) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    PumpUntilIdle();
-
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_CLOSE);
-    EXPECT_TRUE(Only(log, kLifetime).empty()) << "the close waits for the loop";
-    EXPECT_TRUE(CWnd::FromHandle(hWnd)->IsWindow());
-
-    PumpUntilIdle();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
-    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+TEST_F(WindowLifetimeTest, APostedCloseOrTheSystemMenusCloseDestroysOnceAndNothingFollows) {
+    for (const bool posted : {true, false}) {
+        EventLog log;
+        auto* wnd = new RecordingWnd(log, true);
+        ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
+        const HWND hWnd = wnd->m_hWnd;
+        PumpUntilIdle();
+        if (posted) {
+            for (int i = 0; i < 3; ++i) {
+                wnd->PostMessage(WM_CLOSE);
+            }
+            wnd->PostMessage(WM_TIMER, 9);
+            EXPECT_TRUE(Only(log, kLifetime).empty()) << "the close waits for the loop";
+            EXPECT_TRUE(CWnd::FromHandle(hWnd)->IsWindow());
+        } else {
+            wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE);  // through default processing
+        }
+        PumpUntilIdle();
+        EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"})) << posted;
+        EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
+        // The object is gone; a message for its handle must be dropped.
+        CWnd::FromHandle(hWnd)->PostMessage(WM_TIMER, 9);
+        CWnd::FromHandle(hWnd)->SendMessage(WM_TIMER, 9);
+        PumpUntilIdle();
+        EXPECT_EQ(log.back(), "PostNcDestroy");
+        EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
+    }
 }
 
-TEST_F(WindowLifetimeTest, TheSystemMenusCloseDestroysThroughDefaultProcessing) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    wnd->SendMessage(WM_SYSCOMMAND, SC_CLOSE);
-    PumpUntilIdle();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy", "OnNcDestroy", "PostNcDestroy"}));
-    EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
-}
-
-TEST_F(WindowLifetimeTest, ChildrenAreDestroyedParentFirstAndFreedChildFirst) {
-    EventLog log;
-    auto* parent = new RecordingWnd(log, true, "parent");
-    ASSERT_TRUE(parent->CreatePopup(0, 0, 100, 100));
-    auto* child = new RecordingWnd(log, true, "child");
-    ASSERT_TRUE(child->CreateChild(*parent, 10, 10, 20, 20));
-    PumpUntilIdle();
-
-    parent->DestroyWindow();
-    EXPECT_EQ(Only(log, kLifetime),
-              (EventLog{"OnDestroy [parent]", "OnDestroy [child]", "OnNcDestroy [child]", "PostNcDestroy [child]",
-                        "OnNcDestroy [parent]", "PostNcDestroy [parent]"}));
-    // PostNcDestroy came after each window's last message: nothing follows.
-    EXPECT_EQ(log.back(), "PostNcDestroy [parent]");
-}
-
-TEST_F(WindowLifetimeTest, OwnedWindowsAreDestroyedWholeBeforeTheirOwner) {
-    EventLog log;
-    auto* owner = new RecordingWnd(log, true, "owner");
-    ASSERT_TRUE(owner->CreatePopup(0, 0, 100, 100));
-    auto* owned = new RecordingWnd(log, true, "owned");
-    ASSERT_TRUE(owned->CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 20, 20, 40, 40, owner->m_hWnd, 0));
-    PumpUntilIdle();
-
-    owner->DestroyWindow();
-    EXPECT_EQ(Only(log, kLifetime), (EventLog{"OnDestroy [owned]", "OnNcDestroy [owned]", "PostNcDestroy [owned]",
-                                              "OnDestroy [owner]", "OnNcDestroy [owner]", "PostNcDestroy [owner]"}));
-}
-
-TEST_F(WindowLifetimeTest, NoMessageReachesAWindowAfterItsPostNcDestroy) {
-    EventLog log;
-    auto* wnd = new RecordingWnd(log, true);
-    ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
-    const HWND hWnd = wnd->m_hWnd;
-    wnd->PostMessage(WM_CLOSE);
-    wnd->PostMessage(WM_TIMER, 9);
-    PumpUntilIdle();
-    // The object is gone; a message for its handle must be dropped.
-    CWnd::FromHandle(hWnd)->PostMessage(WM_TIMER, 9);
-    CWnd::FromHandle(hWnd)->SendMessage(WM_TIMER, 9);
-    PumpUntilIdle();
-    EXPECT_EQ(log.back(), "PostNcDestroy");
-    EXPECT_TRUE(Only(log, {"OnTimer"}).empty());
+// Children go after their parent's WM_DESTROY and are freed first; owned
+// windows go whole before their owner. PostNcDestroy is each one's last.
+TEST_F(WindowLifetimeTest, ChildrenAfterTheirParentOwnedWindowsBeforeTheirOwner) {
+    for (const bool child : {true, false}) {
+        EventLog log;
+        auto* top = new RecordingWnd(log, true, "top");
+        ASSERT_TRUE(top->CreatePopup(0, 0, 100, 100));
+        auto* other = new RecordingWnd(log, true, "other");
+        ASSERT_TRUE(other->CreateEx(0, nullptr, "", (child ? WS_CHILD : WS_POPUP) | WS_VISIBLE, 20, 20, 40, 40,
+                                    top->m_hWnd, 0));
+        PumpUntilIdle();
+        top->DestroyWindow();
+        const EventLog expected = child ? EventLog{"OnDestroy [top]",       "OnDestroy [other]", "OnNcDestroy [other]",
+                                                   "PostNcDestroy [other]", "OnNcDestroy [top]", "PostNcDestroy [top]"}
+                                        : EventLog{"OnDestroy [other]", "OnNcDestroy [other]", "PostNcDestroy [other]",
+                                                   "OnDestroy [top]",   "OnNcDestroy [top]",   "PostNcDestroy [top]"};
+        EXPECT_EQ(Only(log, kLifetime), expected) << (child ? "child" : "owned");
+        EXPECT_EQ(log.back(), "PostNcDestroy [top]");
+    }
 }
 
 TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
@@ -99,8 +75,14 @@ TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
     EXPECT_TRUE(Only(log, {"OnSize"}).empty());
 }
 
-TEST_F(WindowLifetimeTest, TheMainWindowsDestructionEndsRun) {
+TEST_F(WindowLifetimeTest, OnlyTheMainWindowsDestructionEndsRun) {
     EventLog log;
+    RecordingWnd other(log);
+    ASSERT_TRUE(other.CreatePopup(0, 0, 80, 60));
+    other.DestroyWindow();
+    PumpUntilIdle();
+    int exitCode = 0;
+    EXPECT_FALSE(TakeQuitMessage(&exitCode));
     auto* wnd = new RecordingWnd(log, true);
     ASSERT_TRUE(wnd->CreatePopup(0, 0, 80, 60));
     m_app.m_pMainWnd = wnd;
@@ -108,16 +90,6 @@ TEST_F(WindowLifetimeTest, TheMainWindowsDestructionEndsRun) {
     EXPECT_EQ(m_app.Run(), 0);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
     EXPECT_EQ(log.back(), "PostNcDestroy");
-}
-
-TEST_F(WindowLifetimeTest, AnotherWindowsDestructionLeavesTheLoopRunning) {
-    EventLog log;
-    RecordingWnd wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
-    wnd.DestroyWindow();
-    PumpUntilIdle();
-    int exitCode = 0;
-    EXPECT_FALSE(TakeQuitMessage(&exitCode));
 }
 
 TEST_F(WindowLifetimeTest, AnObjectThatGoesFirstTakesItsWindowAlong) {

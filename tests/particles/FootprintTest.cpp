@@ -56,67 +56,37 @@ std::vector<std::string> RestoredAt(int size, int x, int y) {
 
 const std::vector<std::string> kNothing(kH, std::string(kW, '.'));
 
-TEST(Footprint, ShapesOfTheThreeSizeClasses) {
-    EXPECT_EQ(CountedAt(1, 4, 3), (std::vector<std::string>{".........", ".........", ".........", "....#....",
-                                                            ".........", ".........", "........."}));
-    EXPECT_EQ(CountedAt(2, 4, 3), (std::vector<std::string>{".........", ".........", "....#....", "...#.#...",
-                                                            "....#....", ".........", "........."}));
-    EXPECT_EQ(CountedAt(3, 4, 3), (std::vector<std::string>{".........", "...###...", "..#...#..", "..#...#..",
-                                                            "..#...#..", "...###...", "........."}));
-    EXPECT_EQ(CountedAt(0, 4, 3), CountedAt(1, 4, 3));
-    EXPECT_EQ(CountedAt(5, 4, 3), CountedAt(3, 4, 3));
-}
-
-TEST(Footprint, LargeRingAboveTheTopLeftCornerStillReachesTwoCells) {
-    EXPECT_EQ(CountedAt(3, -1, -1), (std::vector<std::string>{".#.......", "#........", ".........", ".........",
-                                                              ".........", ".........", "........."}));
-    EXPECT_EQ(RestoredAt(3, -1, -1), CountedAt(3, -1, -1));
-    EXPECT_EQ(CountedAt(1, -1, -1), kNothing);
-    EXPECT_EQ(CountedAt(2, -1, -1), kNothing);
-    EXPECT_EQ(RestoredAt(2, -1, -1), kNothing);
-}
-
-TEST(Footprint, BeyondTheRightEdge) {
-    for (int size : {1, 2, 3}) {
-        EXPECT_EQ(CountedAt(size, kW + 2, 3), kNothing) << "size " << size;
-        EXPECT_EQ(RestoredAt(size, kW + 2, 3), kNothing) << "size " << size;
+// The cells a footprint counts and restores: its shape inside the grid, the
+// part of it that reaches in from outside, or nothing.
+TEST(Footprint, ShapesOfTheSizeClassesAndWhatReachesInFromOutside) {
+    using Rows = std::vector<std::string>;
+    const struct {
+        int size, x, y;
+        Rows cells;  // empty: nothing
+    } cases[] = {
+        {1, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
+        {2, 4, 3, {".........", ".........", "....#....", "...#.#...", "....#....", ".........", "........."}},
+        {3, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
+        // Size 0 counts as 1, anything above 3 as 3.
+        {0, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
+        {5, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
+        {3, -1, -1, {".#.......", "#........", ".........", ".........", ".........", ".........", "........."}},
+        {3, kW + 1, 3, {".........", ".........", "........#", "........#", "........#", ".........", "........."}},
+        {3, 4, kH + 1, {".........", ".........", ".........", ".........", ".........", ".........", "...###..."}},
+        {1, -1, -1, {}},
+        {2, -1, -1, {}},
+        {1, kW + 1, 3, {}},
+        {2, kW + 1, 3, {}},
+        {1, kW + 2, 3, {}},
+        {2, kW + 2, 3, {}},
+        {3, kW + 2, 3, {}},
+        {3, 4, kH + 2, {}},
+    };
+    for (const auto& c : cases) {
+        const Rows expected = c.cells.empty() ? kNothing : c.cells;
+        EXPECT_EQ(CountedAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
+        EXPECT_EQ(RestoredAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
     }
-    EXPECT_EQ(CountedAt(3, kW + 1, 3), (std::vector<std::string>{".........", ".........", "........#", "........#",
-                                                                 "........#", ".........", "........."}));
-    EXPECT_EQ(RestoredAt(3, kW + 1, 3), CountedAt(3, kW + 1, 3));
-    EXPECT_EQ(CountedAt(2, kW + 1, 3), kNothing);
-    EXPECT_EQ(CountedAt(1, kW + 1, 3), kNothing);
-}
-
-TEST(Footprint, BelowTheBottomEdge) {
-    EXPECT_EQ(CountedAt(3, 4, kH + 1), (std::vector<std::string>{".........", ".........", ".........", ".........",
-                                                                 ".........", ".........", "...###..."}));
-    EXPECT_EQ(CountedAt(3, 4, kH + 2), kNothing);
-}
-
-TEST(Footprint, DrawingWhollyOutsideChangesNothing) {
-    MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = testing::ParticleOfSize(3);
-    for (int x : {-3, kW + 2, INT_MAX, INT_MIN}) {
-        for (int y : {-3, kH + 2, INT_MAX, INT_MIN}) {
-            particle.DrawFootprint(x, y, surface);
-        }
-    }
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
-}
-
-TEST(Footprint, ExtremeCentresTouchNothing) {
-    OccupancyGrid occupancy(kW, kH);
-    MemorySurface surface(kW, kH, kDark);
-    const BackgroundGrid background(kW, kH, kPicture);
-    const CParticle particle = testing::ParticleOfSize(3);
-    for (int v : {INT_MAX, INT_MIN}) {
-        particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
-        particle.CountFootprint(3, v, +1, kW, kH, occupancy);
-        particle.RestoreFootprint(v, v, kW, kH, background, surface);
-    }
-    EXPECT_EQ(Picture(occupancy), kNothing);
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
 }
 
 TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
@@ -132,26 +102,26 @@ TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     EXPECT_EQ(surface.At(6, 3), kDark);
 }
 
-TEST(Footprint, ANegativeSizeTouchesNothing) {
+// Centres far outside, negative sizes and empty grids touch nothing.
+TEST(Footprint, NothingOutsideTheGridsIsTouched) {
     OccupancyGrid occupancy(kW, kH);
+    OccupancyGrid empty(0, 5);
     MemorySurface surface(kW, kH, kDark);
     const BackgroundGrid background(kW, kH, kPicture);
     const CParticle particle = testing::ParticleOfSize(3);
+    for (int v : {INT_MAX, INT_MIN, -3, kW + 2}) {
+        particle.CountFootprint(v, 3, +1, kW, kH, occupancy);
+        particle.CountFootprint(3, v, +1, kW, kH, occupancy);
+        particle.RestoreFootprint(v, v, kW, kH, background, surface);
+        particle.DrawFootprint(v, v, surface);
+        particle.DrawFootprint(3, v == -3 ? kH + 2 : v, surface);
+    }
     particle.CountFootprint(-1, -1, +1, -5, -5, occupancy);
     particle.RestoreFootprint(-1, -1, -5, kH, background, surface);
+    particle.CountFootprint(1, 1, +1, kW, kH, empty);
+    particle.RestoreFootprint(1, 1, kW, kH, BackgroundGrid(7, -2), surface);
     EXPECT_EQ(Picture(occupancy), kNothing);
-    EXPECT_EQ(Changed(surface, kDark), kNothing);
-}
-
-TEST(Footprint, EmptyGridsHoldNoCellsAndStaySafe) {
-    OccupancyGrid occupancy(0, 5);
-    const BackgroundGrid background(7, -2);
-    MemorySurface surface(kW, kH, kDark);
-    const CParticle particle = testing::ParticleOfSize(3);
-    particle.CountFootprint(1, 1, +1, kW, kH, occupancy);
-    particle.RestoreFootprint(1, 1, kW, kH, background, surface);
-    EXPECT_EQ(occupancy.Size(), 0u);
-    EXPECT_EQ(background.Size(), 0u);
+    EXPECT_EQ(empty.Size(), 0u);
     EXPECT_EQ(Changed(surface, kDark), kNothing);
 }
 

@@ -14,49 +14,28 @@ constexpr COLORREF kBlue = 0x00A55D16u;
 constexpr COLORREF kGreen = 0x0000FF00u;
 constexpr COLORREF kDesk = 0x00303030u;
 
-TEST(ParticleFieldSizes, CapacityForTheScreen) {
-    EXPECT_EQ(CParticleField::CapacityFor(1024, 768), 547);
-    EXPECT_EQ(CParticleField::CapacityFor(800, 600), 430);
-    EXPECT_EQ(CParticleField::CapacityFor(1920, 1080), 910);
-}
-
+// The count stays within 0 and the capacity for the screen (547 for
+// 1024 x 768, 430 for 800 x 600), whatever the number and the client.
 TEST(ParticleFieldSizes, CountIsClampedToTheCapacityForAnyNumber) {
-    FixedFieldHost host(1024, 768, 1024, 768);
-    for (int number : {101, 1000, INT_MAX}) {
+    const struct {
+        int screenW, screenH, clientW, clientH;
+        int number;
+        int count;
+    } cases[] = {
+        {1024, 768, 1024, 768, 101, 547},   {1024, 768, 1024, 768, INT_MAX, 547}, {1024, 768, 1024, 768, -3, 0},
+        {1024, 768, 1024, 768, INT_MIN, 0}, {800, 600, 4000, 3000, 100, 430},     {-1000, -1000, 0, 0, 20, 0},
+        {-1000, -1000, 0, 0, 100, 0},
+    };
+    for (const auto& c : cases) {
+        FixedFieldHost host(c.screenW, c.screenH, c.clientW, c.clientH);
         CParticleField field;
-        field.Init(&host, number, kBlue);
-        EXPECT_EQ(field.m_nCount, 547) << number;
+        field.Init(&host, c.number, kBlue);
+        EXPECT_EQ(field.m_nCount, c.count) << c.screenW << " " << c.number;
+        field.Init(&host, 20, kBlue);
+        field.SetParticleSpeed(50);
+        field.SetParticleNumber(c.number);
+        EXPECT_EQ(field.m_nCount, c.count) << c.screenW << " " << c.number << " set later";
     }
-    for (int number : {-3, -1000, INT_MIN}) {
-        CParticleField field;
-        field.Init(&host, number, kBlue);
-        EXPECT_EQ(field.m_nCount, 0) << number;
-    }
-    CParticleField field;
-    field.Init(&host, 20, kBlue);
-    field.SetParticleNumber(INT_MAX);
-    EXPECT_EQ(field.m_nCount, 547);
-    field.SetParticleNumber(INT_MIN);
-    EXPECT_EQ(field.m_nCount, 0);
-}
-
-TEST(ParticleFieldSizes, AClientLargerThanTheScreenStillStaysWithinCapacity) {
-    FixedFieldHost host(800, 600, 4000, 3000);
-    CParticleField field;
-    field.Init(&host, 100, kBlue);
-    field.SetParticleNumber(100);
-    EXPECT_EQ(field.m_nCount, 430);
-}
-
-TEST(ParticleFieldSizes, AnEmptyOrNegativeScreenGivesAnEmptyField) {
-    FixedFieldHost host(-1000, -1000, 0, 0);
-    CParticleField field;
-    field.Init(&host, 20, kBlue);
-    EXPECT_EQ(field.m_nCapacity, 0);
-    EXPECT_EQ(field.m_nCount, 0);
-    field.SetParticleNumber(100);
-    field.SetParticleSpeed(50);
-    EXPECT_EQ(field.m_nCount, 0);
 }
 
 TEST(ParticleFieldGrids, FramesBeforeTheGridsExistDoNothing) {

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <cstdint>
 
 #include "particles/Particle.h"
 #include "particles/testing/ScriptedClock.h"
 #include "ParticleOfSize.h"
-#include "SeedSearch.h"
 
 namespace tidewell {
 namespace {
@@ -28,125 +27,51 @@ protected:
     RandomSource m_random{42};
 };
 
-TEST_F(ParticleMove, CoversTheElapsedTimeInUnitsOfTwentyFiveMilliseconds) {
-    m_clock.Set(1025);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + 0.001);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, 0.5 - 0.002);
-    EXPECT_EQ(m_particle.m_prevX, 0.25);
-    EXPECT_EQ(m_particle.m_prevY, 0.5);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1025u);
-}
-
-TEST_F(ParticleMove, AcceleratesUpwardOncePerCallWhateverTheElapsedTime) {
-    const double factors[] = {1.01, 1.01, 1.015, 1.02, 1.02};
-    const int sizes[] = {0, 1, 2, 3, 9};
-    for (int i = 0; i < 5; ++i) {
-        m_particle.m_nSize = sizes[i];
-        m_particle.m_vy = -0.002;
-        m_clock.Set(m_particle.m_dwLastTick);  // no time passes
+// The elapsed time is the signed 32-bit difference of the ticks, in units of
+// 25 ms: it wraps, it can be negative, and half the range away is the
+// farthest past.
+TEST_F(ParticleMove, ElapsedTimeIsTheSignedDifferenceOfThirtyTwoBitTicks) {
+    const struct {
+        std::uint32_t last, now;
+        double units;
+    } cases[] = {{0xFFFFFFF0u, 0x00000009u, 1.0}, {1000, 975, -1.0}, {0, 0x80000000u, -2147483648.0 * 0.04}};
+    for (const auto& c : cases) {
+        m_particle.m_x = 0.25;
+        m_particle.m_vx = 0.001;
+        m_particle.m_vy = 0.0;
+        m_particle.m_dwLastTick = c.last;
+        m_clock.Set(c.now);
         m_particle.Move(m_clock, m_random);
-        EXPECT_EQ(m_particle.m_vy, -0.002 * factors[i]) << "size " << sizes[i];
-        EXPECT_EQ(m_particle.m_vx, 0.001);
+        EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + c.units * 0.001) << c.last << " to " << c.now;
     }
 }
 
-TEST_F(ParticleMove, FirstMoveCoversNoTimeButStillAccelerates) {
-    m_particle.m_dwLastTick = CParticle::kNotMoved;
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_particle.m_x, 0.25);
-    EXPECT_EQ(m_particle.m_y, 0.5);
-    EXPECT_EQ(m_particle.m_vy, -0.002 * 1.02);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1000u);
-}
-
-TEST_F(ParticleMove, ElapsedTimeWrapsAtThirtyTwoBits) {
-    m_particle.m_dwLastTick = 0xFFFFFFF0u;
-    m_clock.Set(0x00000009u);  // 25 ms later, across the wrap
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 + 0.001);
-}
-
-TEST_F(ParticleMove, AClockThatStepsBackMovesTheParticleBack) {
-    m_clock.Set(975);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_x, 0.25 - 0.001);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, 0.5 + 0.002);
-}
-
-TEST_F(ParticleMove, HalfTheClockRangeAwayCountsAsTheFarthestPast) {
-    m_particle.m_dwLastTick = 0;
-    m_clock.Set(0x80000000u);  // dt = INT32_MIN
-    m_particle.m_vx = 0.0;
-    m_particle.m_vy = -1e-12;
-    m_particle.Move(m_clock, m_random);
-    EXPECT_DOUBLE_EQ(m_particle.m_y, -2147483648.0 * -1e-12 * 0.04 + 0.5);
-}
-
-struct EdgeCase {
-    double x;
-    double y;
-    double vx;
-    bool respawns;
-};
-
-void PrintTo(const EdgeCase& c, std::ostream* os) { *os << "x " << c.x << " y " << c.y << " vx " << c.vx; }
-
-class ParticleMoveEdges : public ParticleMove, public ::testing::WithParamInterface<EdgeCase> {};
-
-TEST_P(ParticleMoveEdges, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
-    const EdgeCase c = GetParam();
-    m_particle.m_x = c.x;
-    m_particle.m_y = c.y;
-    m_particle.m_vx = c.vx;
-    m_particle.Move(m_clock, m_random);  // no time passes
-    if (c.respawns) {
-        EXPECT_EQ(m_particle.m_y, 1.01);
-        EXPECT_NE(m_particle.m_x, c.x);
-    } else {
-        EXPECT_EQ(m_particle.m_x, c.x);
-        EXPECT_EQ(m_particle.m_y, c.y);
+// A particle respawns only strictly past an edge and heading outward; a zero
+// velocity counts as heading outward on both sides.
+TEST_F(ParticleMove, RespawnsOnlyStrictlyPastAnEdgeHeadingOutward) {
+    const struct {
+        double x, y, vx;
+        bool respawns;
+    } cases[] = {
+        {1.01, 0.0, 0.001, false},    {-1.01, 0.0, -0.001, false},   {0.0, -1.01, 0.0, false},
+        {0.0, -1.0100001, 0.0, true}, {1.0100001, 0.0, 0.001, true}, {-1.0100001, 0.0, -0.001, true},
+        {-1.02, 0.0, 0.0, true},      {1.02, 0.0, 0.0, true},        {1.02, 0.0, -0.001, false},
+        {-1.02, 0.0, 0.001, false},
+    };
+    for (const auto& c : cases) {
+        m_particle.m_x = c.x;
+        m_particle.m_y = c.y;
+        m_particle.m_vx = c.vx;
+        m_particle.m_dwLastTick = 1000;
+        m_clock.Set(1000);  // no time passes
+        m_particle.Move(m_clock, m_random);
+        SCOPED_TRACE(::testing::Message() << "x " << c.x << " y " << c.y << " vx " << c.vx);
+        EXPECT_EQ(m_particle.m_y == 1.01 && m_particle.m_x != c.x, c.respawns);
+        if (!c.respawns) {
+            EXPECT_EQ(m_particle.m_x, c.x);
+            EXPECT_EQ(m_particle.m_y, c.y);
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Edges, ParticleMoveEdges,
-                         ::testing::Values(EdgeCase{1.01, 0.0, 0.001, false}, EdgeCase{-1.01, 0.0, -0.001, false},
-                                           EdgeCase{0.0, -1.01, 0.0, false}, EdgeCase{0.0, -1.0100001, 0.0, true},
-                                           EdgeCase{1.0100001, 0.0, 0.001, true},
-                                           EdgeCase{-1.0100001, 0.0, -0.001, true},
-                                           // The velocity's zero counts as heading outward on both sides.
-                                           EdgeCase{-1.02, 0.0, 0.0, true}, EdgeCase{1.02, 0.0, 0.0, true},
-                                           // Heading back into the field.
-                                           EdgeCase{1.02, 0.0, -0.001, false}, EdgeCase{-1.02, 0.0, 0.001, false}));
-
-TEST_F(ParticleMove, RespawnDrawsThePlaceFirstThenTheVelocity) {
-    m_particle.m_y = -1.5;
-    RandomSource random(testing::SeedSearch::ForFirstTwo(0, 32767));
-    m_particle.Move(m_clock, random);
-    EXPECT_EQ(m_particle.m_x, -1.0);  // fraction 0
-    EXPECT_EQ(m_particle.m_y, 1.01);
-    EXPECT_NEAR(m_particle.m_vx, 0.0015 * 0.5, 1e-15);  // r1 = 32767
-    RandomSource reference(testing::SeedSearch::ForFirstTwo(0, 32767));
-    for (int i = 0; i < 3; ++i) {
-        reference.Next();
-    }
-    EXPECT_EQ(random.State(), reference.State());
-}
-
-TEST_F(ParticleMove, RespawnKeepsThePlaceBeforeTheMoveAndTheMarks) {
-    m_particle.m_x = 1.02;
-    m_particle.m_vx = 0.0;
-    m_particle.m_drawnX = 17;
-    m_particle.m_drawnY = 23;
-    m_clock.Set(1010);
-    m_particle.Move(m_clock, m_random);
-    EXPECT_EQ(m_particle.m_y, 1.01);
-    EXPECT_EQ(m_particle.m_prevX, 1.02);
-    EXPECT_EQ(m_particle.m_prevY, 0.5);
-    EXPECT_EQ(m_particle.m_drawnX, 17);
-    EXPECT_EQ(m_particle.m_drawnY, 23);
-    EXPECT_FALSE(m_particle.m_bRespawn);
-    EXPECT_EQ(m_particle.m_dwLastTick, 1010u);
 }
 
 }  // namespace

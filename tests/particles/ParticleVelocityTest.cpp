@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <cmath>
-#include <ostream>
 
 #include "particles/Particle.h"
 #include "ParticleOfSize.h"
@@ -10,16 +9,6 @@
 
 namespace tidewell {
 namespace {
-
-struct VelocityCase {
-    int size;
-    int speed;
-    double vxReach;  // m_vx lies within +-vxReach
-    double vyLowest;
-    double vyHighest;
-};
-
-void PrintTo(const VelocityCase& c, std::ostream* os) { *os << "size " << c.size << " speed " << c.speed; }
 
 // Velocity drawn for a particle of a size and speed when r1 and r2 are the
 // given rand() results.
@@ -30,62 +19,42 @@ CParticle WithVelocity(int size, int speed, int r1, int r2) {
     return particle;
 }
 
-class VelocityRanges : public ::testing::TestWithParam<VelocityCase> {};
-
-TEST_P(VelocityRanges, ExtremeDrawsReachTheEndsOfTheRange) {
-    const VelocityCase c = GetParam();
-    const CParticle lowest = WithVelocity(c.size, c.speed, 0, 0);
-    EXPECT_NEAR(lowest.m_vx, -c.vxReach, 1e-15);
-    EXPECT_NEAR(lowest.m_vy, c.vyHighest, 1e-15);
-    const CParticle highest = WithVelocity(c.size, c.speed, 32767, 32767);
-    EXPECT_NEAR(highest.m_vx, c.vxReach, 1e-15);
-    EXPECT_NEAR(highest.m_vy, c.vyLowest, 1e-15);
-}
-
-TEST_P(VelocityRanges, EveryDrawStaysInTheRange) {
-    const VelocityCase c = GetParam();
-    CParticle particle = testing::ParticleOfSize(c.size);
-    RandomSource random(99);
-    for (int i = 0; i < 2000; ++i) {
-        particle.SetSpeed(c.speed, random);
-        ASSERT_LE(std::fabs(particle.m_vx), c.vxReach + 1e-18);
-        ASSERT_GE(particle.m_vy, c.vyLowest - 1e-18);
-        ASSERT_LE(particle.m_vy, c.vyHighest + 1e-18);
+// The lowest and highest draws reach the ends of each size class's range:
+// m_vx within +-vxReach, m_vy from vyLowest to vyHighest.
+TEST(ParticleVelocity, ExtremeDrawsReachTheEndsOfTheRange) {
+    const struct {
+        int size, speed;
+        double vxReach, vyLowest, vyHighest;
+    } cases[] = {
+        {3, 100, 0.00075, -0.0035, -0.001},
+        {1, 50, 0.0001875, -0.00075, -0.00025},
+        {2, 200, 0.001, -0.005, -0.0015},
+        // 0 is taken as 1, anything beyond 2 as 3.
+        {0, 100, 0.000375, -0.0015, -0.0005},
+        {7, 200, 0.0015, -0.007, -0.002},
+        {-1, 200, 0.0015, -0.007, -0.002},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "size " << c.size << " speed " << c.speed);
+        const CParticle lowest = WithVelocity(c.size, c.speed, 0, 0);
+        EXPECT_NEAR(lowest.m_vx, -c.vxReach, 1e-15);
+        EXPECT_NEAR(lowest.m_vy, c.vyHighest, 1e-15);
+        const CParticle highest = WithVelocity(c.size, c.speed, 32767, 32767);
+        EXPECT_NEAR(highest.m_vx, c.vxReach, 1e-15);
+        EXPECT_NEAR(highest.m_vy, c.vyLowest, 1e-15);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(SizeClassesAndSpeeds, VelocityRanges,
-                         ::testing::Values(VelocityCase{3, 100, 0.00075, -0.0035, -0.001},
-                                           VelocityCase{1, 50, 0.0001875, -0.00075, -0.00025},
-                                           VelocityCase{2, 200, 0.001, -0.005, -0.0015},
-                                           // 0 is tested as 1, anything beyond 2 as 3.
-                                           VelocityCase{0, 100, 0.000375, -0.0015, -0.0005},
-                                           VelocityCase{7, 200, 0.0015, -0.007, -0.002},
-                                           VelocityCase{-1, 200, 0.0015, -0.007, -0.002}));
-
-TEST(ParticleVelocity, DrawsHorizontalBeforeVertical) {
-    const CParticle particle = WithVelocity(1, 200, 0, 32767);
-    EXPECT_NEAR(particle.m_vx, -0.00075, 1e-15);
-    EXPECT_NEAR(particle.m_vy, -0.003, 1e-15);
-}
-
-TEST(ParticleVelocity, SpeedZeroStopsTheParticle) {
-    const CParticle particle = WithVelocity(3, 0, 32767, 32767);
-    EXPECT_EQ(particle.m_vx, 0.0);
-    EXPECT_EQ(particle.m_vy, 0.0);
-}
-
-TEST(ParticleVelocity, NegativeSpeedReversesTheVelocity) {
-    const CParticle particle = WithVelocity(3, -100, 0, 0);
-    EXPECT_NEAR(particle.m_vx, 0.00075, 1e-15);
-    EXPECT_NEAR(particle.m_vy, 0.001, 1e-15);
-}
-
-TEST(ParticleVelocity, ExtremeSpeedsStayFinite) {
+TEST(ParticleVelocity, SpeedZeroStopsNegativeReversesExtremesStayFinite) {
+    const CParticle stopped = WithVelocity(3, 0, 32767, 32767);
+    EXPECT_EQ(stopped.m_vx, 0.0);
+    EXPECT_EQ(stopped.m_vy, 0.0);
+    const CParticle reversed = WithVelocity(3, -100, 0, 0);
+    EXPECT_NEAR(reversed.m_vx, 0.00075, 1e-15);
+    EXPECT_NEAR(reversed.m_vy, 0.001, 1e-15);
     for (int speed : {INT_MAX, INT_MIN}) {
         const CParticle particle = WithVelocity(3, speed, 32767, 0);
-        EXPECT_TRUE(std::isfinite(particle.m_vx));
-        EXPECT_TRUE(std::isfinite(particle.m_vy));
+        EXPECT_TRUE(std::isfinite(particle.m_vx) && std::isfinite(particle.m_vy)) << speed;
     }
 }
 

@@ -95,24 +95,6 @@ TEST_F(FirstPaint, TheFillRuleAndTheWhiteProbe) {
     }
 }
 
-TEST_F(FirstPaint, TheRunModeWindowCapturesOrFillsWithTheStoredColour) {
-    UsePatternDesktop();
-    CFullScreenWnd* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), hl::DesktopPicture());
-    EXPECT_EQ(CountOf(hl::ClientPixels(wnd->GetSafeHwnd()), kDefaultBack), 0u) << "not filled";
-    TearDown();
-    SetUp();
-    Store("Blank", 1);
-    Store("ColorRed", 1);
-    Store("ColorGreen", 2);
-    Store("ColorBlue", 3);
-    wnd = MakeFullScreen();
-    hl::PumpMessages();
-    EXPECT_EQ(BackgroundCells(*wnd), std::vector<COLORREF>(1024 * 768, MakeColor(1, 2, 3)));
-    ExpectOnlyColourAndWhite(hl::ClientPixels(wnd->GetSafeHwnd()), MakeColor(1, 2, 3));
-}
-
 TEST_F(FirstPaint, AClearPendingAtTheFirstPaintIsHonouredAfterTheCapture) {
     UsePatternDesktop();
     CFullScreenWnd* full = MakeFullScreen();

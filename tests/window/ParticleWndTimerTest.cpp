@@ -30,7 +30,7 @@ TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
     EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER) - before, 63u);
 }
 
-TEST_F(ParticleWndTimer, Timer1AfterTheFirstPaintRunsAFrameWithoutDefaultProcessing) {
+TEST_F(ParticleWndTimer, Timer1RunsAFrameWithoutDefaultProcessingOtherIdsOnlyDefault) {
     auto* wnd = MakeFullScreen();
     hl::PumpMessages();
     ASSERT_TRUE(wnd->m_bCaptured);
@@ -45,20 +45,13 @@ TEST_F(ParticleWndTimer, Timer1AfterTheFirstPaintRunsAFrameWithoutDefaultProcess
     EXPECT_EQ(wnd->DefaultsFor(fw::WM_TIMER), 0);
     // The particles move by the platform's tick count.
     EXPECT_EQ(wnd->m_field.m_pParticles[0].m_dwLastTick, 5000u);
-}
-
-TEST_F(ParticleWndTimer, OtherTimerIdsGetOnlyDefaultProcessing) {
-    auto* wnd = MakeFullScreen();
-    hl::PumpMessages();
-    PlaceParticlesInView(*wnd);
-    wnd->SendMessage(fw::WM_TIMER, 1, 0);
-    const Positions before = PositionsOf(*wnd);
-    const std::vector<COLORREF> shownBefore = hl::ClientPixels(wnd->GetSafeHwnd());
-    wnd->ForgetDefaults();
+    // Other timer ids get only default processing.
+    const Positions moved = PositionsOf(*wnd);
+    const std::vector<COLORREF> shown = hl::ClientPixels(wnd->GetSafeHwnd());
     hl::SetTickCount(9000);
     wnd->SendMessage(fw::WM_TIMER, 2, 0);
-    EXPECT_TRUE(PositionsOf(*wnd) == before);
-    EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), shownBefore);
+    EXPECT_TRUE(PositionsOf(*wnd) == moved);
+    EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), shown);
     EXPECT_EQ(wnd->DefaultsFor(fw::WM_TIMER), 1);
 }
 

@@ -12,7 +12,7 @@ using WindowClass = WindowTest;
 
 std::string ClassOf(const fw::CWnd& wnd) { return hl::GetWindowInfo(wnd.GetSafeHwnd())->className; }
 
-TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClass) {
+TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClassForAll) {
     CFullScreenWnd* wnd = MakeFullScreen();
     ASSERT_NE(CParticleWnd::RegisteredClassName(), nullptr);
     const auto info = hl::GetClassInfo(CParticleWnd::RegisteredClassName());
@@ -23,21 +23,12 @@ TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClass) {
     EXPECT_EQ(info->brush, nullptr);
     EXPECT_EQ(info->icon, nullptr);
     EXPECT_EQ(ClassOf(*wnd), CParticleWnd::RegisteredClassName());
-}
-
-TEST_F(WindowClass, SecondFullWidthWindowReusesTheClass) {
-    CFullScreenWnd* first = MakeFullScreen();
+    // Later windows, full width or narrower, reuse it.
     const char* name = CParticleWnd::RegisteredClassName();
-    first->DestroyWindow();
-    CFullScreenWnd* second = MakeFullWidth(300);
+    wnd->DestroyWindow();
+    EXPECT_EQ(ClassOf(*MakeFullWidth(300)), name);
+    EXPECT_EQ(ClassOf(*MakePreview(152, 112)), name);
     EXPECT_EQ(CParticleWnd::RegisteredClassName(), name);
-    EXPECT_EQ(ClassOf(*second), name);
-}
-
-TEST_F(WindowClass, NarrowerWindowAfterAFullWidthOneUsesTheRegisteredClass) {
-    CFullScreenWnd* full = MakeFullScreen();
-    CParticleWnd* preview = MakePreview(152, 112);
-    EXPECT_EQ(ClassOf(*preview), ClassOf(*full));
 }
 
 // The class is the process's: windows made before the first full-width one

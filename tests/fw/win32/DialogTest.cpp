@@ -116,23 +116,6 @@ TEST_F(DialogTest, EscapeCancelsAndSavesNothing) {
     EXPECT_EQ(dialog.m_bCheck, FALSE);
 }
 
-TEST_F(DialogTest, AScrollBarKeepsItsPositionWithinItsRange) {
-    ProbeDialog dialog;
-    std::vector<int> seen;
-    dialog.m_onTick = [&](ProbeDialog& d) {
-        if (d.m_nTicks != 1) {
-            return;
-        }
-        seen.push_back(d.m_bar.SetScrollPos(500));  // the previous position
-        seen.push_back(d.m_bar.GetScrollPos());
-        d.m_bar.SetScrollPos(-3);
-        seen.push_back(d.m_bar.GetScrollPos());
-        d.EndDialog(IDOK);
-    };
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(seen, (std::vector<int>{15, 100, 15}));
-}
-
 TEST_F(DialogTest, WithoutAnOwnerCenterWindowCentresOnTheWorkArea) {
     ProbeDialog dialog;
     ::RECT placed{};
@@ -186,18 +169,14 @@ INT_PTR RunColourDialog(CColorDialog& chooser, int button, int* ticks) {
     return chooser.DoModal();
 }
 
-TEST_F(DialogTest, TheColourChooserStartsAtTheInitialColourAndReportsOk) {
-    CColorDialog chooser(RGB(22, 93, 165), 0, nullptr);
-    int ticks = 0;
-    EXPECT_EQ(RunColourDialog(chooser, IDOK, &ticks), IDOK);
-    EXPECT_GT(ticks, 0);
-    EXPECT_EQ(chooser.GetColor(), RGB(22, 93, 165));
-}
-
-TEST_F(DialogTest, CancelInTheColourChooserReportsCancel) {
-    CColorDialog chooser(RGB(1, 2, 3), 0, nullptr);
-    int ticks = 0;
-    EXPECT_EQ(RunColourDialog(chooser, IDCANCEL, &ticks), IDCANCEL);
+TEST_F(DialogTest, TheColourChooserStartsAtTheInitialColourAndReportsItsButton) {
+    for (const int button : {IDOK, IDCANCEL}) {
+        CColorDialog chooser(RGB(22, 93, 165), 0, nullptr);
+        int ticks = 0;
+        EXPECT_EQ(RunColourDialog(chooser, button, &ticks), button);
+        EXPECT_GT(ticks, 0);
+        EXPECT_EQ(chooser.GetColor(), RGB(22, 93, 165));
+    }
 }
 
 }  // namespace

@@ -30,6 +30,13 @@ protected:
         CClientDC dc(&m_wnd);
         DrawTestPattern(dc, kWidth, kHeight);
     }
+    // Drawing straight on the window, behind the framework's back.
+    void BlackenBehindTheFrameworksBack() {
+        ::HWND hWnd = win32::ToWin(m_wnd.m_hWnd);
+        ::HDC real = ::GetDC(hWnd);
+        ::PatBlt(real, 0, 0, kWidth, kHeight, BLACKNESS);
+        ::ReleaseDC(hWnd, real);
+    }
     static ::RECT ScreenRect() { return ::RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight}; }
 
     CallbackWnd m_wnd;
@@ -102,22 +109,10 @@ TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
     EXPECT_EQ(dc.GetPixel(12, 12), RGB(255, 0, 0));
 }
 
-TEST_F(MirrorDcTest, WhatWasDrawnIsWhatTheScreenShowsPixelForPixel) {
-    DrawPattern();
-    const auto expected = Picture(kWidth, kHeight, TestPattern);
-    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
-        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
-    CClientDC dc(&m_wnd);
-    EXPECT_EQ(Picture(kWidth, kHeight, [&](int x, int y) { return dc.GetPixel(x, y); }), expected);
-}
-
 TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
     DrawPattern();
-    // Drawing behind the framework's back: a copy of more than what changed would show the pattern again.
-    ::HWND hWnd = win32::ToWin(m_wnd.m_hWnd);
-    ::HDC real = ::GetDC(hWnd);
-    ::PatBlt(real, 0, 0, kWidth, kHeight, BLACKNESS);
-    ::ReleaseDC(hWnd, real);
+    // A copy of more than what changed would show the pattern again.
+    BlackenBehindTheFrameworksBack();
     {
         CClientDC dc(&m_wnd);
         dc.SetPixelV(3, 4, RGB(255, 0, 0));
@@ -132,15 +127,17 @@ TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
         << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
 }
 
-TEST_F(MirrorDcTest, AnInvalidatedAreaShowsTheMirrorAgain) {
+TEST_F(MirrorDcTest, WhatWasDrawnShowsAndAnInvalidatedAreaShowsItAgain) {
     DrawPattern();
     const auto expected = Picture(kWidth, kHeight, TestPattern);
-    ASSERT_TRUE(ScreenShows(ScreenRect(), expected));
-    // Drawing behind the framework's back, straight on the window.
-    ::HWND hWnd = win32::ToWin(m_wnd.m_hWnd);
-    ::HDC real = ::GetDC(hWnd);
-    ::PatBlt(real, 0, 0, kWidth, kHeight, BLACKNESS);
-    ::ReleaseDC(hWnd, real);
+    // What was drawn is what the screen shows and the context reads, pixel for pixel.
+    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
+        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
+    {
+        CClientDC dc(&m_wnd);
+        EXPECT_EQ(Picture(kWidth, kHeight, [&](int x, int y) { return dc.GetPixel(x, y); }), expected);
+    }
+    BlackenBehindTheFrameworksBack();
     ASSERT_TRUE(ScreenShows(ScreenRect(), std::vector<COLORREF>(expected.size(), RGB(0, 0, 0))));
     m_wnd.Invalidate(FALSE);
     EXPECT_TRUE(ScreenShows(ScreenRect(), expected))

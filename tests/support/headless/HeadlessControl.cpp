@@ -173,6 +173,5 @@ void StopFailingProfileWrites() {
 }
 const std::vector<ProfileWrite>& ProfileWriteLog() { return Scripted().writes; }
 const std::vector<std::string>& ProfileReadLog() { return Scripted().reads; }
-void ClearProfileReadLog() { Scripted().reads.clear(); }
 
 }  // namespace fw::headless

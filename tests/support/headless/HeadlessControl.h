@@ -45,11 +45,8 @@ int QuitExitCode();
 // Drops a pending quit message.
 void ClearQuit();
 
-// Runs the action when virtual time reaches atMicroseconds (absolute, since
-// Reset), in the queue's place for input. Input scripts for Run are built
-// from these.
-void ScheduleAt(std::uint64_t atMicroseconds, std::function<void()> action);
-// Same, ms after now.
+// Runs the action once virtual time is ms after now, in the queue's place for
+// input. Input scripts for Run are built from these.
 void ScheduleAfter(std::uint32_t milliseconds, std::function<void()> action);
 
 // Sees every message handed to a window, sent or posted, before the window
@@ -208,6 +205,5 @@ struct ProfileWrite {
 const std::vector<ProfileWrite>& ProfileWriteLog();
 // Every GetProfileInt, in order: the entry names.
 const std::vector<std::string>& ProfileReadLog();
-void ClearProfileReadLog();
 
 }  // namespace fw::headless

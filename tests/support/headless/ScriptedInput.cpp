@@ -228,14 +228,11 @@ bool ScriptedOutside::ActOnDialog(HWND hDialog) {
     return true;
 }
 
-void ScheduleAt(std::uint64_t atMicroseconds, std::function<void()> action) {
+void ScheduleAfter(std::uint32_t milliseconds, std::function<void()> action) {
     InputEvent event{InputKind::Action};
-    event.at = atMicroseconds;
+    event.at = TheWorld().clock.Now() + std::uint64_t{milliseconds} * 1000u;
     event.action = std::move(action);
     Scripted().actions.push_back(std::move(event));
-}
-void ScheduleAfter(std::uint32_t milliseconds, std::function<void()> action) {
-    ScheduleAt(TheWorld().clock.Now() + std::uint64_t{milliseconds} * 1000u, std::move(action));
 }
 
 void KeyDown(UINT virtualKey) { QueueInput(InputKind::KeyDown, virtualKey); }
