@@ -26,23 +26,7 @@ void ExpectRejected(const std::vector<std::string>& args, const std::string& opt
     EXPECT_EQ(parsed.error.find('\n'), std::string::npos) << "one line: " << parsed.error;
 }
 
-TEST(SimOptionsDefaults, AreTheDefaultScene) {
-    const Parsed parsed = Parse({});
-    ASSERT_TRUE(parsed.ok) << parsed.error;
-    const SimOptions& o = parsed.options;
-    EXPECT_EQ(o.screenWidth, 1024);
-    EXPECT_EQ(o.screenHeight, 768);
-    EXPECT_EQ(o.ClientWidth(), 1024);
-    EXPECT_EQ(o.ClientHeight(), 768);
-    EXPECT_EQ(o.seed, 1u);
-    EXPECT_TRUE(o.stored.empty()) << "every setting reads as its default";
-    EXPECT_TRUE(o.picturePath.empty());
-    EXPECT_EQ(o.frames, 0u);
-    EXPECT_EQ(o.frameMs, 16u);
-    EXPECT_TRUE(o.actions.empty());
-    EXPECT_FALSE(o.help);
-}
-
+// The defaults are the golden default scene's.
 TEST(SimOptionsValues, EveryOptionIsTaken) {
     const Parsed parsed = Parse({"--screen", "800x600",   "--client", "152x112",  "--seed",  "4294967295",
                                  "--number", "-7",        "--speed",  "200",      "--color", "278,-1,4294967295",
