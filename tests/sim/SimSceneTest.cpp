@@ -7,8 +7,6 @@
 
 #include "tests/sim/SimProcess.h"
 #include "tools/sim/PictureFile.h"
-#include "tools/sim/PngFile.h"
-#include "tools/sim/PpmFile.h"
 
 namespace tidewell::sim {
 namespace {
@@ -23,12 +21,6 @@ Picture LoadPpm(const std::string& path) {
     EXPECT_EQ(std::sscanf(header.c_str(), "P6 %ld %ld", &width, &height), 2) << path;
     EXPECT_TRUE(ReadPictureFile(path, PictureSize{width, height}, picture, error)) << error;
     return picture;
-}
-
-void SavePpm(const std::string& path, const Picture& picture, bool (*write)(std::FILE*, const Picture&) = WritePpm) {
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_TRUE(out != nullptr && write(out, picture)) << path;
-    std::fclose(out);
 }
 
 struct Scene {
@@ -60,25 +52,6 @@ std::vector<std::string> Fields(const std::string& line) {
     return fields;
 }
 
-// A desktop picture: dark grey with two white rectangles.
-std::string WriteDesktop(const TempDir& dir, int width, int height, const std::string& name = "desktop.ppm",
-                         bool (*write)(std::FILE*, const Picture&) = WritePpm) {
-    Picture desktop(width, height, MakeColor(40, 40, 40));
-    for (int y = 200; y < 700; ++y) {
-        for (int x = 300; x < 420; ++x) {
-            desktop.At(x, y) = kWhite;
-        }
-    }
-    for (int y = 100; y < 500; ++y) {
-        for (int x = 600; x < 640; ++x) {
-            desktop.At(x, y) = kWhite;
-        }
-    }
-    const std::string path = dir.File(name);
-    SavePpm(path, desktop, write);
-    return path;
-}
-
 // The state file's format and the default scene are the golden scenes'.
 TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     TempDir a, b, c;
@@ -92,7 +65,8 @@ TEST(SimScene, StoredSpeedIsRaisedTo15ButAtSpeedIsPassedOn) {
     }
 }
 
-TEST(SimScene, PngInAndOutShowTheSamePixelsAsPpm) {
+// A PNG picture read whatever its name is PictureFileTest's.
+TEST(SimScene, PngOutShowsTheSamePixelsAsPpm) {
     TempDir dir;
     const Scene scene = Render(dir, {"--frames", "50", "--client", "300x200"});
     const SimRun run = RunSimProcess({"--frames", "50", "--client", "300x200", "--out", dir.File("out.PNG")});
@@ -101,14 +75,6 @@ TEST(SimScene, PngInAndOutShowTheSamePixelsAsPpm) {
     std::string error;
     ASSERT_TRUE(ReadPictureFile(dir.File("out.PNG"), PictureSize{300, 200}, back, error)) << error;
     EXPECT_EQ(back.pixels, scene.picture.pixels);
-    // A PNG screen picture, whatever its name, gives the same scene as the PPM.
-    const std::string ppm = WriteDesktop(dir, 1024, 768);
-    const std::string png = WriteDesktop(dir, 1024, 768, "desk.ppm.png", WritePng);
-    const Scene fromPpm = Render(dir, {"--picture", ppm, "--frames", "20"});
-    TempDir other;
-    const Scene fromPng = Render(other, {"--picture", png, "--frames", "20"});
-    EXPECT_EQ(fromPng.state, fromPpm.state);
-    EXPECT_EQ(fromPng.picture.pixels, fromPpm.picture.pixels);
 }
 
 TEST(SimScene, AtChangesApplyByFrameWhateverTheirOrder) {
