@@ -53,33 +53,31 @@ TEST_P(SettingsScrollTest, MovesTheBarAndGivesThePreviewBothPositions) {
     EXPECT_EQ(writes[c.barId == IDC_SPEED ? 4 : 3], entry + "=" + std::to_string(c.expected));
 }
 
+// One handler serves both bars: the number bar's rows are its own range's.
 INSTANTIATE_TEST_SUITE_P(
-    SpeedBar, SettingsScrollTest,
-    ::testing::Values(ScrollCase{"LineLeft", IDC_SPEED, 50, 20, fw::SB_LINELEFT, 0, 49},
-                      ScrollCase{"LineRight", IDC_SPEED, 50, 20, fw::SB_LINERIGHT, 0, 51},
-                      ScrollCase{"PageLeft", IDC_SPEED, 50, 20, fw::SB_PAGELEFT, 0, 40},
-                      ScrollCase{"PageRight", IDC_SPEED, 50, 20, fw::SB_PAGERIGHT, 0, 60},
-                      ScrollCase{"ThumbPosition", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 73, 73},
-                      ScrollCase{"ThumbTrack", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 88, 88},
-                      ScrollCase{"HomeGivesTheRangesLowEnd", IDC_SPEED, 50, 20, fw::SB_LEFT, 0, 15},
-                      ScrollCase{"EndGives100", IDC_SPEED, 50, 20, fw::SB_RIGHT, 0, 100},
-                      ScrollCase{"EndScrollMovesNothing", IDC_SPEED, 50, 20, fw::SB_ENDSCROLL, 0, 50},
-                      ScrollCase{"UnknownCodeMovesNothing", IDC_SPEED, 50, 20, 9, 0, 50},
-                      ScrollCase{"PageLeftBelowTheRange", IDC_SPEED, 20, 20, fw::SB_PAGELEFT, 0, 15},
-                      ScrollCase{"PageRightAboveTheTop", IDC_SPEED, 95, 20, fw::SB_PAGERIGHT, 0, 100},
-                      ScrollCase{"ThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
-                      ScrollCase{"ThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
-                      ScrollCase{"StoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15}),
-    CaseName);
-
-INSTANTIATE_TEST_SUITE_P(
-    NumberBar, SettingsScrollTest,
-    ::testing::Values(ScrollCase{"LineLeft", IDC_NUMBER, 50, 20, fw::SB_LINELEFT, 0, 19},
-                      ScrollCase{"HomeGives1", IDC_NUMBER, 50, 20, fw::SB_LEFT, 0, 1},
-                      ScrollCase{"PageLeftAt5Gives1", IDC_NUMBER, 50, 5, fw::SB_PAGELEFT, 0, 1},
-                      ScrollCase{"LineLeftAt1", IDC_NUMBER, 50, 1, fw::SB_LINELEFT, 0, 1},
-                      ScrollCase{"ThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
-                      ScrollCase{"StoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0, 100}),
+    Bars, SettingsScrollTest,
+    ::testing::Values(ScrollCase{"SpeedLineLeft", IDC_SPEED, 50, 20, fw::SB_LINELEFT, 0, 49},
+                      ScrollCase{"SpeedLineRight", IDC_SPEED, 50, 20, fw::SB_LINERIGHT, 0, 51},
+                      ScrollCase{"SpeedPageLeft", IDC_SPEED, 50, 20, fw::SB_PAGELEFT, 0, 40},
+                      ScrollCase{"SpeedPageRight", IDC_SPEED, 50, 20, fw::SB_PAGERIGHT, 0, 60},
+                      ScrollCase{"SpeedThumbPosition", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 73, 73},
+                      ScrollCase{"SpeedThumbTrack", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 88, 88},
+                      ScrollCase{"SpeedHomeGivesTheRangesLowEnd", IDC_SPEED, 50, 20, fw::SB_LEFT, 0, 15},
+                      ScrollCase{"SpeedEndGives100", IDC_SPEED, 50, 20, fw::SB_RIGHT, 0, 100},
+                      ScrollCase{"SpeedEndScrollMovesNothing", IDC_SPEED, 50, 20, fw::SB_ENDSCROLL, 0, 50},
+                      ScrollCase{"SpeedUnknownCodeMovesNothing", IDC_SPEED, 50, 20, 9, 0, 50},
+                      ScrollCase{"SpeedPageLeftBelowTheRange", IDC_SPEED, 20, 20, fw::SB_PAGELEFT, 0, 15},
+                      ScrollCase{"SpeedPageRightAboveTheTop", IDC_SPEED, 95, 20, fw::SB_PAGERIGHT, 0, 100},
+                      ScrollCase{"SpeedThumbAboveTheLimit", IDC_SPEED, 50, 20, fw::SB_THUMBTRACK, 300, 100},
+                      ScrollCase{"SpeedThumbBelowTheRange", IDC_SPEED, 50, 20, fw::SB_THUMBPOSITION, 3, 15},
+                      ScrollCase{"SpeedStoredBelowTheRangeShowsAtItsEnd", IDC_SPEED, 5, 20, fw::SB_ENDSCROLL, 0, 15},
+                      ScrollCase{"NumberLineLeft", IDC_NUMBER, 50, 20, fw::SB_LINELEFT, 0, 19},
+                      ScrollCase{"NumberHomeGives1", IDC_NUMBER, 50, 20, fw::SB_LEFT, 0, 1},
+                      ScrollCase{"NumberPageLeftAt5Gives1", IDC_NUMBER, 50, 5, fw::SB_PAGELEFT, 0, 1},
+                      ScrollCase{"NumberLineLeftAt1", IDC_NUMBER, 50, 1, fw::SB_LINELEFT, 0, 1},
+                      ScrollCase{"NumberThumbAboveTheLimit", IDC_NUMBER, 50, 20, fw::SB_THUMBTRACK, 101, 100},
+                      ScrollCase{"NumberStoredAboveTheRangeShowsAtItsEnd", IDC_NUMBER, 50, 250, fw::SB_ENDSCROLL, 0,
+                                 100}),
     CaseName);
 
 class SettingsPreviewFollowsTest : public AppFixture {};
