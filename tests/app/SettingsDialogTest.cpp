@@ -1,6 +1,6 @@
 // The settings dialog while it is open: its preview, icon and place, the
-// colour button, the About box, the system menu, minimised painting, and
-// the preview animating under every modal loop.
+// colour button, the About box, the system menu, and the preview animating
+// under every modal loop.
 #include <cstdlib>
 
 #include "AppFixture.h"
@@ -129,29 +129,6 @@ TEST_F(SettingsDialogTest, OtherSystemCommandsGetDefaultProcessing) {
     hl::ScriptCall([&dlg](fw::HWND) { EXPECT_EQ(dlg.DefaultsFor(fw::WM_SYSCOMMAND), 2); });
     hl::ScriptEscape();
     EXPECT_EQ(dlg.DoModal(), fw::IDCANCEL);
-}
-
-TEST_F(SettingsDialogTest, MinimisedPaintDrawsTheIconInTheMiddle) {
-    hl::ScriptWait(50);
-    OnDialog([this](CSettingsDlg& dlg) {
-        EXPECT_TRUE(hl::DrawnIcons().empty()) << "a normal paint draws no icon";
-        dlg.ShowWindow(6 /* SW_MINIMIZE */);
-        ASSERT_TRUE(dlg.IsIconic());
-        const std::size_t erases = m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND);
-        hl::InvalidateRect(dlg.m_hWnd, fw::RECT{0, 0, 10000, 10000});
-        hl::PumpMessages();
-        EXPECT_GT(m_delivered->Count(dlg.m_hWnd, fw::WM_ICONERASEBKGND), erases);
-        ASSERT_FALSE(hl::DrawnIcons().empty());
-        const hl::DrawnIcon& drawn = hl::DrawnIcons().back();
-        fw::RECT client;
-        dlg.GetClientRect(&client);
-        EXPECT_EQ(drawn.hWnd, dlg.m_hWnd);
-        EXPECT_EQ(drawn.icon, dlg.m_hIcon);
-        EXPECT_EQ(drawn.x, (client.Width() - fw::GetSystemMetrics(fw::SM_CXICON) + 1) / 2);
-        EXPECT_EQ(drawn.y, (client.Height() - fw::GetSystemMetrics(fw::SM_CYICON) + 1) / 2);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
 }
 
 TEST_F(SettingsDialogTest, ThePreviewAnimatesUnderEveryModalLoop) {

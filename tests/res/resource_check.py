@@ -193,9 +193,6 @@ class PeResources:
         self.file = Reader(data, "file")
         self.sections = []
         self.resources = {}
-        # (type, name, language) -> (data offset, offset of the language id),
-        # both in the file, for tests that damage one resource on purpose.
-        self.locations = {}
         directory_rva, directory_size = self._read_headers()
         if directory_rva == 0 or directory_size == 0:
             raise FormatError("the file has no resource directory")
@@ -245,7 +242,7 @@ class PeResources:
                 length = self.file.word(self.base + (name & 0x7FFFFFFF))
                 raw = self.file.unpack("%ds" % (2 * length), self.base + (name & 0x7FFFFFFF) + 2)[0]
                 name = raw.decode("utf-16-le")
-            yield name, target, entry
+            yield name, target
 
     def _subdirectory(self, target, level):
         if not target & 0x80000000:
@@ -253,17 +250,14 @@ class PeResources:
         return target & 0x7FFFFFFF
 
     def _walk(self):
-        for type_id, type_target, _ in self._entries(0):
-            for name, name_target, _ in self._entries(self._subdirectory(type_target, 1)):
+        for type_id, type_target in self._entries(0):
+            for name, name_target in self._entries(self._subdirectory(type_target, 1)):
                 languages = {}
-                for language, data_target, entry in self._entries(
-                        self._subdirectory(name_target, 2)):
+                for language, data_target in self._entries(self._subdirectory(name_target, 2)):
                     if data_target & 0x80000000:
                         raise FormatError("resource directory nested deeper than three levels")
                     rva, size = self.file.unpack("II", self.base + data_target)
-                    start = self._offset_of(rva)
-                    languages[language] = self.file.unpack("%ds" % size, start)[0]
-                    self.locations[(type_id, name, language)] = (start, entry)
+                    languages[language] = self.file.unpack("%ds" % size, self._offset_of(rva))[0]
                 self.resources[(type_id, name)] = languages
 
 
@@ -432,10 +426,14 @@ class Check:
                            found_value, value, hexadecimal=key.lower().endswith("style"))
 
 
+def label_of(key):
+    type_id, name = key
+    return "%s %s" % (TYPE_NAMES.get(type_id, "type %s" % type_id), name)
+
+
 def only_resource(check, resources, key):
     """The data of a resource that must exist once, in German (Germany)."""
-    type_id, name = key
-    label = "%s %s" % (TYPE_NAMES.get(type_id, "type %s" % type_id), name)
+    label = label_of(key)
     languages = resources.get(key)
     if not languages:
         check.fail("%s is missing" % label)
@@ -448,11 +446,10 @@ def only_resource(check, resources, key):
 
 
 def check_languages(check, resources):
-    for (type_id, name), languages in sorted(resources.items(), key=str):
-        label = "%s %s" % (TYPE_NAMES.get(type_id, "type %s" % type_id), name)
+    for key, languages in sorted(resources.items(), key=str):
         if sorted(languages) != [LANG_GERMAN_GERMANY]:
             check.fail("%s has languages %s, expected only 0x0407"
-                       % (label, ", ".join("0x%04X" % lang for lang in languages)))
+                       % (label_of(key), ", ".join("0x%04X" % lang for lang in languages)))
 
 
 def check_dialogs(check, resources):
@@ -639,9 +636,8 @@ def check_program(path):
               (RT_GROUP_ICON, IDR_MAINFRAME), (RT_GROUP_CURSOR, IDC_NULLCURSOR),
               (RT_STRING, STRING_BLOCK_OF_DESCRIPTION),
               (RT_VERSION, VERSION_ID)} | {(RT_BITMAP, bitmap_id) for bitmap_id in BANNERS} | referenced
-    for type_id, name in sorted(set(resources) - wanted, key=str):
-        check.fail("unexpected resource: %s %s"
-                   % (TYPE_NAMES.get(type_id, "type %s" % type_id), name))
+    for key in sorted(set(resources) - wanted, key=str):
+        check.fail("unexpected resource: " + label_of(key))
     return check.failures
 
 

@@ -117,23 +117,8 @@ int EndedQuietly(HANDLE process, DWORD withinMs) {
     return Report(kPassed, "saver ended with exit code 0");
 }
 
-int CheckStaleHandle(const char* saver) {
-    HWND gone = MakeHostWindow();
-    if (gone == nullptr) {
-        return Report(kNoHostWindow, "host window made");
-    }
-    DestroyWindow(gone);
-    PROCESS_INFORMATION pi = {};
-    if (!StartSaver(saver, gone, &pi)) {
-        return Report(kStartFailed, "saver started");
-    }
-    const int result = EndedQuietly(pi.hProcess, kExitWaitMs);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return result;
-}
-
-int CheckPreview(const char* saver) {
+// stale: the host's window is destroyed before the saver starts.
+int CheckPreview(const char* saver, bool stale) {
     HWND host = MakeHostWindow();
     if (host == nullptr) {
         return Report(kNoHostWindow, "host window made");
@@ -141,11 +126,19 @@ int CheckPreview(const char* saver) {
     RECT client;
     GetClientRect(host, &client);
     std::printf("host client: %ldx%ld\n", client.right, client.bottom);
+    if (stale) {
+        DestroyWindow(host);
+    }
     PROCESS_INFORMATION pi = {};
     if (!StartSaver(saver, host, &pi)) {
         return Report(kStartFailed, "saver started");
     }
-
+    if (stale) {
+        const int result = EndedQuietly(pi.hProcess, kExitWaitMs);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return result;
+    }
     HWND child = nullptr;
     const DWORD start = GetTickCount();
     while (child == nullptr && GetTickCount() - start < kChildWaitMs) {
@@ -190,8 +183,5 @@ int main(int argc, char** argv) {
         std::printf("usage: preview-host SAVER [--stale]\n");
         return kUsage;
     }
-    if (argc >= 3 && std::strcmp(argv[2], "--stale") == 0) {
-        return CheckStaleHandle(argv[1]);
-    }
-    return CheckPreview(argv[1]);
+    return CheckPreview(argv[1], argc >= 3 && std::strcmp(argv[2], "--stale") == 0);
 }
