@@ -62,10 +62,16 @@ CFullScreenWnd* CFullScreenWnd::CoverUncovered(const std::shared_ptr<FullScreenG
     return pFirst;
 }
 
+namespace {
+bool g_coverMonitorsPluggedIn = false;
+}  // namespace
+
+void CFullScreenWnd::CoverMonitorsPluggedIn(bool bCover) { g_coverMonitorsPluggedIn = bCover; }
+
 void CFullScreenWnd::OnDisplayChange(fw::UINT nBitsPerPixel, int cx, int cy) {
     // A monitor plugged in while the saver runs is covered too; each window
     // hears of it, and the first to act covers it for all.
-    if (m_group->m_bAllMonitors) {
+    if (g_coverMonitorsPluggedIn && m_group->m_bAllMonitors) {
         CoverUncovered(m_group, fw::EnumMonitors());
     }
     CParticleWnd::OnDisplayChange(nBitsPerPixel, cx, cy);

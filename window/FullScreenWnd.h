@@ -31,6 +31,10 @@ public:
     // when neither the monitors nor the system metrics give a screen.
     static CFullScreenWnd* CoverMonitors(std::vector<fw::MonitorArea> monitors, bool allMonitors);
 
+    // Whether a monitor plugged in while the saver runs gets a window too
+    // (the Linux program asks for it; off by default).
+    static void CoverMonitorsPluggedIn(bool bCover);
+
     // The saver's first mouse position in screen coordinates, shared by all
     // its windows; (-1, -1) until the first mouse message.
     fw::POINT& m_ptFirst;

@@ -53,6 +53,7 @@ fw::BOOL CSaverApp::InitInstance() {
     // Windows here change size (a host's window, a grown screen, the window
     // to try it in): each change makes the field anew for the new size.
     CParticleWnd::FollowSizeChanges(true);
+    CFullScreenWnd::CoverMonitorsPluggedIn(true);
     fw::session::SetRestartHandler([this] {
         if (auto* pWnd = dynamic_cast<CParticleWnd*>(m_pMainWnd)) {
             pWnd->RestartField();

@@ -112,6 +112,7 @@ TEST_F(MonitorsStartUpTest, NoMonitorListedCoversTheScreenOfTheMetrics) {
 }
 
 TEST_F(MonitorsStartUpTest, AMonitorPluggedInIsCoveredAndOneUnpluggedTakesOnlyItsWindow) {
+    CFullScreenWnd::CoverMonitorsPluggedIn(true);  // as the Linux program asks
     for (const bool allMonitors : {true, false}) {
         hl::SetMonitors({{kPrimary, true}});
         Store("AllMonitors", allMonitors ? 1 : 0);
@@ -137,6 +138,7 @@ TEST_F(MonitorsStartUpTest, AMonitorPluggedInIsCoveredAndOneUnpluggedTakesOnlyIt
         }
         hl::ClearQuit();
     }
+    CFullScreenWnd::CoverMonitorsPluggedIn(false);
 }
 
 struct Ending {
