@@ -127,7 +127,12 @@ int main(int argc, char** argv) {
     // Cleaned up; now end by the signal that asked, as a killed program
     // does, so a host sees how its saver ended.
     if (const int signal = fw::session::EndingSignal()) {
+        // A backend may read its signals from a descriptor, with them blocked.
+        sigset_t only;
+        sigemptyset(&only);
+        sigaddset(&only, signal);
         std::signal(signal, SIG_DFL);
+        sigprocmask(SIG_UNBLOCK, &only, nullptr);
         std::raise(signal);
     }
     // The display went away under the program: one line says so.
