@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         tidewell::fuzz::CheckOneLine(error);
         return 0;
     }
-    if (o.help) {
-        return 0;  // --help stops the parse: nothing after it is checked, nothing runs
+    if (o.help || o.version) {
+        return 0;  // --help and --version stop the parse: nothing after them is checked, nothing runs
     }
     using Limits = tidewell::sim::SimLimits;
     Check(o.screenWidth >= 1 && o.screenWidth <= Limits::kMaxSide, "screen width in range");
