@@ -32,8 +32,6 @@
       (name, style, cursor, background, icon))                                                                         \
     X(HCURSOR, ArrowCursor, (), ())                                                                                    \
     X(BOOL, PostMessage, (HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam), (hWnd, message, wParam, lParam))     \
-    X(LRESULT, SendMessage, (HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam), (hWnd, message, wParam, lParam))  \
-    X(void, PostQuitMessage, (int nExitCode), (nExitCode))                                                             \
     X(int, RunMessageLoop, (), ())                                                                                     \
     X(LRESULT, DefaultProcessing, (CWnd & wnd, UINT message, WPARAM wParam, LPARAM lParam),                            \
       (wnd, message, wParam, lParam))                                                                                  \
@@ -47,24 +45,27 @@
     X(HCURSOR, LoadCursorResource, (UINT id), (id))                                                                    \
     X(std::string, ProgramPath, (), ())
 
-// The Linux program's backends share these (fw/linux): the metrics come
-// from the monitors, and it has neither dialogs nor a registry.
-#define TIDEWELL_SHARED_PRIMITIVES(X)                                                                         \
-    X(RECT, WorkArea, (), ())                                                                                 \
-    X(int, SystemMetric, (int index), (index))                                                                \
-    X(INT_PTR, RunModalDialog, (CDialog & dialog, UINT templateId, HWND owner), (dialog, templateId, owner))  \
-    X(void, EndModalDialog, (HWND hDialog, int result), (hDialog, result))                                    \
-    X(INT_PTR, ChooseColour, (HWND owner, COLORREF initial, DWORD flags, COLORREF * chosen),                  \
-      (owner, initial, flags, chosen))                                                                        \
-    X(void, SetButtonCheck, (HWND hButton, UINT check), (hButton, check))                                     \
-    X(UINT, ButtonCheck, (HWND hButton), (hButton))                                                           \
-    X(void, SetScrollRange, (HWND hBar, int minPos, int maxPos, BOOL redraw), (hBar, minPos, maxPos, redraw)) \
-    X(void, GetScrollRange, (HWND hBar, int* minPos, int* maxPos), (hBar, minPos, maxPos))                    \
-    X(int, SetScrollPos, (HWND hBar, int pos, BOOL redraw), (hBar, pos, redraw))                              \
-    X(int, ScrollPos, (HWND hBar), (hBar))                                                                    \
-    X(std::optional<std::int32_t>, ReadProfileInt, (const std::string& keyPath, const std::string& entry),    \
-      (keyPath, entry))                                                                                       \
-    X(BOOL, WriteProfileInt, (const std::string& keyPath, const std::string& entry, std::int32_t value),      \
+// The Linux program's backends share these (fw/linux): one queue and one
+// way to deliver, the metrics from the monitors, neither dialogs nor a
+// registry.
+#define TIDEWELL_SHARED_PRIMITIVES(X)                                                                                 \
+    X(LRESULT, SendMessage, (HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam), (hWnd, message, wParam, lParam)) \
+    X(void, PostQuitMessage, (int nExitCode), (nExitCode))                                                            \
+    X(RECT, WorkArea, (), ())                                                                                         \
+    X(int, SystemMetric, (int index), (index))                                                                        \
+    X(INT_PTR, RunModalDialog, (CDialog & dialog, UINT templateId, HWND owner), (dialog, templateId, owner))          \
+    X(void, EndModalDialog, (HWND hDialog, int result), (hDialog, result))                                            \
+    X(INT_PTR, ChooseColour, (HWND owner, COLORREF initial, DWORD flags, COLORREF * chosen),                          \
+      (owner, initial, flags, chosen))                                                                                \
+    X(void, SetButtonCheck, (HWND hButton, UINT check), (hButton, check))                                             \
+    X(UINT, ButtonCheck, (HWND hButton), (hButton))                                                                   \
+    X(void, SetScrollRange, (HWND hBar, int minPos, int maxPos, BOOL redraw), (hBar, minPos, maxPos, redraw))         \
+    X(void, GetScrollRange, (HWND hBar, int* minPos, int* maxPos), (hBar, minPos, maxPos))                            \
+    X(int, SetScrollPos, (HWND hBar, int pos, BOOL redraw), (hBar, pos, redraw))                                      \
+    X(int, ScrollPos, (HWND hBar), (hBar))                                                                            \
+    X(std::optional<std::int32_t>, ReadProfileInt, (const std::string& keyPath, const std::string& entry),            \
+      (keyPath, entry))                                                                                               \
+    X(BOOL, WriteProfileInt, (const std::string& keyPath, const std::string& entry, std::int32_t value),              \
       (keyPath, entry, value))
 
 #define TIDEWELL_BACKEND_PRIMITIVES(X) TIDEWELL_DISPLAY_PRIMITIVES(X) TIDEWELL_SHARED_PRIMITIVES(X)

@@ -3,6 +3,9 @@
 #include <deque>
 #include <utility>
 
+#include "fw/BackendTable.h"
+#include "fw/Wnd.h"
+
 namespace fw::shared {
 
 namespace {
@@ -33,5 +36,13 @@ void RequestQuit(int exitCode) {
 std::optional<int> QuitRequested() { return g_quit; }
 
 std::optional<int> TakeQuit() { return std::exchange(g_quit, std::nullopt); }
+
+void PostQuitMessage(int nExitCode) { RequestQuit(nExitCode); }
+
+// Delivered at once to the object bound to the window, on either backend.
+LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
+    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
+}
 
 }  // namespace fw::shared

@@ -17,7 +17,7 @@ struct Program {
     bool (*hasScreenshot)(HWND host);
     void (*allowHostScreenshot)(bool allowed);
     ServerResources (*serverResourceStrings)();
-    bool (*parseColor)(const std::string& spec, COLORREF& colour);
+    bool (*parseColor)(const std::string& text, COLORREF& colour);
     bool (*desktopUnderWindows)(bool fullScreen);
     void (*destroyAllWindows)();
     void (*setBlankCursorResource)(UINT id);
@@ -122,8 +122,8 @@ void AllowHostScreenshot(bool allowed) {
 ServerResources ServerResourceStrings() {
     return g_program != nullptr ? g_program->serverResourceStrings() : ServerResources();
 }
-bool ParseColor(const std::string& spec, COLORREF& colour) {
-    return g_program != nullptr && g_program->parseColor(spec, colour);
+bool ParseColor(const std::string& text, COLORREF& colour) {
+    return g_program != nullptr && g_program->parseColor(text, colour);
 }
 void SetRestartHandler(std::function<void()> restart) {
     if (g_program != nullptr) {

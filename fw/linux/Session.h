@@ -38,7 +38,7 @@ ServerResources ServerResourceStrings();
 
 // A colour as the platform's users write it (X11: any colour the server
 // knows; Wayland: X's numeric forms); false for one it cannot read.
-bool ParseColor(const std::string& spec, COLORREF& colour);
+bool ParseColor(const std::string& text, COLORREF& colour);
 // Whether windows made from now on start from the desktop under them (the
 // rule that shows the desktop needs it): X11 reads the screen; Wayland takes
 // each output's picture now, for full-screen windows, where it can.

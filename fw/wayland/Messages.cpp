@@ -67,8 +67,6 @@ void Wait() {
 
 }  // namespace
 
-void PostQuitMessage(int nExitCode) { RequestQuit(nExitCode); }
-
 int EndingSignal() { return g_endingSignal; }
 
 int RunMessageLoop() {
@@ -112,11 +110,6 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     Post(PostedMessage{hWnd, message, wParam, lParam});
     return TRUE;
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
-    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
 }
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {

@@ -33,9 +33,9 @@ bool HexChannel(const std::string& digits, bool scaled, unsigned& value) {
 
 }  // namespace
 
-bool ParseColor(const std::string& spec, COLORREF& colour) {
+bool ParseColor(const std::string& written, COLORREF& colour) {
     std::string text;
-    for (char c : spec) {
+    for (char c : written) {
         text += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     std::string parts[3];

@@ -32,6 +32,6 @@ int EndingSignal();
 // A colour in X's numeric forms (#RGB, #RRGGBB, #RRRRGGGGBBBB,
 // rgb:r/g/b with 1 to 4 hex digits each; any case): no X server here to
 // know the names.
-bool ParseColor(const std::string& spec, COLORREF& colour);
+bool ParseColor(const std::string& text, COLORREF& colour);
 
 }  // namespace fw::wayland

@@ -85,8 +85,6 @@ void Sync() {
     }
 }
 
-void PostQuitMessage(int nExitCode) { x11::RequestQuit(nExitCode); }
-
 int RunMessageLoop() {
     if (!x11::Connected()) {
         return -1;
@@ -121,11 +119,6 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     x11::Post(x11::PostedMessage{hWnd, message, wParam, lParam});
     return TRUE;
-}
-
-LRESULT SendMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    CWnd* wnd = CWnd::FromHandlePermanent(hWnd);
-    return wnd != nullptr ? detail::DeliverMessage(*wnd, message, wParam, lParam) : 0;
 }
 
 LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -24,12 +24,12 @@ bool Connect(const char* displayName, std::string& error) {
 
 HWND RootHandle() { return Connected() ? ToFw(X().root) : nullptr; }
 
-bool ParseColor(const std::string& spec, COLORREF& colour) {
+bool ParseColor(const std::string& text, COLORREF& colour) {
     // Names are short; a longer text is no colour, and is not sent.
-    constexpr std::size_t kLongestSpec = 256;
+    constexpr std::size_t kLongestName = 256;
     ::XColor exact = {};
-    if (!Connected() || spec.size() > kLongestSpec ||
-        ::XParseColor(X().display, DefaultColormap(X().display, X().screen), spec.c_str(), &exact) == 0) {
+    if (!Connected() || text.size() > kLongestName ||
+        ::XParseColor(X().display, DefaultColormap(X().display, X().screen), text.c_str(), &exact) == 0) {
         return false;
     }
     colour = RGB(exact.red >> 8, exact.green >> 8, exact.blue >> 8);

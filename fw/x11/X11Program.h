@@ -25,7 +25,7 @@ bool HasScreenshot(HWND host);
 // A colour as X users write it (a name such as "navy", #RGB, #RRGGBB,
 // #RRRRGGGGBBBB, rgb:r/g/b; any case), read on the default colormap. False
 // for one the server does not know, or before Connect.
-bool ParseColor(const std::string& spec, COLORREF& colour);
+bool ParseColor(const std::string& text, COLORREF& colour);
 
 // Lets windows made in a host's window start from that screenshot. Until
 // this is called with true they never read it: the user's choice decides.
