@@ -2,8 +2,13 @@
 // the window shows, and what was drawn reaches the real window.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <tuple>
+#include <vector>
+
+#include "fw/win32/DibSection.h"
 #include "tests/fw/win32/CallbackWnd.h"
-#include "tests/fw/win32/ScreenReader.h"
+#include "tests/support/TestPlatform.h"
 
 namespace fw::test {
 namespace {
@@ -12,6 +17,45 @@ constexpr int kLeft = 100;
 constexpr int kTop = 80;
 constexpr int kWidth = 64;
 constexpr int kHeight = 48;
+
+using Pixels = std::vector<COLORREF>;
+
+// The window's rectangle of the screen, read the way the window system's own
+// capture does (screen DC, one BitBlt), row after row.
+Pixels ReadScreen() {
+    win32::DibSection dib(kWidth, kHeight);
+    ::HDC screen = ::GetDC(nullptr);
+    dib.CopyFrom(screen, kLeft, kTop);
+    ::ReleaseDC(nullptr, screen);
+    Pixels pixels;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            pixels.push_back(win32::DibSection::ToColorRef(dib.Row(y)[x]));
+        }
+    }
+    return pixels;
+}
+
+Pixels Picture(const std::function<COLORREF(int, int)>& colour) {
+    Pixels pixels;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            pixels.push_back(colour(x, y));
+        }
+    }
+    return pixels;
+}
+
+// The window system shows drawing a little later than it is done.
+bool ScreenShows(const Pixels& expected) {
+    return PumpUntil([&] { return ReadScreen() == expected; }, 3000);
+}
+
+// A picture whose every pixel differs from its neighbours.
+COLORREF TestPattern(int x, int y) {
+    return RGB(static_cast<unsigned>(x * 7 + 3), static_cast<unsigned>(y * 11 + 5),
+               static_cast<unsigned>((x + y) * 13 + 1));
+}
 
 class MirrorDcTest : public ::testing::Test {
 protected:
@@ -26,9 +70,10 @@ protected:
         ResetPlatform();
     }
 
-    void DrawPattern() {
+    void Fill(COLORREF colour, RECT rect = RECT{0, 0, kWidth, kHeight}) {
         CClientDC dc(&m_wnd);
-        DrawTestPattern(dc, kWidth, kHeight);
+        CBrush brush(colour);
+        dc.FillRect(&rect, &brush);
     }
     // Drawing straight on the window, behind the framework's back.
     void BlackenBehindTheFrameworksBack() {
@@ -37,49 +82,23 @@ protected:
         ::PatBlt(real, 0, 0, kWidth, kHeight, BLACKNESS);
         ::ReleaseDC(hWnd, real);
     }
-    static ::RECT ScreenRect() { return ::RECT{kLeft, kTop, kLeft + kWidth, kTop + kHeight}; }
 
     CallbackWnd m_wnd;
 };
 
-TEST_F(MirrorDcTest, ReadsGiveWhatWasWrittenAlsoThroughALaterContext) {
-    {
-        CClientDC dc(&m_wnd);
-        EXPECT_TRUE(dc.SetPixelV(5, 6, RGB(1, 2, 3)));
-        EXPECT_EQ(dc.GetPixel(5, 6), RGB(1, 2, 3));
-        CBrush brush(RGB(200, 100, 50));
-        RECT rect;
-        rect.left = 60;
-        rect.top = 40;
-        rect.right = 90;  // beyond the client: cut off there
-        rect.bottom = 90;
-        dc.FillRect(&rect, &brush);
-    }
+TEST_F(MirrorDcTest, OutsideTheClientAreaReadsAreInvalidAndWritesDropped) {
+    Fill(RGB(200, 100, 50), RECT{60, 40, 90, 90});  // beyond the client: cut off there
     CClientDC dc(&m_wnd);
-    EXPECT_EQ(dc.GetPixel(5, 6), RGB(1, 2, 3));
-    EXPECT_EQ(dc.GetPixel(60, 40), RGB(200, 100, 50));
     EXPECT_EQ(dc.GetPixel(63, 47), RGB(200, 100, 50));
     EXPECT_NE(dc.GetPixel(59, 40), RGB(200, 100, 50));
-}
-
-TEST_F(MirrorDcTest, OutsideTheClientAreaReadsAreInvalidAndWritesDropped) {
-    CClientDC dc(&m_wnd);
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {kWidth, 0}, {0, kHeight}, {kWidth + 500, kHeight + 500}}) {
         EXPECT_EQ(dc.GetPixel(x, y), CLR_INVALID) << x << "," << y;
         EXPECT_FALSE(dc.SetPixelV(x, y, RGB(9, 9, 9))) << x << "," << y;
     }
-    EXPECT_NE(dc.GetPixel(kWidth - 1, kHeight - 1), CLR_INVALID);
 }
 
 TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
-    {
-        CClientDC dc(&m_wnd);
-        CBrush grey(RGB(10, 10, 10));
-        RECT all;
-        all.right = kWidth;
-        all.bottom = kHeight;
-        dc.FillRect(&all, &grey);
-    }
+    Fill(RGB(10, 10, 10));
     RECT painted;
     COLORREF inside = 0;
     COLORREF outside = 0;
@@ -96,10 +115,7 @@ TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
     ::RECT part{10, 10, 20, 20};
     ::InvalidateRect(win32::ToWin(m_wnd.m_hWnd), &part, FALSE);
     ::UpdateWindow(win32::ToWin(m_wnd.m_hWnd));
-    EXPECT_EQ(painted.left, 10);
-    EXPECT_EQ(painted.top, 10);
-    EXPECT_EQ(painted.right, 20);
-    EXPECT_EQ(painted.bottom, 20);
+    EXPECT_EQ(std::tuple(painted.left, painted.top, painted.right, painted.bottom), std::tuple(10, 10, 20, 20));
     EXPECT_EQ(inside, RGB(10, 10, 10));
     EXPECT_EQ(outside, CLR_INVALID);
     EXPECT_FALSE(wroteOutside);
@@ -110,8 +126,8 @@ TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
 }
 
 TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
-    DrawPattern();
-    // A copy of more than what changed would show the pattern again.
+    Fill(RGB(255, 255, 255));
+    // A copy of more than what changed would show white again.
     BlackenBehindTheFrameworksBack();
     {
         CClientDC dc(&m_wnd);
@@ -120,28 +136,31 @@ TEST_F(MirrorDcTest, AContextCopiesOnlyWhatItChanged) {
         dc.Pixels().Set(50, 40, RGB(1, 2, 3));
         dc.MarkChanged(RECT{50, 40, 51, 41});
     }
-    const auto expected = Picture(kWidth, kHeight, [](int x, int y) {
+    EXPECT_TRUE(ScreenShows(Picture([](int x, int y) {
         return x == 3 && y == 4 ? RGB(255, 0, 0) : x == 50 && y == 40 ? RGB(1, 2, 3) : RGB(0, 0, 0);
-    });
-    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
-        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
+    })));
 }
 
-TEST_F(MirrorDcTest, WhatWasDrawnShowsAndAnInvalidatedAreaShowsItAgain) {
-    DrawPattern();
-    const auto expected = Picture(kWidth, kHeight, TestPattern);
-    // What was drawn is what the screen shows and the context reads, pixel for pixel.
-    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
-        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
+TEST_F(MirrorDcTest, WhatWasDrawnShowsAndReadsBackAndAnInvalidatedAreaShowsItAgain) {
     {
         CClientDC dc(&m_wnd);
-        EXPECT_EQ(Picture(kWidth, kHeight, [&](int x, int y) { return dc.GetPixel(x, y); }), expected);
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                dc.SetPixelV(x, y, TestPattern(x, y));
+            }
+        }
+    }
+    const Pixels expected = Picture(TestPattern);
+    // Pixel for pixel on the screen, and through a later context.
+    EXPECT_TRUE(ScreenShows(expected));
+    {
+        CClientDC dc(&m_wnd);
+        EXPECT_EQ(Picture([&](int x, int y) { return dc.GetPixel(x, y); }), expected);
     }
     BlackenBehindTheFrameworksBack();
-    ASSERT_TRUE(ScreenShows(ScreenRect(), std::vector<COLORREF>(expected.size(), RGB(0, 0, 0))));
+    ASSERT_TRUE(ScreenShows(Pixels(expected.size(), RGB(0, 0, 0))));
     m_wnd.Invalidate(FALSE);
-    EXPECT_TRUE(ScreenShows(ScreenRect(), expected))
-        << Differences(ReadScreen(ScreenRect()), expected) << " pixels differ";
+    EXPECT_TRUE(ScreenShows(expected));
 }
 
 }  // namespace

@@ -39,8 +39,6 @@ void WaitForInput(::DWORD milliseconds) { ::MsgWaitForMultipleObjects(0, nullptr
     return TRUE;
 }
 
-std::string SectionPath(CWinApp& app, const char* section) { return app.SectionPath(section); }
-
 }  // namespace
 
 void ResetPlatform() {
@@ -65,19 +63,6 @@ void PumpUntilIdle() {
     }
 }
 
-void PumpFor(unsigned milliseconds) {
-    const ::DWORD start = ::GetTickCount();
-    for (;;) {
-        const ::DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= milliseconds) {
-            return;
-        }
-        if (!DispatchOne()) {
-            WaitForInput(milliseconds - elapsed);
-        }
-    }
-}
-
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
     const ::DWORD start = ::GetTickCount();
     while (!done()) {
@@ -92,28 +77,28 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
     return true;
 }
 
+void PumpFor(unsigned milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
+
 bool TakeQuitMessage(int* exitCode) {
-    if (!g_bQuitSeen) {
-        ::MSG msg{};
-        if (::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-            g_bQuitSeen = true;
-            g_nQuitCode = static_cast<int>(msg.wParam);
-        }
+    ::MSG msg{};
+    if (!g_bQuitSeen && ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        g_bQuitSeen = true;
+        g_nQuitCode = static_cast<int>(msg.wParam);
     }
-    if (!g_bQuitSeen) {
-        return false;
-    }
-    if (exitCode != nullptr) {
+    if (g_bQuitSeen && exitCode != nullptr) {
         *exitCode = g_nQuitCode;
     }
+    const bool seen = g_bQuitSeen;
     g_bQuitSeen = false;
-    return true;
+    return seen;
 }
 
 bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,
                           const std::vector<std::uint8_t>& bytes) {
     ::HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, SectionPath(app, section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, app.SectionPath(section).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                           nullptr) != ERROR_SUCCESS) {
         return false;
     }
