@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <thread>
@@ -34,11 +35,9 @@ const PlatformTraits& Traits() {
 namespace {
 
 ::KeySym KeySymOf(UINT virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        return XK_a + (virtualKey - 'A');
-    }
-    if (virtualKey >= '0' && virtualKey <= '9') {
-        return XK_0 + (virtualKey - '0');
+    // X's keysyms for letters and digits are their lower-case ASCII codes.
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
+        return static_cast<::KeySym>(std::tolower(static_cast<int>(virtualKey)));
     }
     switch (virtualKey) {
         case 0x12:
@@ -101,7 +100,7 @@ OtherProgramWindow::OtherProgramWindow() {
 }
 
 OtherProgramWindow::~OtherProgramWindow() {
-    ::XDestroyWindow(OtherClient(), static_cast<::Window>(reinterpret_cast<std::uintptr_t>(m_state)));
+    ::XDestroyWindow(OtherClient(), ToX(static_cast<HWND>(m_state)));
     ::XSync(OtherClient(), False);
 }
 
