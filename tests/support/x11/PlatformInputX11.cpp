@@ -39,16 +39,8 @@ namespace {
     if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
         return static_cast<::KeySym>(std::tolower(static_cast<int>(virtualKey)));
     }
-    switch (virtualKey) {
-        case 0x12:
-            return XK_Alt_L;
-        case 0x1B:
-            return XK_Escape;
-        case 0x0D:
-            return XK_Return;
-        default:
-            return XK_space;
-    }
+    // Alt, Escape and Return; any other key is the space bar.
+    return virtualKey == 0x12 ? XK_Alt_L : virtualKey == 0x1B ? XK_Escape : virtualKey == 0x0D ? XK_Return : XK_space;
 }
 
 ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
@@ -92,8 +84,7 @@ OtherProgramWindow::OtherProgramWindow() {
     attributes.override_redirect = True;
     const ::Window window = ::XCreateWindow(d, DefaultRootWindow(d), 900, 700, 50, 50, 0, CopyFromParent, InputOutput,
                                             CopyFromParent, CWOverrideRedirect, &attributes);
-    ::XMapRaised(d, window);
-    ::XSync(d, False);
+    ::XMapRaised(d, window);  // viewable at once (no window manager), so it can take the focus
     ::XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
     ::XSync(d, False);
     m_state = reinterpret_cast<void*>(static_cast<std::uintptr_t>(window));

@@ -61,12 +61,11 @@ bool Start(const std::string& number) {
         up = c == '\n';
     }
     ::close(ready[0]);
-    if (child > 0 && !up) {
-        ::kill(child, SIGTERM);
-        ::waitpid(child, nullptr, 0);
-    }
     if (up) {
         g_server = child;
+    } else if (child > 0) {
+        ::kill(child, SIGTERM);
+        ::waitpid(child, nullptr, 0);
     }
     return up;
 }
