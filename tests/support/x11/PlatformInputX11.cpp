@@ -5,6 +5,7 @@
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdint>
 #include <thread>
@@ -34,22 +35,12 @@ const PlatformTraits& Traits() {
 namespace {
 
 ::KeySym KeySymOf(UINT virtualKey) {
-    if (virtualKey >= 'A' && virtualKey <= 'Z') {
-        return XK_a + (virtualKey - 'A');
+    // X's keysyms for letters and digits are their lower-case ASCII codes.
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
+        return static_cast<::KeySym>(std::tolower(static_cast<int>(virtualKey)));
     }
-    if (virtualKey >= '0' && virtualKey <= '9') {
-        return XK_0 + (virtualKey - '0');
-    }
-    switch (virtualKey) {
-        case 0x12:
-            return XK_Alt_L;
-        case 0x1B:
-            return XK_Escape;
-        case 0x0D:
-            return XK_Return;
-        default:
-            return XK_space;
-    }
+    // Alt, Escape and Return; any other key is the space bar.
+    return virtualKey == 0x12 ? XK_Alt_L : virtualKey == 0x1B ? XK_Escape : virtualKey == 0x0D ? XK_Return : XK_space;
 }
 
 ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
@@ -93,15 +84,14 @@ OtherProgramWindow::OtherProgramWindow() {
     attributes.override_redirect = True;
     const ::Window window = ::XCreateWindow(d, DefaultRootWindow(d), 900, 700, 50, 50, 0, CopyFromParent, InputOutput,
                                             CopyFromParent, CWOverrideRedirect, &attributes);
-    ::XMapRaised(d, window);
-    ::XSync(d, False);
+    ::XMapRaised(d, window);  // viewable at once (no window manager), so it can take the focus
     ::XSetInputFocus(d, window, RevertToPointerRoot, CurrentTime);
     ::XSync(d, False);
     m_state = reinterpret_cast<void*>(static_cast<std::uintptr_t>(window));
 }
 
 OtherProgramWindow::~OtherProgramWindow() {
-    ::XDestroyWindow(OtherClient(), static_cast<::Window>(reinterpret_cast<std::uintptr_t>(m_state)));
+    ::XDestroyWindow(OtherClient(), ToX(static_cast<HWND>(m_state)));
     ::XSync(OtherClient(), False);
 }
 

@@ -26,13 +26,8 @@ void EndServer() {
     }
 }
 
-bool Taken(const std::string& number) {
-    return ::access(("/tmp/.X" + number + "-lock").c_str(), F_OK) == 0 ||
-           ::access(("/tmp/.X11-unix/X" + number).c_str(), F_OK) == 0;
-}
-
 // Xvfb writes the display's number to the pipe once it listens; false when
-// it ends first (another server took the display meanwhile) or is slow.
+// it ends first (another server has the display) or is slow.
 bool Start(const std::string& number) {
     int ready[2];
     if (::pipe(ready) != 0) {
@@ -59,21 +54,18 @@ bool Start(const std::string& number) {
     ::close(ready[1]);
     // The whole line, newline included: it writes it in parts, and a pipe
     // closed before the last part ends it.
-    std::string reply;
     ::pollfd wait = {ready[0], POLLIN, 0};
     char c = 0;
-    while (child > 0 && reply.find('\n') == std::string::npos && ::poll(&wait, 1, 20000) == 1 &&
-           ::read(ready[0], &c, 1) == 1) {
-        reply += c;
+    bool up = false;
+    while (!up && child > 0 && ::poll(&wait, 1, 20000) == 1 && ::read(ready[0], &c, 1) == 1) {
+        up = c == '\n';
     }
-    const bool up = reply.find('\n') != std::string::npos;
     ::close(ready[0]);
-    if (child > 0 && !up) {
-        ::kill(child, SIGTERM);
-        ::waitpid(child, nullptr, 0);
-    }
     if (up) {
         g_server = child;
+    } else if (child > 0) {
+        ::kill(child, SIGTERM);
+        ::waitpid(child, nullptr, 0);
     }
     return up;
 }
@@ -87,7 +79,7 @@ const char* PrivateDisplay() {
         std::string candidate;
         while (candidates >> candidate) {
             const std::string number = candidate.substr(candidate.find_first_not_of(':'));
-            if (!Taken(number) && Start(number)) {
+            if (Start(number)) {
                 std::atexit(&EndServer);
                 return ":" + number;
             }

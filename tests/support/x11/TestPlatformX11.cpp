@@ -18,7 +18,11 @@ namespace {
 constexpr unsigned kIdleLimitMs = 2000;
 constexpr int kIdleLimitMessages = 100000;
 
-void Connect() {
+void WaitAtMost(double ms) { fw::x11::WaitForWork(static_cast<int>(ms) + 1); }
+
+}  // namespace
+
+void ResetPlatform() {
     static const bool connected = [] {
         std::string error;
         if (!fw::x11::Connect(PrivateDisplay(), error)) {
@@ -28,14 +32,6 @@ void Connect() {
         return true;
     }();
     (void)connected;
-}
-
-void WaitAtMost(double ms) { fw::x11::WaitForWork(static_cast<int>(ms) + 1); }
-
-}  // namespace
-
-void ResetPlatform() {
-    Connect();
     fw::x11::DestroyAllWindows();
     // Whatever the destruction left, and anything older, goes unseen.
     for (bool dispatched = true; dispatched;) {
