@@ -50,42 +50,36 @@ TEST_F(SettingsWritesTest, CancelEscapeAndTheSystemMenusCloseWriteNothingAfterEv
     }
 }
 
-TEST_F(SettingsWritesTest, StoredValuesOutsideTheDialogsRangesAreWrittenAsShown) {
+// Speed 5, ColorRed 278 and Number 0 written back by OK are the Wine
+// end-to-end cases'.
+TEST_F(SettingsWritesTest, StoredValuesOutsideTheDialogsRangesAreShownAndWrittenAsShown) {
     struct Case {
         const char* entry;
         int stored;
+        bool toggleBlank;
         std::string written;
+        int previewCount;  // 0: any
     };
-    // Speed 5, ColorRed 278 and Number 0 are the Wine end-to-end cases'.
-    const Case cases[] = {{"Speed", 200, "Speed=100"}, {"Blank", 7, "Blank=1"}};
+    const Case cases[] = {{"Speed", 200, false, "Speed=100", 0},
+                          {"Blank", 7, false, "Blank=1", 0},
+                          {"Blank", -1, true, "Blank=0", 0},
+                          {"Number", 0, false, "Number=1", 10}};
     for (const Case& c : cases) {
         SetUp();
         Store(c.entry, c.stored);
+        OnDialog([&c](CSettingsDlg& dlg) {
+            if (c.previewCount != 0) {
+                EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount, c.previewCount);
+            }
+        });
+        if (c.toggleBlank) {
+            hl::ScriptToggleCheck(IDC_BLANK);
+        }
         hl::ScriptEnter();
         RunSettingsStart();
         const Strings writes = Writes();
         EXPECT_NE(std::find(writes.begin(), writes.end(), c.written), writes.end()) << c.written;
     }
-}
-
-TEST_F(SettingsWritesTest, StoredNumber0StartsTenParticlesAndBlank7ShowsChecked) {
-    Store("Number", 0);
-    Store("Blank", 7);
-    OnDialog([](CSettingsDlg& dlg) {
-        EXPECT_EQ(dlg.m_wndPreview.m_field.m_nCount, 10);
-        EXPECT_EQ(dlg.m_wndNumberBar.GetScrollPos(), 1);
-        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_BLANK), fw::BST_CHECKED);
-    });
-    hl::ScriptEnter();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsWritesTest, NegativeBlankShowsCheckedAndUncheckingWrites0) {
-    Store("Blank", -1);
-    hl::ScriptToggleCheck(IDC_BLANK);
-    hl::ScriptEnter();
-    RunSettingsStart();
-    EXPECT_EQ(Writes().at(5), "Blank=0");
 }
 
 }  // namespace

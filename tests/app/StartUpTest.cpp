@@ -45,22 +45,17 @@ TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest, ::testing::Values("/c", "-C", "c", "/c:1234", "/config"));
+// Every form of the argument is ParseModeTest's.
+INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest, ::testing::Values("/c:1234", "-C"));
 
+// Other arguments after the mode are ignored.
 TEST_F(StartUpTest, RunModeMakesATopmostFullScreenMainWindow) {
-    SetCommandLine({"/s"});
+    SetCommandLine({"-S", "999", "extra"});
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
     auto* wnd = dynamic_cast<CFullScreenWnd*>(m_app.m_pMainWnd);
     ASSERT_NE(wnd, nullptr);
     EXPECT_NE(hl::GetWindowInfo(wnd->m_hWnd)->exStyle & fw::WS_EX_TOPMOST, 0u);
     wnd->DestroyWindow();
-}
-
-TEST_F(StartUpTest, OtherArgumentsAfterTheModeAreIgnored) {
-    SetCommandLine({"-S", "999", "extra"});
-    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
-    EXPECT_NE(dynamic_cast<CFullScreenWnd*>(m_app.m_pMainWnd), nullptr);
-    m_app.m_pMainWnd->DestroyWindow();
 }
 
 // Its place in the host's window and its end are preview-host's checks under

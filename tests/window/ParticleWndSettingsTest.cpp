@@ -43,15 +43,5 @@ TEST_F(ParticleWndSettings, ValuesAreTakenWhenMadeAndNeverAgain) {
     EXPECT_FALSE(wnd->m_bBlank);
 }
 
-TEST_F(ParticleWndSettings, TheSeedIsTheLow32BitsOfTheTime) {
-    hl::SetWallTime(0x100000007LL);
-    CParticleWnd wnd(fw::FALSE);
-    RandomSource expected(7u);
-    for (std::size_t i = 0; i < wnd.m_field.m_pParticles.size(); ++i) {
-        expected.Next();
-    }
-    EXPECT_EQ(wnd.m_field.m_random.State(), expected.State());
-}
-
 }  // namespace
 }  // namespace tidewell::test
