@@ -111,8 +111,24 @@ TEST_F(FirstPaint, AClearPendingAtTheFirstPaintIsHonouredAfterTheCapture) {
     ExpectOnlyColourAndWhite(shown, 0x00010203);
 }
 
-// A later paint of a preview is the golden scenes' (preview-change); that it
-// keeps to the invalid region is the platform's.
+// A later paint of a preview fills again what the screen lost and draws the
+// particles; that it keeps to the invalid region is the platform's.
+TEST_F(FirstPaint, ALaterPaintOfAPreviewFillsAndDraws) {
+    CParticleWnd* wnd = MakePreview(400, 300);
+    hl::PumpMessages();
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            hl::SetScreenPixel(x, y, 0x00777777);
+        }
+    }
+    PlaceParticlesInView(*wnd);
+    hl::InvalidateRect(wnd->GetSafeHwnd(), Rect(0, 0, 400, 300), fw::FALSE);
+    hl::PumpMessages();
+    const std::vector<COLORREF> shown = hl::ClientPixels(wnd->GetSafeHwnd());
+    ExpectOnlyColourAndWhite(shown, kDefaultBack);
+    EXPECT_GT(CountOf(shown, kWhite), 0u);
+}
+
 TEST_F(FirstPaint, AResizedWindowKeepsTheGridSizeOfItsFirstPaint) {
     UsePatternDesktop();
     CParticleWnd* wnd = MakePreview(400, 300);
