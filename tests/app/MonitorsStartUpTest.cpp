@@ -134,25 +134,18 @@ TEST_F(MonitorsStartUpTest, AMonitorPluggedInIsCoveredAndOneUnpluggedTakesOnlyIt
 
 // Which inputs end a window is FullScreenInputTest's; here, that one ends
 // every window.
-struct Ending {
-    const char* what;
-    std::function<void()> input;
-};
-
-class MonitorsEndingTest : public MonitorsStartUpTest, public ::testing::WithParamInterface<Ending> {};
-
-TEST_P(MonitorsEndingTest, OneInputEndsTheWholeSaver) {
-    ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
-    hl::ScheduleAfter(500, GetParam().input);
-    EXPECT_EQ(m_app.Run(), 0);
-    EXPECT_TRUE(Savers().empty());
+TEST_F(MonitorsStartUpTest, OneInputEndsTheWholeSaver) {
+    const std::function<void()> inputs[] = {[] { hl::KeyDown(hl::VK_SPACE); },
+                                            [] { hl::MouseMove(-10, 300); },  // onto the left monitor
+                                            [] { hl::ActivateOtherApplication(); }};
+    for (const auto& input : inputs) {
+        SetUp();
+        ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
+        hl::ScheduleAfter(500, input);
+        EXPECT_EQ(m_app.Run(), 0);
+        EXPECT_TRUE(Savers().empty());
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Inputs, MonitorsEndingTest,
-                         ::testing::Values(Ending{"Key", [] { hl::KeyDown(hl::VK_SPACE); }},
-                                           Ending{"MoveOntoTheLeftMonitor", [] { hl::MouseMove(-10, 300); }},
-                                           Ending{"OtherApplication", [] { hl::ActivateOtherApplication(); }}),
-                         [](const ::testing::TestParamInfo<Ending>& info) { return std::string(info.param.what); });
 
 }  // namespace
 }  // namespace tidewell::test

@@ -17,7 +17,7 @@ namespace hl = fw::headless;
 // the platform's modal loops.
 using SettingsDialogTest = AppFixture;
 
-TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarker) {
+TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarkerTheIconIsSetAndTheDialogIsCentred) {
     OnDialog([](CSettingsDlg& dlg) {
         fw::CWnd* marker = dlg.GetDlgItem(IDC_PREVIEW);
         ASSERT_NE(marker, nullptr);
@@ -27,18 +27,11 @@ TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarker) {
         EXPECT_FALSE(markerInfo->visible);
         EXPECT_EQ(previewInfo->hWndParent, dlg.m_hWnd);
         EXPECT_EQ(previewInfo->style, fw::WS_CHILD | fw::WS_VISIBLE);
-        EXPECT_EQ(previewInfo->rect.left, markerInfo->rect.left);
-        EXPECT_EQ(previewInfo->rect.top, markerInfo->rect.top);
-        EXPECT_EQ(previewInfo->rect.right, markerInfo->rect.right);
-        EXPECT_EQ(previewInfo->rect.bottom, markerInfo->rect.bottom);
+        const fw::RECT p = previewInfo->rect, m = markerInfo->rect;
+        EXPECT_EQ((std::vector<int>{p.left, p.top, p.right, p.bottom}),
+                  (std::vector<int>{m.left, m.top, m.right, m.bottom}));
         EXPECT_FALSE(dlg.m_wndPreview.m_bAutoDelete);
-    });
-    hl::ScriptEscape();
-    RunSettingsStart();
-}
-
-TEST_F(SettingsDialogTest, SetsItsBigAndDragIconAndSitsInTheMiddleOfTheScreen) {
-    OnDialog([](CSettingsDlg& dlg) {
+        // The big and the drag icon; no small one.
         EXPECT_NE(dlg.m_hIcon, nullptr);
         EXPECT_EQ(dlg.m_hIcon, fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME));
         EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_BIG), dlg.m_hIcon);

@@ -29,11 +29,9 @@ protected:
 };
 
 // No arguments, the key the settings are read from, and a key ending run mode
-// are the Wine end-to-end cases'.
-class SettingsArgumentTest : public StartUpTest, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
-    SetCommandLine({GetParam(), "12345"});
+// are the Wine end-to-end cases'; every form of the argument is ParseModeTest's.
+TEST_F(StartUpTest, SettingsRunsTheDialogWithNoOwnerAndEnds) {
+    SetCommandLine({"/c:1234", "12345"});
     hl::ScriptCall([](fw::HWND hDialog) {
         const auto info = hl::GetWindowInfo(hDialog);
         ASSERT_TRUE(info.has_value());
@@ -44,9 +42,6 @@ TEST_P(SettingsArgumentTest, RunsTheSettingsDialogWithNoOwnerAndEnds) {
     EXPECT_EQ(SettingsDialogsRun(), 1u);
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
-
-// Every form of the argument is ParseModeTest's.
-INSTANTIATE_TEST_SUITE_P(Forms, SettingsArgumentTest, ::testing::Values("/c:1234", "-C"));
 
 // Other arguments after the mode are ignored.
 TEST_F(StartUpTest, RunModeMakesATopmostFullScreenMainWindow) {

@@ -79,18 +79,16 @@ protected:
     static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 
     // A desktop with no white pixel: every pixel differs from its neighbours.
-    static std::vector<COLORREF> PatternDesktop(int width, int height) {
-        std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                pixels[static_cast<std::size_t>(x + y * width)] =
-                    MakeColor(static_cast<std::uint32_t>(x * 7), static_cast<std::uint32_t>(y * 3),
-                              static_cast<std::uint32_t>((x + y) % 200));
-            }
+    static void UsePatternDesktop() {
+        const int width = hl::ScreenWidth();
+        std::vector<COLORREF> pixels(static_cast<std::size_t>(width * hl::ScreenHeight()));
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const auto x = static_cast<std::uint32_t>(static_cast<int>(i) % width);
+            const auto y = static_cast<std::uint32_t>(static_cast<int>(i) / width);
+            pixels[i] = MakeColor(x * 7, y * 3, (x + y) % 200);
         }
-        return pixels;
+        hl::SetDesktopPicture(pixels);
     }
-    void UsePatternDesktop() { hl::SetDesktopPicture(PatternDesktop(hl::ScreenWidth(), hl::ScreenHeight())); }
     // Sets one desktop pixel; call before the windows are made.
     static void SetDesktopPixel(int x, int y, COLORREF colour) {
         std::vector<COLORREF> pixels = hl::DesktopPicture();
