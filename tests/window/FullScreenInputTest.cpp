@@ -29,7 +29,6 @@ protected:
             hl::PumpMessages();
             SCOPED_TRACE(action.first);
             EXPECT_EQ(hl::IsLiveWindow(m_hWnd), !closes);
-            EXPECT_EQ(Delivered(m_hWnd, fw::WM_DESTROY), closes ? 1u : 0u);
             EXPECT_EQ(m_deletions, closes ? 1 : 0);
             EXPECT_EQ(hl::QuitPending(), closes);
             EXPECT_EQ(hl::QuitExitCode(), 0);

@@ -24,10 +24,10 @@ Positions PositionsOf(const CParticleWnd& wnd) {
 TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriod) {
     auto* wnd = MakeFullScreen();
     hl::PumpMessages();
-    const std::size_t before = Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    const int before = wnd->m_timers;
     hl::RunFor(990);
     // Period 0 means the default tick of 15.625 ms: 63 ticks by 984.4 ms.
-    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER) - before, 63u);
+    EXPECT_EQ(wnd->m_timers - before, 63);
 }
 
 // What a frame of timer 1 draws is the golden scenes'.
@@ -67,12 +67,12 @@ TEST_F(ParticleWndTimer, SpeedChangesRestartTheTimer) {
     // Just before a tick is due, a restart pushes the next tick a whole
     // period away.
     hl::RunForMicroseconds(15000);
-    const std::size_t before = Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER);
+    const int before = wnd->m_timers;
     wnd->SetParticleSpeed(60);
     hl::RunForMicroseconds(15000);
-    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before);
+    EXPECT_EQ(wnd->m_timers, before);
     hl::RunForMicroseconds(700);
-    EXPECT_EQ(Delivered(wnd->GetSafeHwnd(), fw::WM_TIMER), before + 1);
+    EXPECT_EQ(wnd->m_timers, before + 1);
 }
 
 }  // namespace

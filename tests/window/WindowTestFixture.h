@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
 #include "tests/support/DefaultsSeen.h"
-#include "tests/support/headless/DeliveryCounter.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
 
@@ -36,10 +34,16 @@ private:
     int* m_pDeletions;
 };
 
+// Counts its timer messages, too.
 class TrackedFullScreenWnd : public fw::test::DefaultsSeen<CFullScreenWnd> {
 public:
     explicit TrackedFullScreenWnd(int* deletions) : m_pDeletions(deletions) {}
     ~TrackedFullScreenWnd() override { ++*m_pDeletions; }
+    void OnTimer(fw::UINT_PTR nIDEvent) override {
+        ++m_timers;
+        fw::test::DefaultsSeen<CFullScreenWnd>::OnTimer(nIDEvent);
+    }
+    int m_timers = 0;
 
 private:
     int* m_pDeletions;
@@ -53,7 +57,6 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         hl::Reset();
-        m_delivered.emplace();
         m_app = std::make_unique<fw::CWinApp>("Tidewell");
         m_app->SetRegistryKey("Orvalle");
     }
@@ -67,12 +70,8 @@ protected:
         }
         hl::PumpMessages();
         m_app.reset();
-        m_delivered.reset();
         hl::Reset();
     }
-
-    // Messages handed to windows since SetUp.
-    std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
     void Store(const char* entry, int value) { m_app->WriteProfileInt(kSettingsSection, entry, value); }
 
@@ -147,7 +146,6 @@ protected:
 
     std::unique_ptr<fw::CWinApp> m_app;
     int m_deletions = 0;
-    std::optional<fw::test::DeliveryCounter> m_delivered;
 };
 
 }  // namespace tidewell::test
