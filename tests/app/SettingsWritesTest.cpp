@@ -27,27 +27,20 @@ TEST_F(SettingsWritesTest, OkWritesTheBarsTheCheckBoxAndTheChosenColour) {
               (Strings{"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30", "Speed=100", "Blank=1"}));
 }
 
-TEST_F(SettingsWritesTest, CancelEscapeAndTheSystemMenusCloseWriteNothingAfterEveryKindOfChange) {
-    for (const int end : {0, 1, 2}) {
-        SetUp();
-        hl::AnswerColorDialog(fw::IDOK, fw::RGB(1, 2, 3));
-        hl::ScriptScroll(IDC_SPEED, fw::SB_LEFT);
-        hl::ScriptScroll(IDC_NUMBER, fw::SB_RIGHT);
-        hl::ScriptToggleCheck(IDC_BLANK);
-        hl::ScriptPressButton(IDC_COLOR);
-        if (end == 0) {
-            hl::ScriptPressButton(fw::IDCANCEL);
-        } else if (end == 1) {
-            hl::ScriptEscape();
-        } else {
-            hl::ScriptSysCommand(fw::SC_CLOSE);
-        }
-        RunSettingsStart();
-        ASSERT_EQ(hl::DialogHistory().size(), 1u);
-        EXPECT_FALSE(hl::DialogHistory()[0].endedByExhaustedScript);
-        EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDCANCEL);
-        EXPECT_FALSE(hl::ProfileKeyExists(kConfigKey)) << end;
-    }
+// Escape after a change writing nothing is the Wine end-to-end cases'; Escape
+// and the system menu's Close end the dialog as Cancel does, by the platform.
+TEST_F(SettingsWritesTest, CancelWritesNothingAfterEveryKindOfChange) {
+    hl::AnswerColorDialog(fw::IDOK, fw::RGB(1, 2, 3));
+    hl::ScriptScroll(IDC_SPEED, fw::SB_LEFT);
+    hl::ScriptScroll(IDC_NUMBER, fw::SB_RIGHT);
+    hl::ScriptToggleCheck(IDC_BLANK);
+    hl::ScriptPressButton(IDC_COLOR);
+    hl::ScriptPressButton(fw::IDCANCEL);
+    RunSettingsStart();
+    ASSERT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_FALSE(hl::DialogHistory()[0].endedByExhaustedScript);
+    EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDCANCEL);
+    EXPECT_FALSE(hl::ProfileKeyExists(kConfigKey));
 }
 
 // Speed 5, ColorRed 278 and Number 0 written back by OK are the Wine

@@ -41,24 +41,8 @@ TEST_F(ParticleWndLifetime, AWindowDestroyedBeforeItsFirstPaintReleasesWhatWasMa
     EXPECT_EQ(deletions, 1);
 }
 
-TEST_F(ParticleWndLifetime, FailedCreationLeavesTheObjectToWhoeverOwnsIt) {
-    // A parent that no longer exists: the platform refuses the window.
-    const fw::HWND host = MakeHost();
-    fw::CWnd* gone = fw::CWnd::FromHandle(host);
-    hl::DestroyWindow(host);
-    for (const fw::BOOL autoDelete : {fw::TRUE, fw::FALSE}) {
-        int deletions = 0;
-        auto* wnd = new TrackedParticleWnd(autoDelete, &deletions);
-        EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
-        EXPECT_EQ(deletions, autoDelete ? 1 : 0) << "auto-delete " << autoDelete;
-        if (!autoDelete) {
-            delete wnd;
-        }
-    }
-}
-
 // A window whose WM_CREATE fails is torn down by the platform, which runs
-// PostNcDestroy on the way: the object must still be deleted exactly once.
+// PostNcDestroy on the way.
 class RefusingWnd : public TrackedParticleWnd {
 public:
     using TrackedParticleWnd::TrackedParticleWnd;
@@ -67,11 +51,26 @@ protected:
     int OnCreate(fw::CREATESTRUCT*) override { return -1; }
 };
 
-TEST_F(ParticleWndLifetime, CreationRefusedInWmCreateDeletesOnce) {
-    int deletions = 0;
-    auto* wnd = new RefusingWnd(fw::TRUE, &deletions);
-    EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE, Rect(0, 0, 1024, 768), nullptr));
-    EXPECT_EQ(deletions, 1);
+// Refused by the platform (a parent that no longer exists) or by WM_CREATE:
+// the object is deleted exactly once if it deletes itself, else left to its
+// owner.
+TEST_F(ParticleWndLifetime, FailedCreationLeavesTheObjectToWhoeverOwnsIt) {
+    const fw::HWND host = MakeHost();
+    fw::CWnd* gone = fw::CWnd::FromHandle(host);
+    hl::DestroyWindow(host);
+    for (const bool refusedInCreate : {false, true}) {
+        for (const fw::BOOL autoDelete : {fw::TRUE, fw::FALSE}) {
+            int deletions = 0;
+            TrackedParticleWnd* wnd = refusedInCreate ? new RefusingWnd(autoDelete, &deletions)
+                                                      : new TrackedParticleWnd(autoDelete, &deletions);
+            EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE, Rect(0, 0, 10, 10),
+                                                   refusedInCreate ? nullptr : gone));
+            EXPECT_EQ(deletions, autoDelete ? 1 : 0) << "auto-delete " << autoDelete << refusedInCreate;
+            if (!autoDelete) {
+                delete wnd;
+            }
+        }
+    }
     hl::PumpMessages();
     EXPECT_TRUE(hl::LiveWindows().empty());
 }
