@@ -31,16 +31,7 @@ TEST_F(ParticleWndLifetime, AutoDeleteDecidesWhoDeletesAPreview) {
 }
 
 // The full-screen window deleting itself once as it closes is
-// FullScreenInputTest's.
-TEST_F(ParticleWndLifetime, AWindowDestroyedBeforeItsFirstPaintReleasesWhatWasMade) {
-    int deletions = 0;
-    auto* wnd = new TrackedFullScreenWnd(&deletions);
-    ASSERT_TRUE(wnd->CreateFullScreen());
-    EXPECT_FALSE(wnd->m_field.HasGrids());
-    wnd->DestroyWindow();
-    EXPECT_EQ(deletions, 1);
-}
-
+// FullScreenInputTest's, and before its first paint ParticleWndTimerTest's.
 // A window whose WM_CREATE fails is torn down by the platform, which runs
 // PostNcDestroy on the way.
 class RefusingWnd : public TrackedParticleWnd {

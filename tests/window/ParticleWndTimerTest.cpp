@@ -67,6 +67,9 @@ TEST_F(ParticleWndTimer, ATickBeforeTheFirstPaintLeavesTheFieldAlone) {
     EXPECT_EQ(wnd->m_field.m_pParticles[0].m_dwLastTick, 0xFFFFFFFFu);
     EXPECT_FALSE(wnd->m_field.HasGrids());
     EXPECT_EQ(hl::ClientPixels(wnd->GetSafeHwnd()), hl::DesktopPicture()) << "nothing drawn";
+    // Destroyed before its first paint, it still deletes itself.
+    wnd->DestroyWindow();
+    EXPECT_EQ(m_deletions, 1);
 }
 
 }  // namespace
