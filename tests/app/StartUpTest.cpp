@@ -12,21 +12,7 @@ namespace {
 
 namespace hl = fw::headless;
 
-class StartUpTest : public AppFixture {
-protected:
-    static std::size_t SettingsDialogsRun() {
-        std::size_t n = 0;
-        for (const hl::DialogRecord& r : hl::DialogHistory()) {
-            n += r.templateId == IDD_SETTINGS ? 1 : 0;
-        }
-        return n;
-    }
-    static std::string Decimal(fw::HWND hWnd) { return std::to_string(reinterpret_cast<fw::UINT_PTR>(hWnd)); }
-    // A window of another program, as the system's host makes for a preview.
-    static fw::HWND MakeHostWindow() {
-        return hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 300, 200, 152, 112);
-    }
-};
+using StartUpTest = AppFixture;
 
 // No arguments, the key the settings are read from, and a key ending run mode
 // are the Wine end-to-end cases'; every form of the argument is ParseModeTest's.
@@ -39,7 +25,8 @@ TEST_F(StartUpTest, SettingsRunsTheDialogWithNoOwnerAndEnds) {
     });
     hl::ScriptEscape();
     EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
-    EXPECT_EQ(SettingsDialogsRun(), 1u);
+    ASSERT_EQ(hl::DialogHistory().size(), 1u);
+    EXPECT_EQ(hl::DialogHistory()[0].templateId, static_cast<fw::UINT>(IDD_SETTINGS));
     EXPECT_EQ(m_app.m_pMainWnd, nullptr);
 }
 
@@ -56,8 +43,9 @@ TEST_F(StartUpTest, RunModeMakesATopmostFullScreenMainWindow) {
 // Its place in the host's window and its end are preview-host's checks under
 // Wine; here, that it animates all the while.
 TEST_F(StartUpTest, PreviewAnimatesUntilTheHostGoes) {
-    const fw::HWND host = MakeHostWindow();
-    SetCommandLine({"/p", Decimal(host)});
+    // A window of another program, as the system's host makes for a preview.
+    const fw::HWND host = hl::CreatePlainWindow(fw::WS_POPUP | fw::WS_VISIBLE, 300, 200, 152, 112);
+    SetCommandLine({"/p", std::to_string(reinterpret_cast<fw::UINT_PTR>(host))});
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
     auto* preview = dynamic_cast<CParticleWnd*>(m_app.m_pMainWnd);
     ASSERT_NE(preview, nullptr);
