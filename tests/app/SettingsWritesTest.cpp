@@ -13,34 +13,27 @@ using Strings = std::vector<std::string>;
 
 class SettingsWritesTest : public AppFixture {};
 
-// Enter pressing OK and writing the stored values back is the Wine end-to-end
-// cases'.
-TEST_F(SettingsWritesTest, OkWritesTheBarsTheCheckBoxAndTheChosenColour) {
-    hl::AnswerColorDialog(fw::IDOK, fw::RGB(200, 10, 77));
-    hl::ScriptScroll(IDC_SPEED, fw::SB_RIGHT);
-    hl::ScriptScroll(IDC_NUMBER, fw::SB_PAGERIGHT);
-    hl::ScriptToggleCheck(IDC_BLANK);
-    hl::ScriptPressButton(IDC_COLOR);
-    hl::ScriptEnter();
-    RunSettingsStart();
-    EXPECT_EQ(Writes(),
-              (Strings{"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30", "Speed=100", "Blank=1"}));
-}
-
-// Escape after a change writing nothing is the Wine end-to-end cases'; Escape
-// and the system menu's Close end the dialog as Cancel does, by the platform.
-TEST_F(SettingsWritesTest, CancelWritesNothingAfterEveryKindOfChange) {
-    hl::AnswerColorDialog(fw::IDOK, fw::RGB(1, 2, 3));
-    hl::ScriptScroll(IDC_SPEED, fw::SB_LEFT);
-    hl::ScriptScroll(IDC_NUMBER, fw::SB_RIGHT);
-    hl::ScriptToggleCheck(IDC_BLANK);
-    hl::ScriptPressButton(IDC_COLOR);
-    hl::ScriptPressButton(fw::IDCANCEL);
-    RunSettingsStart();
-    ASSERT_EQ(hl::DialogHistory().size(), 1u);
-    EXPECT_FALSE(hl::DialogHistory()[0].endedByExhaustedScript);
-    EXPECT_EQ(hl::DialogHistory()[0].result, fw::IDCANCEL);
-    EXPECT_FALSE(hl::ProfileKeyExists(kConfigKey));
+// After every kind of change, OK writes the bars, the check box and the chosen
+// colour, and Cancel nothing. Enter pressing OK and Escape writing nothing
+// are the Wine end-to-end cases'; Escape and the system menu's Close end the
+// dialog as Cancel does, by the platform.
+TEST_F(SettingsWritesTest, OkWritesEveryKindOfChangeAndCancelNothing) {
+    for (const bool ok : {true, false}) {
+        SetUp();
+        hl::AnswerColorDialog(fw::IDOK, fw::RGB(200, 10, 77));
+        hl::ScriptScroll(IDC_SPEED, fw::SB_RIGHT);
+        hl::ScriptScroll(IDC_NUMBER, fw::SB_PAGERIGHT);
+        hl::ScriptToggleCheck(IDC_BLANK);
+        hl::ScriptPressButton(IDC_COLOR);
+        hl::ScriptPressButton(ok ? fw::IDOK : fw::IDCANCEL);
+        RunSettingsStart();
+        ASSERT_EQ(hl::DialogHistory().size(), 1u);
+        EXPECT_FALSE(hl::DialogHistory()[0].endedByExhaustedScript);
+        EXPECT_EQ(hl::DialogHistory()[0].result, ok ? fw::IDOK : fw::IDCANCEL);
+        const Strings all = {"ColorRed=200", "ColorGreen=10", "ColorBlue=77", "Number=30", "Speed=100", "Blank=1"};
+        EXPECT_EQ(Writes(), ok ? all : Strings{});
+        EXPECT_EQ(hl::ProfileKeyExists(kConfigKey), ok);
+    }
 }
 
 // Speed 5, ColorRed 278 and Number 0 written back by OK are the Wine
