@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "app/SettingsDlg.h"
 #include "tests/support/headless/HeadlessControl.h"
 #include "res/DialogTemplates.h"
-#include "tests/support/headless/DeliveryCounter.h"
 
 namespace tidewell::test {
 
@@ -23,7 +21,6 @@ class AppFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         fw::headless::Reset();
-        m_delivered.emplace();
         RegisterDialogTemplates();
         m_app.m_strAppName = "Tidewell";
         SetCommandLine({});
@@ -80,8 +77,6 @@ protected:
     }
 
     CParticleApp m_app;
-    // Messages handed to windows since SetUp.
-    std::optional<fw::test::DeliveryCounter> m_delivered;
 
 private:
     std::vector<std::string> m_args;

@@ -1,49 +1,30 @@
 #include <gtest/gtest.h>
 
-#include <ostream>
+#include <vector>
 
 #include "app/ParticleApp.h"
 
 namespace tidewell {
 namespace {
 
-struct ModeCase {
-    const char* argument;
-    int mode;
-};
-
-std::ostream& operator<<(std::ostream& os, const ModeCase& c) { return os << "\"" << c.argument << "\" -> " << c.mode; }
-
-class ParseModeTest : public ::testing::TestWithParam<ModeCase> {};
-
-TEST_P(ParseModeTest, GivesTheModeOfTheFirstLetterAfterOnePrefix) {
-    EXPECT_EQ(CParticleApp::ParseMode(GetParam().argument), GetParam().mode)
-        << "argument \"" << GetParam().argument << "\"";
+// The mode of the first letter after at most one prefix; anything else is none.
+TEST(ParseMode, GivesTheModeOfTheFirstLetterAfterOnePrefix) {
+    const struct {
+        int mode;
+        std::vector<const char*> arguments;
+    } table[] = {
+        {CParticleApp::kSettings, {"/c", "/C", "-c", "-C", "c", "C", "/c:1234", "config"}},
+        {CParticleApp::kPreview, {"/p", "/P", "-p", "p"}},
+        {CParticleApp::kRun, {"/s", "/S", "-s", "-S", "s", "S", "/saver"}},
+        {CParticleApp::kNone,
+         {"//s", "-/s", "/-c", "--p", "-", "/", "", "/a", "/x", " /s", "\\s", "1234", "\xE7", nullptr}},
+    };
+    for (const auto& row : table) {
+        for (const char* argument : row.arguments) {
+            EXPECT_EQ(CParticleApp::ParseMode(argument), row.mode) << (argument ? argument : "null");
+        }
+    }
 }
-
-constexpr int kSettings = CParticleApp::kSettings;
-constexpr int kPreview = CParticleApp::kPreview;
-constexpr int kRun = CParticleApp::kRun;
-constexpr int kNone = CParticleApp::kNone;
-
-INSTANTIATE_TEST_SUITE_P(EveryRowOfTheTable, ParseModeTest,
-                         ::testing::Values(ModeCase{"/c", kSettings}, ModeCase{"/C", kSettings},
-                                           ModeCase{"-c", kSettings}, ModeCase{"-C", kSettings},
-                                           ModeCase{"c", kSettings}, ModeCase{"C", kSettings},
-                                           ModeCase{"/c:1234", kSettings}, ModeCase{"config", kSettings},
-                                           ModeCase{"/p", kPreview}, ModeCase{"/P", kPreview}, ModeCase{"-p", kPreview},
-                                           ModeCase{"p", kPreview}, ModeCase{"/s", kRun}, ModeCase{"/S", kRun},
-                                           ModeCase{"-s", kRun}, ModeCase{"-S", kRun}, ModeCase{"s", kRun},
-                                           ModeCase{"S", kRun}, ModeCase{"/saver", kRun}));
-
-INSTANTIATE_TEST_SUITE_P(AnythingElseIsNone, ParseModeTest,
-                         ::testing::Values(ModeCase{"//s", kNone}, ModeCase{"-/s", kNone}, ModeCase{"/-c", kNone},
-                                           ModeCase{"--p", kNone}, ModeCase{"-", kNone}, ModeCase{"/", kNone},
-                                           ModeCase{"", kNone}, ModeCase{"/a", kNone}, ModeCase{"/x", kNone},
-                                           ModeCase{" /s", kNone}, ModeCase{"\\s", kNone}, ModeCase{"1234", kNone},
-                                           ModeCase{"\xE7", kNone}));
-
-TEST(ParseMode, NullArgumentIsNone) { EXPECT_EQ(CParticleApp::ParseMode(nullptr), kNone); }
 
 }  // namespace
 }  // namespace tidewell

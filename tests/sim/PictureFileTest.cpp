@@ -44,7 +44,8 @@ std::string WriteWith(Writer write, const std::string& path, const Picture& pict
     return path;
 }
 
-// How PPM is written is the golden scenes' (their hashes are of PPM files).
+// How PPM is written is the golden scenes' (their hashes are of PPM files);
+// PNG is written as 8-bit RGB, compressed; both read back whatever the name.
 TEST(PictureFile, BothFormatsReadBackWhatWasWrittenWhateverTheName) {
     TempDir dir;
     const Picture picture = Gradient(37, 11);
@@ -55,19 +56,12 @@ TEST(PictureFile, BothFormatsReadBackWhatWasWrittenWhateverTheName) {
         ASSERT_TRUE(read.ok) << path << ": " << read.error;
         EXPECT_EQ(read.picture.pixels, picture.pixels) << path;
     }
-}
-
-TEST(PictureFile, PngIsEightBitRgbAndCompressed) {
-    TempDir dir;
     const std::string png =
         ReadWholeFile(WriteWith(WritePng, dir.File("a.png"), Picture(1920, 1080, MakeColor(22, 93, 165))));
     // IHDR: 1920 x 1080, depth 8, colour type 2 (RGB), no interlace.
     EXPECT_EQ(png.substr(12, 17), std::string("IHDR\0\0\x07\x80\0\0\x04\x38\x08\x02\0\0\0", 17));
     EXPECT_LT(png.size(), 20000u) << "a plain picture compresses to almost nothing";
-}
-
-TEST(PictureFile, PpmHeaderMayCarryCommentsAndPixelBytesThatLookLikeWhitespace) {
-    TempDir dir;
+    // A PPM header may carry comments, and pixel bytes may look like whitespace.
     const Read comments =
         ReadFile(dir.Write("c.ppm", std::string("P6 # by hand\n1\t\n  1\n#x\n255\n\xFF\x00\x10", 30)), 1, 1);
     ASSERT_TRUE(comments.ok) << comments.error;
@@ -96,8 +90,17 @@ TEST(PictureFile, EveryPngKindReadsAsEightBitRgb) {
     }
 }
 
-// Each refusal says why in a phrase that finishes "--picture: NAME ...".
-TEST(PictureFile, BadFilesAreRefusedWithOneReason) {
+long PeakKilobytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Each refusal says why in a phrase that finishes "--picture: NAME ...". A few
+// bytes that claim a huge picture or chunk are refused before the memory is
+// taken: a PPM header of 8192x8192 (it took 200 MB), and, found by fuzzing, a
+// PNG text chunk that claims 2 GB (it took 2 GB and 6 s).
+TEST(PictureFile, BadFilesAreRefusedWithOneReasonAndNoMemory) {
     TempDir dir;
     const std::string png = ReadWholeFile(WriteWith(WritePng, dir.File("ok.png"), Gradient(4, 4)));
     std::string badCrc = png;
@@ -126,35 +129,15 @@ TEST(PictureFile, BadFilesAreRefusedWithOneReason) {
         {png.substr(0, 60), 4, 4, "not a readable PNG"},
         {png.substr(0, 8), 4, 4, "not a readable PNG"},
         {badCrc, 4, 4, "not a readable PNG"},
+        {png.substr(0, 33) + std::string("\x78\x52\x00\xA0zTXtabc", 11), 4, 4, "not a readable PNG"},
     };
     for (const Case& c : cases) {
+        const long before = PeakKilobytes();
         const Read read = ReadFile(dir.Write("bad", c.content), c.width, c.height);
+        EXPECT_LT(PeakKilobytes() - before, 100000) << c.reason;
         EXPECT_FALSE(read.ok) << c.reason;
         EXPECT_NE(read.error.find(c.reason), std::string::npos) << read.error;
         EXPECT_EQ(read.error.find('\n'), std::string::npos) << read.error;
-    }
-}
-
-long PeakKilobytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// A few bytes that claim a huge picture or chunk are refused before the
-// memory is taken: a PPM header of 8192x8192 (it took 200 MB), and, found by
-// fuzzing, a PNG text chunk that claims 2 GB (it took 2 GB and 6 s).
-TEST(PictureFile, ClaimsOfHugeSizesCostNoMemory) {
-    TempDir dir;
-    const std::string png = ReadWholeFile(WriteWith(WritePng, dir.File("ok.png"), Gradient(4, 4)));
-    const struct {
-        std::string content;
-        long side;
-    } cases[] = {{"P6\n8192 8192\n255\n", 8192}, {png.substr(0, 33) + std::string("\x78\x52\x00\xA0zTXtabc", 11), 4}};
-    for (const auto& c : cases) {
-        const long before = PeakKilobytes();
-        EXPECT_FALSE(ReadFile(dir.Write("huge", c.content), c.side, c.side).ok);
-        EXPECT_LT(PeakKilobytes() - before, 100000) << c.side;
     }
 }
 

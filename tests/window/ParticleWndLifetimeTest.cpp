@@ -7,75 +7,33 @@ namespace {
 
 using ParticleWndLifetime = WindowTest;
 
-TEST_F(ParticleWndLifetime, AutoDeleteOnDeletesAfterTheLastMessage) {
-    int deletions = 0;
-    auto* wnd = new TrackedParticleWnd(fw::TRUE, &deletions);
-    const fw::HWND host = MakeHost();
-    ASSERT_TRUE(
-        wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112), fw::CWnd::FromHandle(host)));
-    hl::PumpMessages();
-    EXPECT_EQ(deletions, 0);
-    // The preview goes with its host.
-    hl::DestroyWindow(host);
-    EXPECT_EQ(deletions, 1);
-    EXPECT_FALSE(hl::QuitPending()) << "only the full-screen window ends the loop";
-}
-
-TEST_F(ParticleWndLifetime, AutoDeleteOffLeavesTheObjectWithItsParticlesAndGrids) {
-    int deletions = 0;
-    {
-        TrackedParticleWnd wnd(fw::FALSE, &deletions);
-        const fw::HWND host = MakeHost();
-        ASSERT_TRUE(wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112),
-                                             fw::CWnd::FromHandle(host)));
-        hl::PumpMessages();
-        hl::DestroyWindow(host);
-        EXPECT_EQ(deletions, 0);
-        EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
-        EXPECT_TRUE(wnd.m_field.HasGrids());
-        EXPECT_EQ(wnd.m_field.m_pParticles.size(), 547u);
-    }
-    EXPECT_EQ(deletions, 1) << "its owner deleted it";
-}
-
-TEST_F(ParticleWndLifetime, TheFullScreenWindowDeletesItselfAsOne) {
-    int deletions = 0;
-    auto* wnd = new TrackedFullScreenWnd(&deletions);
-    ASSERT_TRUE(wnd->CreateFullScreen());
-    hl::PumpMessages();
-    wnd->PostMessage(fw::WM_CLOSE);
-    hl::PumpMessages();
-    EXPECT_EQ(deletions, 1);
-    EXPECT_TRUE(hl::QuitPending());
-}
-
-TEST_F(ParticleWndLifetime, AWindowDestroyedBeforeItsFirstPaintReleasesWhatWasMade) {
-    int deletions = 0;
-    auto* wnd = new TrackedFullScreenWnd(&deletions);
-    ASSERT_TRUE(wnd->CreateFullScreen());
-    EXPECT_FALSE(wnd->m_field.HasGrids());
-    wnd->DestroyWindow();
-    EXPECT_EQ(deletions, 1);
-}
-
-TEST_F(ParticleWndLifetime, FailedCreationLeavesTheObjectToWhoeverOwnsIt) {
-    // A parent that no longer exists: the platform refuses the window.
-    const fw::HWND host = MakeHost();
-    fw::CWnd* gone = fw::CWnd::FromHandle(host);
-    hl::DestroyWindow(host);
+// A preview goes with its host: with auto-delete on it deletes itself, with it
+// off it leaves the object, its particles and grids to its owner.
+TEST_F(ParticleWndLifetime, AutoDeleteDecidesWhoDeletesAPreview) {
     for (const fw::BOOL autoDelete : {fw::TRUE, fw::FALSE}) {
         int deletions = 0;
         auto* wnd = new TrackedParticleWnd(autoDelete, &deletions);
-        EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 10, 10), gone));
-        EXPECT_EQ(deletions, autoDelete ? 1 : 0) << "auto-delete " << autoDelete;
+        const fw::HWND host = MakeHost();
+        ASSERT_TRUE(wnd->CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 152, 112),
+                                              fw::CWnd::FromHandle(host)));
+        hl::PumpMessages();
+        EXPECT_EQ(deletions, 0);
+        hl::DestroyWindow(host);
+        EXPECT_EQ(deletions, autoDelete ? 1 : 0);
+        EXPECT_FALSE(hl::QuitPending()) << "only the full-screen window ends the loop";
         if (!autoDelete) {
+            EXPECT_EQ(wnd->GetSafeHwnd(), nullptr);
+            EXPECT_TRUE(wnd->m_field.HasGrids());
+            EXPECT_EQ(wnd->m_field.m_pParticles.size(), 547u);
             delete wnd;
         }
     }
 }
 
+// The full-screen window deleting itself once as it closes is
+// FullScreenInputTest's, and before its first paint ParticleWndTimerTest's.
 // A window whose WM_CREATE fails is torn down by the platform, which runs
-// PostNcDestroy on the way: the object must still be deleted exactly once.
+// PostNcDestroy on the way.
 class RefusingWnd : public TrackedParticleWnd {
 public:
     using TrackedParticleWnd::TrackedParticleWnd;
@@ -84,11 +42,26 @@ protected:
     int OnCreate(fw::CREATESTRUCT*) override { return -1; }
 };
 
-TEST_F(ParticleWndLifetime, CreationRefusedInWmCreateDeletesOnce) {
-    int deletions = 0;
-    auto* wnd = new RefusingWnd(fw::TRUE, &deletions);
-    EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE, Rect(0, 0, 1024, 768), nullptr));
-    EXPECT_EQ(deletions, 1);
+// Refused by the platform (a parent that no longer exists) or by WM_CREATE:
+// the object is deleted exactly once if it deletes itself, else left to its
+// owner.
+TEST_F(ParticleWndLifetime, FailedCreationLeavesTheObjectToWhoeverOwnsIt) {
+    const fw::HWND host = MakeHost();
+    fw::CWnd* gone = fw::CWnd::FromHandle(host);
+    hl::DestroyWindow(host);
+    for (const bool refusedInCreate : {false, true}) {
+        for (const fw::BOOL autoDelete : {fw::TRUE, fw::FALSE}) {
+            int deletions = 0;
+            TrackedParticleWnd* wnd = refusedInCreate ? new RefusingWnd(autoDelete, &deletions)
+                                                      : new TrackedParticleWnd(autoDelete, &deletions);
+            EXPECT_FALSE(wnd->CreateParticleWindow(0, fw::WS_POPUP | fw::WS_VISIBLE, Rect(0, 0, 10, 10),
+                                                   refusedInCreate ? nullptr : gone));
+            EXPECT_EQ(deletions, autoDelete ? 1 : 0) << "auto-delete " << autoDelete << refusedInCreate;
+            if (!autoDelete) {
+                delete wnd;
+            }
+        }
+    }
     hl::PumpMessages();
     EXPECT_TRUE(hl::LiveWindows().empty());
 }
@@ -98,9 +71,7 @@ TEST_F(ParticleWndLifetime, ACreatedWindowStartsUncapturedEvenWhenMadeAgain) {
     const fw::HWND host = MakeHost();
     ASSERT_TRUE(
         wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 100, 80), fw::CWnd::FromHandle(host)));
-    EXPECT_FALSE(wnd.m_bCaptured);
     hl::PumpMessages();
-    EXPECT_TRUE(wnd.m_bCaptured);
     wnd.DestroyWindow();
     ASSERT_TRUE(
         wnd.CreateParticleWindow(0, fw::WS_CHILD | fw::WS_VISIBLE, Rect(0, 0, 60, 40), fw::CWnd::FromHandle(host)));

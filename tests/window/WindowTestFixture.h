@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,7 +15,6 @@
 #include "tests/support/headless/HeadlessControl.h"
 #include "settings/Settings.h"
 #include "tests/support/DefaultsSeen.h"
-#include "tests/support/headless/DeliveryCounter.h"
 #include "window/FullScreenWnd.h"
 #include "window/ParticleWnd.h"
 
@@ -36,10 +34,16 @@ private:
     int* m_pDeletions;
 };
 
+// Counts its timer messages, too.
 class TrackedFullScreenWnd : public fw::test::DefaultsSeen<CFullScreenWnd> {
 public:
     explicit TrackedFullScreenWnd(int* deletions) : m_pDeletions(deletions) {}
     ~TrackedFullScreenWnd() override { ++*m_pDeletions; }
+    void OnTimer(fw::UINT_PTR nIDEvent) override {
+        ++m_timers;
+        fw::test::DefaultsSeen<CFullScreenWnd>::OnTimer(nIDEvent);
+    }
+    int m_timers = 0;
 
 private:
     int* m_pDeletions;
@@ -53,7 +57,6 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         hl::Reset();
-        m_delivered.emplace();
         m_app = std::make_unique<fw::CWinApp>("Tidewell");
         m_app->SetRegistryKey("Orvalle");
     }
@@ -67,30 +70,24 @@ protected:
         }
         hl::PumpMessages();
         m_app.reset();
-        m_delivered.reset();
         hl::Reset();
     }
-
-    // Messages handed to windows since SetUp.
-    std::size_t Delivered(fw::HWND hWnd, fw::UINT message) const { return m_delivered->Count(hWnd, message); }
 
     void Store(const char* entry, int value) { m_app->WriteProfileInt(kSettingsSection, entry, value); }
 
     static fw::RECT Rect(int left, int top, int right, int bottom) { return fw::MakeRect(left, top, right, bottom); }
 
     // A desktop with no white pixel: every pixel differs from its neighbours.
-    static std::vector<COLORREF> PatternDesktop(int width, int height) {
-        std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                pixels[static_cast<std::size_t>(x + y * width)] =
-                    MakeColor(static_cast<std::uint32_t>(x * 7), static_cast<std::uint32_t>(y * 3),
-                              static_cast<std::uint32_t>((x + y) % 200));
-            }
+    static void UsePatternDesktop() {
+        const int width = hl::ScreenWidth();
+        std::vector<COLORREF> pixels(static_cast<std::size_t>(width * hl::ScreenHeight()));
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const auto x = static_cast<std::uint32_t>(static_cast<int>(i) % width);
+            const auto y = static_cast<std::uint32_t>(static_cast<int>(i) / width);
+            pixels[i] = MakeColor(x * 7, y * 3, (x + y) % 200);
         }
-        return pixels;
+        hl::SetDesktopPicture(pixels);
     }
-    void UsePatternDesktop() { hl::SetDesktopPicture(PatternDesktop(hl::ScreenWidth(), hl::ScreenHeight())); }
     // Sets one desktop pixel; call before the windows are made.
     static void SetDesktopPixel(int x, int y, COLORREF colour) {
         std::vector<COLORREF> pixels = hl::DesktopPicture();
@@ -149,7 +146,6 @@ protected:
 
     std::unique_ptr<fw::CWinApp> m_app;
     int m_deletions = 0;
-    std::optional<fw::test::DeliveryCounter> m_delivered;
 };
 
 }  // namespace tidewell::test

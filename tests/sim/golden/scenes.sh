@@ -34,10 +34,12 @@ scene desktop-n100   --screen 1920x1080 --picture "$work/desk1080.ppm" --number 
 scene blank          --screen 800x600 --picture "$work/desk800.ppm" --blank --frames 200 --color 0,0,0
 scene preview        --client 152x112 --frames 300 --seed 11
 scene preview-desk   --screen 800x600 --client 400x300 --picture "$work/desk800.ppm" --frames 300
+# The changes are listed out of frame order (the tool applies them by frame),
+# and the last speed is below the floor a stored speed is raised to.
 scene changes        --screen 800x600 --picture "$work/desk800.ppm" --frames 400 \
-                     --at 0:number=100 --at 80:color=255,255,255 --at 150:number=1 --at 200:speed=100 \
-                     --at 250:paint --at 300:number=60 --at 320:color=10,20,30
-scene preview-change --client 152x112 --frames 300 --at 100:number=100 --at 200:color=0,0,0 --at 250:number=3
+                     --at 300:number=60 --at 0:number=100 --at 250:paint --at 80:color=255,255,255 \
+                     --at 200:speed=100 --at 150:number=1 --at 320:color=10,20,30 --at 350:speed=-5
+scene preview-change --client 152x112 --frames 300 --at 100:number=100 --at 200:color=0,0,0 --at 250:number=3 --at 270:paint
 scene short-client   --screen 800x600 --client 800x300 --picture "$work/desk800.ppm" --frames 300
 scene tall           --screen 200x1000 --picture "$work/desk-tall.ppm" --number 100 --frames 600 --speed 100
 scene tiny           --screen 8x8 --number 100 --frames 200
