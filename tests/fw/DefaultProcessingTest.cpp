@@ -18,6 +18,7 @@ protected:
     void SetUp() override {
         PlatformTest::SetUp();
         ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 100, 100));
+        EXPECT_EQ(m_wnd.DefaultsFor(WM_CREATE), 1) << "through the base OnCreate";
         PumpUntilIdle();
         m_wnd.ForgetDefaults();
     }
@@ -55,14 +56,6 @@ TEST_F(DefaultProcessingTest, OnceForABaseHandlerOrNoHandlerNoneForAHandlerThatS
         m_wnd.SendMessage(c.message, c.wParam, c.lParam);
         EXPECT_EQ(m_wnd.DefaultsFor(c.message), c.skip != nullptr ? 0 : 1) << std::hex << c.message;
     }
-}
-
-TEST_F(DefaultProcessingTest, CreationRunsItForWmCreateThroughTheBaseOnCreate) {
-    EventLog log;
-    DefaultsSeen<RecordingWnd> wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 50, 50));
-    EXPECT_EQ(wnd.DefaultsFor(WM_CREATE), 1);
-    wnd.DestroyWindow();
 }
 
 // A window that, inside its timer handler, sends a message to another window

@@ -22,13 +22,6 @@ protected:
         m_parent.DestroyWindow();
         PlatformTest::TearDown();
     }
-    void ExpectRange(int low, int high) const {
-        int min = -99;
-        int max = -99;
-        m_bar.GetScrollRange(&min, &max);
-        EXPECT_EQ(min, low);
-        EXPECT_EQ(max, high);
-    }
 
     EventLog m_log;
     RecordingWnd m_parent{m_log};
@@ -36,23 +29,31 @@ protected:
 };
 
 TEST_F(ScrollBarTest, APositionIsKeptInsideTheRangeWhichIsEmptyOnANewBar) {
-    ExpectRange(0, 0);
-    m_bar.SetScrollPos(50);
-    EXPECT_EQ(m_bar.GetScrollPos(), 0);
-    m_bar.SetScrollRange(15, 100);
-    ExpectRange(15, 100);
-    EXPECT_EQ(m_bar.GetScrollPos(), 15) << "setting the range moves the position into it";
-    EXPECT_EQ(m_bar.SetScrollPos(5), 15) << "returns the previous position";
-    EXPECT_EQ(m_bar.GetScrollPos(), 15);
-    m_bar.SetScrollPos(200);
-    EXPECT_EQ(m_bar.GetScrollPos(), 100);
-    m_bar.SetScrollPos(90);
-    m_bar.SetScrollRange(1, 50);
-    EXPECT_EQ(m_bar.GetScrollPos(), 50) << "narrowing moves it to the nearer end";
-    m_bar.SetScrollRange(60, 70);
-    EXPECT_EQ(m_bar.GetScrollPos(), 60);
-    m_bar.SetScrollPos(65);
-    EXPECT_EQ(m_bar.GetScrollPos(), 65);
+    // Each step sets the range (a to b) or the position a, then reads both.
+    const struct {
+        bool range;
+        int a, b, pos, low, high;
+    } steps[] = {
+        {false, 50, 0, 0, 0, 0},     {true, 15, 100, 15, 15, 100},  // setting the range moves the position into it
+        {false, 5, 0, 15, 15, 100},  {false, 200, 0, 100, 15, 100},
+        {false, 90, 0, 90, 15, 100}, {true, 1, 50, 50, 1, 50},  // narrowing moves it to the nearer end
+        {true, 60, 70, 60, 60, 70},  {false, 65, 0, 65, 60, 70},
+    };
+    int previous = 0;
+    for (const auto& step : steps) {
+        if (step.range) {
+            m_bar.SetScrollRange(step.a, step.b);
+        } else {
+            EXPECT_EQ(m_bar.SetScrollPos(step.a), previous) << "returns the previous position";
+        }
+        int low = -99;
+        int high = -99;
+        m_bar.GetScrollRange(&low, &high);
+        EXPECT_EQ(m_bar.GetScrollPos(), step.pos) << step.a << " " << step.b;
+        EXPECT_EQ(low, step.low);
+        EXPECT_EQ(high, step.high);
+        previous = step.pos;
+    }
 }
 
 }  // namespace

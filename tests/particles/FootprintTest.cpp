@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
 #include <vector>
@@ -15,36 +16,32 @@ constexpr COLORREF kPicture = 0x00112233u;
 constexpr int kW = 9;
 constexpr int kH = 7;
 
-// One text row per grid row: '#' where the cell is non-zero.
-std::vector<std::string> Picture(const OccupancyGrid& grid) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < grid.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < grid.Width(); ++x) {
-            row += grid.At(x, y) != 0 ? '#' : '.';
+// One text row per row of w x h: '#' where marked(x, y).
+template <class Marked>
+std::vector<std::string> Rows(int w, int h, Marked marked) {
+    std::vector<std::string> rows(static_cast<std::size_t>(std::max(h, 0)));
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            rows[static_cast<std::size_t>(y)] += marked(x, y) ? '#' : '.';
         }
-        rows.push_back(row);
     }
     return rows;
+}
+
+// '#' where the cell is non-zero.
+std::vector<std::string> Picture(const OccupancyGrid& grid) {
+    return Rows(grid.Width(), grid.Height(), [&](int x, int y) { return grid.At(x, y) != 0; });
+}
+
+// '#' where the surface was changed.
+std::vector<std::string> Changed(const MemorySurface& surface, COLORREF before) {
+    return Rows(surface.Width(), surface.Height(), [&](int x, int y) { return surface.At(x, y) != before; });
 }
 
 std::vector<std::string> CountedAt(int size, int x, int y) {
     OccupancyGrid occupancy(kW, kH);
     testing::ParticleOfSize(size).CountFootprint(x, y, +1, kW, kH, occupancy);
     return Picture(occupancy);
-}
-
-// '#' where the surface was changed.
-std::vector<std::string> Changed(const MemorySurface& surface, COLORREF before) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < surface.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < surface.Width(); ++x) {
-            row += surface.At(x, y) != before ? '#' : '.';
-        }
-        rows.push_back(row);
-    }
-    return rows;
 }
 
 std::vector<std::string> RestoredAt(int size, int x, int y) {
@@ -67,9 +64,10 @@ TEST(Footprint, ShapesOfTheSizeClassesAndWhatReachesInFromOutside) {
         {1, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
         {2, 4, 3, {".........", ".........", "....#....", "...#.#...", "....#....", ".........", "........."}},
         {3, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
-        // Size 0 counts as 1, anything above 3 as 3.
+        // Size 0 counts as 1, anything other than 1 or 2 as 3.
         {0, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
         {5, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
+        {-1, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
         {3, -1, -1, {".#.......", "#........", ".........", ".........", ".........", ".........", "........."}},
         {3, kW + 1, 3, {".........", ".........", "........#", "........#", "........#", ".........", "........."}},
         {3, 4, kH + 1, {".........", ".........", ".........", ".........", ".........", ".........", "...###..."}},

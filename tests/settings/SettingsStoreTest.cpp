@@ -75,36 +75,29 @@ TEST_F(SettingsStoreTest, AFailedWriteChangesNothingAndTheOthersStillWork) {
     EXPECT_EQ(Stored("Blank"), 1);
 }
 
-struct ForeignValue {
-    const char* name;
-    fw::DWORD type;
-    std::vector<std::uint8_t> bytes;
-};
-
-class ForeignValueTest : public SettingsStoreTest, public ::testing::WithParamInterface<ForeignValue> {};
-
 // Each would read as some number if taken at face value; all read as the
 // default instead.
-TEST_P(ForeignValueTest, AValueOfAnotherTypeReadsAsTheDefault) {
-    const ForeignValue& value = GetParam();
-    for (const Setting* setting : kSettings) {
-        for (const StoredEntry& entry : EntriesOf(*setting)) {
-            ASSERT_TRUE(fw::test::WriteRawProfileValue(m_app, kSettingsSection, entry.name, value.type, value.bytes));
+TEST_F(SettingsStoreTest, AValueOfAnotherTypeReadsAsTheDefault) {
+    const struct {
+        fw::DWORD type;
+        std::vector<std::uint8_t> bytes;
+    } values[] = {{fw::test::kRegSz, {'7', '7', 0}},
+                  {fw::test::kRegBinary, {7, 0, 0, 0}},
+                  {fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                  {fw::test::kRegDword, {7, 0}},
+                  {fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                  {fw::test::kRegDword, {}}};
+    for (const auto& value : values) {
+        SCOPED_TRACE(::testing::Message() << "type " << value.type << ", " << value.bytes.size() << " bytes");
+        for (const Setting* setting : kSettings) {
+            for (const StoredEntry& entry : EntriesOf(*setting)) {
+                ASSERT_TRUE(
+                    fw::test::WriteRawProfileValue(m_app, kSettingsSection, entry.name, value.type, value.bytes));
+            }
         }
+        ExpectDefaults();
     }
-    ExpectDefaults();
 }
-
-INSTANTIATE_TEST_SUITE_P(Types, ForeignValueTest,
-                         ::testing::Values(ForeignValue{"Text", fw::test::kRegSz, {'7', '7', 0}},
-                                           ForeignValue{"Binary", fw::test::kRegBinary, {7, 0, 0, 0}},
-                                           ForeignValue{"Qword", fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                                           ForeignValue{"ShortDword", fw::test::kRegDword, {7, 0}},
-                                           ForeignValue{"LongDword", fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                                           ForeignValue{"EmptyDword", fw::test::kRegDword, {}}),
-                         [](const ::testing::TestParamInfo<ForeignValue>& info) {
-                             return std::string(info.param.name);
-                         });
 
 }  // namespace
 }  // namespace tidewell

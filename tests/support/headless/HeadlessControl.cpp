@@ -43,16 +43,8 @@ INT_PTR ScriptedOutside::ChooseColour(COLORREF initial, COLORREF* chosen) {
     return answer.result;
 }
 
-void ScriptedOutside::Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    windowsCreated += message == WM_CREATE ? 1 : 0;
-    if (observer) {
-        observer(hWnd, message, wParam, lParam);
-    }
-}
-
 bool ScriptedOutside::ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) {
-    const bool fails = failAllWrites ||
-                       std::find(failingEntries.begin(), failingEntries.end(), FoldName(entry)) != failingEntries.end();
+    const bool fails = std::find(failingEntries.begin(), failingEntries.end(), FoldName(entry)) != failingEntries.end();
     writes.push_back(ProfileWrite{key, entry, value, !fails});
     return !fails;
 }
@@ -95,8 +87,8 @@ std::optional<WindowInfo> GetWindowInfo(HWND hWnd) {
     if (r == nullptr) {
         return std::nullopt;
     }
-    return WindowInfo{hWnd,    r->hWndParent, r->className, r->style, r->exStyle,
-                      r->rect, r->visible,    r->iconic,    r->id,    CWnd::FromHandlePermanent(hWnd)};
+    return WindowInfo{hWnd,       r->hWndParent, r->className, r->style,
+                      r->exStyle, r->rect,       r->visible,   CWnd::FromHandlePermanent(hWnd)};
 }
 
 std::vector<HWND> LiveWindows() {
@@ -106,7 +98,6 @@ std::vector<HWND> LiveWindows() {
     }
     return handles;
 }
-std::size_t WindowsCreated() { return Scripted().windowsCreated; }
 
 std::optional<ClassInfo> GetClassInfo(const std::string& className) {
     const WindowClass* windowClass = FindClass(className);
@@ -122,7 +113,6 @@ HICON WindowIcon(HWND hWnd, WPARAM which) {
 }
 
 HCURSOR CurrentCursor() { return TheWorld().cursor; }
-const std::vector<DrawnIcon>& DrawnIcons() { return Scripted().icons; }
 
 const std::vector<DialogRecord>& DialogHistory() { return Scripted().dialogs; }
 void AnswerColorDialog(INT_PTR result, COLORREF colour, std::uint32_t openMs) {
@@ -136,12 +126,6 @@ void SetProfileValue(const std::string& key, const std::string& entry, const Pro
 void SetProfileDword(const std::string& key, const std::string& entry, DWORD value) {
     TheWorld().profile.Set(key, entry, DwordValue(value));
 }
-std::optional<ProfileValue> GetProfileValue(const std::string& key, const std::string& entry) {
-    return TheWorld().profile.Get(key, entry);
-}
-std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::string& entry) {
-    return TheWorld().profile.ReadInt(key, entry);
-}
 // A key exists when made, and so do the keys above it.
 bool ProfileKeyExists(const std::string& key) {
     const MemoryProfile::Keys& keys = TheWorld().profile.AllKeys();
@@ -153,25 +137,8 @@ void DeleteProfileKey(const std::string& key) {
         it = KeyAtOrBelow(it->first, FoldName(key)) ? keys.erase(it) : std::next(it);
     }
 }
-std::size_t ProfileValueCount() {
-    std::size_t count = 0;
-    for (const auto& k : TheWorld().profile.AllKeys()) {
-        count += k.second.size();
-    }
-    return count;
-}
-void FailProfileWrites(const std::string& entry) {
-    if (entry.empty()) {
-        Scripted().failAllWrites = true;
-    } else {
-        Scripted().failingEntries.push_back(FoldName(entry));
-    }
-}
-void StopFailingProfileWrites() {
-    Scripted().failAllWrites = false;
-    Scripted().failingEntries.clear();
-}
+void FailProfileWrites(const std::string& entry) { Scripted().failingEntries.push_back(FoldName(entry)); }
+void StopFailingProfileWrites() { Scripted().failingEntries.clear(); }
 const std::vector<ProfileWrite>& ProfileWriteLog() { return Scripted().writes; }
-const std::vector<std::string>& ProfileReadLog() { return Scripted().reads; }
 
 }  // namespace fw::headless

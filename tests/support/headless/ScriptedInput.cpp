@@ -20,8 +20,8 @@ void QueueInput(InputKind kind, UINT key = 0, MouseButton button = MouseButton::
 
 void AddStep(std::function<void(HWND)> step) { Scripted().script.push_back(std::move(step)); }
 
-// The visible window under a point: the highest top-level one, then its
-// deepest child there.
+// The visible top-level window under a point, the highest there; the tests
+// point at no child windows.
 HWND WindowFromPoint(int x, int y) {
     WindowRecord* top = nullptr;
     for (const auto& entry : TheWorld().windows) {
@@ -30,23 +30,7 @@ HWND WindowFromPoint(int x, int y) {
             top = r;
         }
     }
-    // Later children lie above earlier ones.
-    WindowRecord* hit = top;
-    while (hit != nullptr) {
-        WindowRecord* deeper = nullptr;
-        for (auto it = hit->children.rbegin(); it != hit->children.rend(); ++it) {
-            WindowRecord* c = FindWindow(*it);
-            if (c != nullptr && c->visible && PointInRect(c->rect, x, y)) {
-                deeper = c;
-                break;
-            }
-        }
-        if (deeper == nullptr) {
-            break;
-        }
-        hit = deeper;
-    }
-    return hit != nullptr ? hit->hWnd : nullptr;
+    return top != nullptr ? top->hWnd : nullptr;
 }
 
 // The dialog manager's keys: Enter gives the default push button's command
@@ -69,33 +53,9 @@ void SendDialogKey(HWND hDialog, UINT key) {
          reinterpret_cast<LPARAM>(ChildWithId(hDialog, id)));
 }
 
-bool IsSystemKey(UINT key) { return key == VK_MENU || key == VK_F10; }
-
-UINT ButtonMessage(MouseButton button, bool down) {
-    switch (button) {
-        case MouseButton::Left:
-            return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case MouseButton::Middle:
-            return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        case MouseButton::Right:
-            return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    }
-    return WM_LBUTTONDOWN;
-}
-
-// Inside a modal dialog the dialog manager takes Enter and Escape.
-bool DialogManagerTakes(HWND target, UINT key) {
-    World& world = TheWorld();
-    if (world.modal.empty() || (key != VK_RETURN && key != VK_ESCAPE)) {
-        return false;
-    }
-    const HWND dialog = world.modal.back().hWnd;
-    if (TopLevelOf(target) != dialog) {
-        return false;
-    }
-    SendDialogKey(dialog, key);
-    return true;
-}
+// The messages of a button's press and release, in MouseButton's order.
+constexpr UINT kButtonMessages[][2] = {
+    {WM_LBUTTONDOWN, WM_LBUTTONUP}, {WM_MBUTTONDOWN, WM_MBUTTONUP}, {WM_RBUTTONDOWN, WM_RBUTTONUP}};
 
 void DispatchKey(const InputEvent& event) {
     const HWND target = TheWorld().active;
@@ -103,10 +63,7 @@ void DispatchKey(const InputEvent& event) {
         return;
     }
     const bool down = event.kind == InputKind::KeyDown;
-    if (down && DialogManagerTakes(target, event.key)) {
-        return;
-    }
-    const UINT message = IsSystemKey(event.key) ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    const UINT message = event.key == VK_MENU ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
     // Repeat count 1; bit 30 (previous state) and 31 (transition) for a release.
     const LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
     Deliver(target, message, event.key, lParam);
@@ -128,11 +85,11 @@ void DispatchMouse(const InputEvent& event) {
         case InputKind::ButtonDown:
             // The pressed button is held (MK_LBUTTON, MK_MBUTTON, MK_RBUTTON);
             // buttons are not otherwise tracked.
-            message = ButtonMessage(event.button, true);
+            message = kButtonMessages[static_cast<int>(event.button)][0];
             wParam = event.button == MouseButton::Left ? 0x01 : event.button == MouseButton::Right ? 0x02 : 0x10;
             break;
         case InputKind::ButtonUp:
-            message = ButtonMessage(event.button, false);
+            message = kButtonMessages[static_cast<int>(event.button)][1];
             break;
         case InputKind::Wheel:
             // The wheel goes with the focus, and carries screen coordinates.

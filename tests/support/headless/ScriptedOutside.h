@@ -38,10 +38,12 @@ public:
         dialogs.push_back(DialogRecord{templateId, result, abandoned});
     }
     INT_PTR ChooseColour(COLORREF initial, COLORREF* chosen) override;
-    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (observer) {
+            observer(hWnd, message, wParam, lParam);
+        }
+    }
     bool ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) override;
-    void ProfileRead(const std::string& entry) override { reads.push_back(entry); }
-    void IconDrawn(HWND hWnd, int x, int y, HICON icon) override { icons.push_back(DrawnIcon{hWnd, x, y, icon}); }
 
     std::deque<InputEvent> input;
     std::vector<InputEvent> actions;  // timed, in the order scheduled
@@ -51,12 +53,8 @@ public:
     std::deque<ColorAnswer> colorAnswers;
     std::vector<ColorDialogRecord> colorDialogs;
     DeliveryObserver observer;
-    std::size_t windowsCreated = 0;
-    bool failAllWrites = false;
     std::vector<std::string> failingEntries;  // folded
     std::vector<ProfileWrite> writes;
-    std::vector<std::string> reads;
-    std::vector<DrawnIcon> icons;
 };
 
 // The one scripted user, seated on first use.
