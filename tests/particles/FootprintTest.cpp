@@ -38,54 +38,7 @@ std::vector<std::string> Changed(const MemorySurface& surface, COLORREF before) 
     return Rows(surface.Width(), surface.Height(), [&](int x, int y) { return surface.At(x, y) != before; });
 }
 
-std::vector<std::string> CountedAt(int size, int x, int y) {
-    OccupancyGrid occupancy(kW, kH);
-    testing::ParticleOfSize(size).CountFootprint(x, y, +1, kW, kH, occupancy);
-    return Picture(occupancy);
-}
-
-std::vector<std::string> RestoredAt(int size, int x, int y) {
-    MemorySurface surface(kW, kH, kDark);
-    const BackgroundGrid background(kW, kH, kPicture);
-    testing::ParticleOfSize(size).RestoreFootprint(x, y, kW, kH, background, surface);
-    return Changed(surface, kDark);
-}
-
 const std::vector<std::string> kNothing(kH, std::string(kW, '.'));
-
-// The cells a footprint counts and restores: its shape inside the grid, the
-// part of it that reaches in from outside, or nothing.
-TEST(Footprint, ShapesOfTheSizeClassesAndWhatReachesInFromOutside) {
-    using Rows = std::vector<std::string>;
-    const struct {
-        int size, x, y;
-        Rows cells;  // empty: nothing
-    } cases[] = {
-        {1, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
-        {2, 4, 3, {".........", ".........", "....#....", "...#.#...", "....#....", ".........", "........."}},
-        {3, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
-        // Size 0 counts as 1, anything other than 1 or 2 as 3.
-        {0, 4, 3, {".........", ".........", ".........", "....#....", ".........", ".........", "........."}},
-        {5, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
-        {-1, 4, 3, {".........", "...###...", "..#...#..", "..#...#..", "..#...#..", "...###...", "........."}},
-        {3, -1, -1, {".#.......", "#........", ".........", ".........", ".........", ".........", "........."}},
-        {3, kW + 1, 3, {".........", ".........", "........#", "........#", "........#", ".........", "........."}},
-        {3, 4, kH + 1, {".........", ".........", ".........", ".........", ".........", ".........", "...###..."}},
-        {1, -1, -1, {}},
-        {2, -1, -1, {}},
-        {1, kW + 1, 3, {}},
-        {2, kW + 1, 3, {}},
-        {1, kW + 2, 3, {}},
-        {2, kW + 2, 3, {}},
-        {3, kW + 2, 3, {}},
-        {3, 4, kH + 2, {}},
-    };
-    for (const auto& c : cases) {
-        const Rows expected = c.cells.empty() ? kNothing : c.cells;
-        EXPECT_EQ(CountedAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
-        EXPECT_EQ(RestoredAt(c.size, c.x, c.y), expected) << "size " << c.size << " at " << c.x << "," << c.y;
-    }
-}
 
 TEST(Footprint, ASizeLargerThanTheGridNeverReachesPastIt) {
     OccupancyGrid occupancy(4, 3);

@@ -11,14 +11,10 @@
 
 namespace fw::headless {
 
-enum class InputKind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel, Action };
-struct InputEvent {
-    InputKind kind;
-    UINT key = 0;
-    MouseButton button = MouseButton::Left;
-    int wheelDelta = 0;
-    std::uint64_t at = 0;  // an action's time
-    std::function<void()> action = nullptr;
+// An action at a time of the virtual clock.
+struct TimedAction {
+    std::uint64_t at;
+    std::function<void()> action;
 };
 
 struct ColorAnswer {
@@ -45,8 +41,8 @@ public:
     }
     bool ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) override;
 
-    std::deque<InputEvent> input;
-    std::vector<InputEvent> actions;  // timed, in the order scheduled
+    std::deque<std::function<void()>> input;  // each hands one event to a window
+    std::vector<TimedAction> actions;         // in the order scheduled
     POINT cursorPos;
     std::deque<std::function<void(HWND)>> script;
     std::vector<DialogRecord> dialogs;
