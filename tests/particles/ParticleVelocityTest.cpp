@@ -14,7 +14,7 @@ namespace {
 // given rand() results.
 CParticle WithVelocity(int size, int speed, int r1, int r2) {
     CParticle particle = testing::ParticleOfSize(size);
-    RandomSource random(testing::SeedSearch::ForFirstTwo(r1, r2));
+    RandomSource random(testing::SeedSearch::ForFirst(r1, r2));
     particle.SetSpeed(speed, random);
     return particle;
 }
