@@ -1,6 +1,8 @@
 // Data exchange between a dialog's controls and members, both directions.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "fw/Backend.h"
 #include "fw/Controls.h"
 #include "fw/Dialog.h"
@@ -68,20 +70,16 @@ TEST_F(DataExchangeTest, ControlBindsOnceAndScrollLoadsAndSavesThePosition) {
 
 TEST_F(DataExchangeTest, CheckLoadsAnyNonZeroAsCheckedAndSavesZeroOrOne) {
     CDataExchange load(&m_owner, FALSE);
-    BOOL value = 2;
-    DDX_Check(&load, kCheckId, value);
-    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_CHECKED);
-    value = 0;
-    DDX_Check(&load, kCheckId, value);
-    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_UNCHECKED);
-
     CDataExchange save(&m_owner, TRUE);
-    value = 5;
-    DDX_Check(&save, kCheckId, value);
-    EXPECT_EQ(value, 0);
-    m_owner.CheckDlgButton(kCheckId, BST_CHECKED);
-    DDX_Check(&save, kCheckId, value);
-    EXPECT_EQ(value, 1);
+    for (const auto& [loaded, state] :
+         {std::pair<BOOL, UINT>{2, BST_CHECKED}, std::pair<BOOL, UINT>{0, BST_UNCHECKED}}) {
+        BOOL value = loaded;
+        DDX_Check(&load, kCheckId, value);
+        EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), state) << loaded;
+        value = 5;
+        DDX_Check(&save, kCheckId, value);
+        EXPECT_EQ(value, state == BST_CHECKED ? 1 : 0) << loaded;
+    }
 }
 
 }  // namespace

@@ -15,26 +15,25 @@ constexpr LRESULT kAnyResult = -7;  // what default processing gives differs by 
 
 using HandlerDecodingTest = OneWindowTest;
 
-TEST_F(HandlerDecodingTest, CreationRunsOnCreateThenOnSizeWithTheClientSize) {
-    EventLog log;
-    RecordingWnd wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 160, 90));
-    EXPECT_EQ(Only(log, {"OnCreate", "OnSize"}), (EventLog{"OnCreate 160x90", "OnSize 0 160x90"}));
-    wnd.DestroyWindow();
-}
-
 // The handlers' results are the message's; these skip default processing,
 // which would start platform actions or answer in their place.
 TEST_F(HandlerDecodingTest, ArgumentsAndResultsOfEachHandler) {
-    m_wnd.m_skipDefault = {"OnSysCommand", "OnNcActivate", "OnQueryDragIcon"};
+    m_wnd.m_skipDefault = {"OnSysCommand", "OnNcActivate", "OnQueryDragIcon", "OnActivateApp"};
     m_wnd.m_hDragIcon = reinterpret_cast<HCURSOR>(static_cast<std::uintptr_t>(0x5A5A0));
+    EventLog otherLog;
+    RecordingWnd other(otherLog);
+    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, 0));
     const struct {
         UINT message;
         WPARAM wParam;
         LPARAM lParam;
         const char* entry;
         LRESULT result = 0;
+        const CWnd* activateOther = nullptr;  // the other window OnActivate is given
     } cases[] = {
+        {WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), reinterpret_cast<LPARAM>(other.m_hWnd), "OnActivate 0 1", 0, &other},
+        {WM_ACTIVATE, WA_CLICKACTIVE, 0, "OnActivate 2 0"},
+        {WM_ACTIVATEAPP, FALSE, 0, "OnActivateApp 0"},
         {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<unsigned>(-3), 7), "OnMouseMove 1 -3,7"},
         {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6), "OnLButtonDown 1 5,6"},
         {WM_MBUTTONDOWN, 0x0010, MAKELPARAM(0, static_cast<unsigned>(-1)), "OnMButtonDown 16 0,-1"},
@@ -59,28 +58,12 @@ TEST_F(HandlerDecodingTest, ArgumentsAndResultsOfEachHandler) {
         if (c.result != kAnyResult) {
             EXPECT_EQ(result, c.result) << entry;
         }
+        if (c.message == WM_ACTIVATE) {
+            EXPECT_EQ(m_wnd.m_pLastActivateOther, c.activateOther) << entry;
+        }
     }
     m_wnd.m_skipDefault.clear();
     EXPECT_EQ(m_wnd.SendMessage(WM_NCACTIVATE, TRUE), TRUE) << "default processing's result passes through";
-}
-
-TEST_F(HandlerDecodingTest, ActivationGivesStateOtherWindowAndMinimisedFlag) {
-    EventLog otherLog;
-    RecordingWnd other(otherLog);
-    ASSERT_TRUE(other.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, 0));
-    m_log.clear();
-
-    m_wnd.SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), reinterpret_cast<LPARAM>(other.m_hWnd));
-    EXPECT_EQ(Only(m_log, {"OnActivate"}), (EventLog{"OnActivate 0 1"}));
-    EXPECT_EQ(m_wnd.m_pLastActivateOther, &other);
-
-    m_wnd.SendMessage(WM_ACTIVATE, WA_CLICKACTIVE, 0);
-    EXPECT_EQ(m_wnd.m_pLastActivateOther, nullptr);
-
-    m_wnd.m_skipDefault = {"OnActivateApp"};
-    m_wnd.SendMessage(WM_ACTIVATEAPP, FALSE, 0);
-    EXPECT_EQ(Only(m_log, {"OnActivate", "OnActivateApp"}),
-              (EventLog{"OnActivate 0 1", "OnActivate 2 0", "OnActivateApp 0"}));
     other.DestroyWindow();
 }
 

@@ -64,8 +64,13 @@ TEST_F(WindowLifetimeTest, ChildrenAfterTheirParentOwnedWindowsBeforeTheirOwner)
     }
 }
 
-TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
+TEST_F(WindowLifetimeTest, CreationRunsOnCreateThenOnSizeAndOnCreateReturningMinusOneFailsIt) {
     EventLog log;
+    RecordingWnd made(log);
+    ASSERT_TRUE(made.CreatePopup(0, 0, 160, 90));
+    EXPECT_EQ(Only(log, {"OnCreate", "OnSize"}), (EventLog{"OnCreate 160x90", "OnSize 0 160x90"}));
+    made.DestroyWindow();
+    log.clear();
     RecordingWnd wnd(log);
     wnd.m_nCreateResult = -1;
     EXPECT_FALSE(wnd.CreatePopup(0, 0, 50, 50));
