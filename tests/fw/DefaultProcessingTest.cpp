@@ -4,31 +4,21 @@
 
 #include <utility>
 
-#include "tests/fw/RecordingWnd.h"
+#include "tests/fw/OneWindowTest.h"
 #include "tests/support/DefaultsSeen.h"
-#include "tests/support/PlatformTest.h"
 
 namespace fw::test {
 namespace {
 
 constexpr UINT kPrivateMessage = 0x0400 + 17;  // WM_USER + 17: no handler
 
-class DefaultProcessingTest : public PlatformTest {
+class DefaultProcessingTest : public OneWindowTestOf<DefaultsSeen<RecordingWnd>> {
 protected:
     void SetUp() override {
-        PlatformTest::SetUp();
-        ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 100, 100));
+        OneWindowTestOf::SetUp();
         EXPECT_EQ(m_wnd.DefaultsFor(WM_CREATE), 1) << "through the base OnCreate";
-        PumpUntilIdle();
         m_wnd.ForgetDefaults();
     }
-    void TearDown() override {
-        m_wnd.DestroyWindow();
-        PlatformTest::TearDown();
-    }
-
-    EventLog m_log;
-    DefaultsSeen<RecordingWnd> m_wnd{m_log};
 };
 
 TEST_F(DefaultProcessingTest, OnceForABaseHandlerOrNoHandlerNoneForAHandlerThatSkipsIt) {

@@ -9,6 +9,7 @@
 
 #include "fw/Controls.h"
 #include "fw/Wnd.h"
+#include "tests/support/PlatformInput.h"
 
 // A handler that notes its call with its arguments, then runs the base
 // handler unless told to skip it.
@@ -16,6 +17,12 @@
     void handler params override {           \
         Note(__VA_ARGS__);                   \
         Base([&] { CWnd::handler args; });   \
+    }
+// The same for a handler with a result: the base's, or skipped when skipping.
+#define RECORDED_RESULT(type, handler, params, args, skipped, ...) \
+    type handler params override {                                 \
+        Note(__VA_ARGS__);                                         \
+        return Runs() ? CWnd::handler args : (skipped);            \
     }
 
 namespace fw::test {
@@ -88,18 +95,17 @@ protected:
         }
     }
     RECORDED(OnPaint, (), (), "OnPaint")
-    RECORDED(OnTimer, (UINT_PTR id), (id), "OnTimer %u", static_cast<unsigned>(id))
+    void OnTimer(UINT_PTR id) override {
+        m_timerTimes.push_back(NowMs());
+        Note("OnTimer %u", static_cast<unsigned>(id));
+        Base([&] { CWnd::OnTimer(id); });
+    }
     RECORDED(OnSize, (UINT type, int cx, int cy), (type, cx, cy), "OnSize %u %dx%d", type, cx, cy)
     RECORDED(OnSysCommand, (UINT id, LPARAM lParam), (id, lParam), "OnSysCommand 0x%X %ld", id,
              static_cast<long>(lParam))
-    BOOL OnSetCursor(CWnd* pWnd, UINT hitTest, UINT message) override {
-        Note("OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message);
-        return Runs() ? CWnd::OnSetCursor(pWnd, hitTest, message) : TRUE;
-    }
-    BOOL OnNcActivate(BOOL active) override {
-        Note("OnNcActivate %d", active);
-        return Runs() ? CWnd::OnNcActivate(active) : FALSE;
-    }
+    RECORDED_RESULT(BOOL, OnSetCursor, (CWnd * pWnd, UINT hitTest, UINT message), (pWnd, hitTest, message), TRUE,
+                    "OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message)
+    RECORDED_RESULT(BOOL, OnNcActivate, (BOOL active), (active), FALSE, "OnNcActivate %d", active)
     void OnActivate(UINT state, CWnd* pOther, BOOL minimized) override {
         m_pLastActivateOther = pOther;
         Note("OnActivate %u %d", state, minimized);
@@ -119,16 +125,12 @@ protected:
         Note("OnHScroll %u %u", code, pos);
         Base([&] { CWnd::OnHScroll(code, pos, pBar); });
     }
-    HCURSOR OnQueryDragIcon() override {
-        Note("OnQueryDragIcon");
-        return Runs() ? CWnd::OnQueryDragIcon() : m_hDragIcon;
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        Note("OnCommand %u %u", LOWORD(wParam), HIWORD(wParam));
-        return Runs() ? CWnd::OnCommand(wParam, lParam) : TRUE;
-    }
+    RECORDED_RESULT(HCURSOR, OnQueryDragIcon, (), (), m_hDragIcon, "OnQueryDragIcon")
+    RECORDED_RESULT(BOOL, OnCommand, (WPARAM wParam, LPARAM lParam), (wParam, lParam), TRUE, "OnCommand %u %u",
+                    LOWORD(wParam), HIWORD(wParam))
 
 public:
+    std::vector<double> m_timerTimes;  // when each timer message came, on the platform's clock
     CWnd* m_pLastActivateOther = nullptr;
     CScrollBar* m_pLastScrollBar = nullptr;
     HCURSOR m_hDragIcon = nullptr;  // what a skipping OnQueryDragIcon returns
@@ -143,3 +145,4 @@ private:
 }  // namespace fw::test
 
 #undef RECORDED
+#undef RECORDED_RESULT

@@ -32,10 +32,9 @@ void PressKey(UINT virtualKey) {
 void MovePointer(int screenX, int screenY) { headless::MouseMove(screenX, screenY); }
 
 void ClickButton(int button) {
-    const headless::MouseButton which[] = {headless::MouseButton::Left, headless::MouseButton::Middle,
-                                           headless::MouseButton::Right};
-    headless::MouseButtonDown(which[button - 1]);
-    headless::MouseButtonUp(which[button - 1]);
+    const auto which = static_cast<headless::MouseButton>(button - 1);  // Left, Middle, Right
+    headless::MouseButtonDown(which);
+    headless::MouseButtonUp(which);
 }
 
 void FocusWindow(CWnd& wnd) { headless::ActivateWindow(wnd.m_hWnd); }
