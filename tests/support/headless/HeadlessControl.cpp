@@ -28,8 +28,8 @@ ScriptedOutside& Scripted() {
 }
 
 INT_PTR ScriptedOutside::ChooseColour(COLORREF initial, COLORREF* chosen) {
+    colorDialogs.push_back(ColorDialogRecord{initial});
     if (colorAnswers.empty()) {
-        colorDialogs.push_back(ColorDialogRecord{initial, IDCANCEL});
         return IDCANCEL;
     }
     const ColorAnswer answer = colorAnswers.front();
@@ -39,7 +39,6 @@ INT_PTR ScriptedOutside::ChooseColour(COLORREF initial, COLORREF* chosen) {
     if (answer.result == IDOK) {
         *chosen = answer.colour;
     }
-    colorDialogs.push_back(ColorDialogRecord{initial, answer.result});
     return answer.result;
 }
 
@@ -51,16 +50,10 @@ bool ScriptedOutside::ProfileWriteTaken(const std::string& key, const std::strin
 
 void SetScreenPixel(int x, int y, COLORREF colour) { TheWorld().screen.Set(x, y, colour); }
 
-std::uint64_t NowMicroseconds() { return TheWorld().clock.Now(); }
 std::size_t RunForMicroseconds(std::uint64_t microseconds) {
     return RunUntil(TheWorld().clock.Now() + microseconds, [] { return false; });
 }
 std::size_t RunFor(std::uint32_t milliseconds) { return RunForMicroseconds(std::uint64_t{milliseconds} * 1000u); }
-
-void AdvanceClock(std::uint32_t milliseconds) {
-    VirtualClock& clock = TheWorld().clock;
-    clock.AdvanceTo(clock.Now() + std::uint64_t{milliseconds} * 1000u);
-}
 
 bool QuitPending() { return TheWorld().quit; }
 int QuitExitCode() { return TheWorld().quitCode; }

@@ -25,19 +25,11 @@ namespace fw::headless {
 // Sets what the screen shows now; writes outside are dropped.
 void SetScreenPixel(int x, int y, COLORREF colour);
 
-// ---------------------------------------------------------------- clocks
-// The virtual time since Reset, in microseconds; only RunFor, scripted
-// waits and Run move it.
-std::uint64_t NowMicroseconds();
-
 // ---------------------------------------------------------------- queue
 // Moves the virtual clock forward by ms, stopping at every timer due time and
 // scheduled action on the way in order, pumping at each stop. Stops early
 // when the quit message is pending. Returns the messages dispatched.
 std::size_t RunFor(std::uint32_t milliseconds);
-// Moves the clock without dispatching anything (timers become due), as a
-// stalled thread would find it.
-void AdvanceClock(std::uint32_t milliseconds);
 std::size_t RunForMicroseconds(std::uint64_t microseconds);
 
 bool QuitPending();
@@ -160,7 +152,6 @@ const std::vector<DialogRecord>& DialogHistory();
 void AnswerColorDialog(INT_PTR result, COLORREF colour = 0, std::uint32_t openMs = 0);
 struct ColorDialogRecord {
     COLORREF initialColour;
-    INT_PTR result;
 };
 const std::vector<ColorDialogRecord>& ColorDialogsOpened();
 

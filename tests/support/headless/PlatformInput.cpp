@@ -4,6 +4,7 @@
 
 #include "fw/Wnd.h"
 #include "fw/headless/Headless.h"
+#include "fw/headless/World.h"
 #include "tests/support/headless/HeadlessControl.h"
 #include "tests/support/PlatformTraits.h"
 
@@ -20,9 +21,13 @@ const PlatformTraits& Traits() {
     return traits;
 }
 
-double NowMs() { return static_cast<double>(headless::NowMicroseconds()) / 1000.0; }
+double NowMs() { return static_cast<double>(headless::TheWorld().clock.Now()) / 1000.0; }
 
-void Stall(unsigned milliseconds) { headless::AdvanceClock(milliseconds); }
+// The clock moves and nothing is dispatched: timers become due.
+void Stall(unsigned milliseconds) {
+    headless::VirtualClock& clock = headless::TheWorld().clock;
+    clock.AdvanceTo(clock.Now() + std::uint64_t{milliseconds} * 1000u);
+}
 
 void PressKey(UINT virtualKey) {
     headless::KeyDown(virtualKey);
