@@ -7,34 +7,30 @@
 namespace fw {
 namespace {
 
-TEST(AppNameFromPath, DropsFolderAndExtensionOfEitherSeparator) {
-    EXPECT_EQ(CWinApp::AppNameFromPath("C:\\Windows\\System32\\Waves.scr"), "Waves");
-    EXPECT_EQ(CWinApp::AppNameFromPath("/usr/local/bin/Tidewell"), "Tidewell");
-    EXPECT_EQ(CWinApp::AppNameFromPath("Tidewell.scr"), "Tidewell");
-    EXPECT_EQ(CWinApp::AppNameFromPath("C:Tidewell.SCR"), "Tidewell");
+TEST(AppNameFromPath, DropsFolderDriveAndTheLastExtensionOnly) {
+    const char* const cases[][2] = {
+        {"C:\\Windows\\System32\\Waves.scr", "Waves"},
+        {"/usr/local/bin/Tidewell", "Tidewell"},
+        {"C:Tidewell.SCR", "Tidewell"},
+        {"D:\\my.saver.scr", "my.saver"},
+        {"D:\\dotted.dir\\plain", "plain"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CWinApp::AppNameFromPath(c[0]), c[1]) << c[0];
+    }
 }
 
-TEST(AppNameFromPath, KeepsAllButTheLastExtension) {
-    EXPECT_EQ(CWinApp::AppNameFromPath("D:\\my.saver.scr"), "my.saver");
-    EXPECT_EQ(CWinApp::AppNameFromPath("D:\\dotted.dir\\plain"), "plain");
-}
-
-TEST(ProfileKeyPath, IsEmptyWithoutARegistryKey) {
+TEST(ProfileKeyPath, IsEmptyWithoutARegistryKeyAndFallsBackToTheProgramFile) {
     CWinApp app("Waves");
     EXPECT_EQ(app.ProfileKeyPath(), "");
     app.SetRegistryKey("Orvalle");
     EXPECT_EQ(app.ProfileKeyPath(), "Software\\Orvalle\\Waves");
-}
-
-TEST(ProfileKeyPath, UsesTheProgramFileNameWhenTheAppHasNoName) {
-    CWinApp app;
     app.m_strAppName.clear();  // as on a backend that cannot name the program file
-    char program[] = "C:\\Screens\\Waves.scr";
+    char program[] = "C:\\Screens\\Ripple.scr";
     char* argv[] = {program, nullptr};
     app.m_argc = 1;
     app.m_argv = argv;
-    app.SetRegistryKey("Orvalle");
-    EXPECT_EQ(app.ProfileKeyPath(), "Software\\Orvalle\\Waves");
+    EXPECT_EQ(app.ProfileKeyPath(), "Software\\Orvalle\\Ripple");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Data exchange between a dialog's controls and members, both directions.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "fw/Backend.h"
 #include "fw/Controls.h"
 #include "fw/Dialog.h"
@@ -38,38 +40,29 @@ protected:
     RecordingWnd m_owner{m_log};
 };
 
-TEST_F(DataExchangeTest, ControlBindsTheObjectToTheControlOnce) {
-    CScrollBar bar;
-    CDataExchange dx(&m_owner, FALSE);
-    DDX_Control(&dx, kBarId, bar);
-    ASSERT_NE(bar.m_hWnd, nullptr);
-    EXPECT_EQ(bar.m_hWnd, m_owner.GetDlgItem(kBarId)->m_hWnd);
-    EXPECT_EQ(m_owner.GetDlgItem(kBarId), &bar);
-    const HWND first = bar.m_hWnd;
-    CDataExchange save(&m_owner, TRUE);
-    DDX_Control(&save, kBarId, bar);
-    EXPECT_EQ(bar.m_hWnd, first);
-    bar.Detach();
-}
-
-TEST_F(DataExchangeTest, ScrollLoadsThePositionAndSavesItBack) {
+// DDX_Control binds the object once; DDX_Scroll loads the position and
+// saves it back, also through a bar bound to no object.
+TEST_F(DataExchangeTest, ControlBindsOnceAndScrollLoadsAndSavesThePosition) {
     CScrollBar bar;
     CDataExchange load(&m_owner, FALSE);
+    CDataExchange save(&m_owner, TRUE);
     DDX_Control(&load, kBarId, bar);
+    ASSERT_NE(bar.m_hWnd, nullptr);
+    EXPECT_EQ(m_owner.GetDlgItem(kBarId), &bar);
+    const HWND first = bar.m_hWnd;
+    DDX_Control(&save, kBarId, bar);
+    EXPECT_EQ(bar.m_hWnd, first);
+
     int value = 40;
     DDX_Scroll(&load, kBarId, value);
     EXPECT_EQ(bar.GetScrollPos(), 0) << "a new bar's empty range keeps it at 0";
-
     bar.SetScrollRange(1, 100);
     DDX_Scroll(&load, kBarId, value);
     EXPECT_EQ(bar.GetScrollPos(), 40);
-
     bar.SetScrollPos(73);
-    CDataExchange save(&m_owner, TRUE);
     DDX_Scroll(&save, kBarId, value);
     EXPECT_EQ(value, 73);
     const HWND hBar = bar.Detach();
-    // A bar bound to no object loads too.
     value = 7;
     DDX_Scroll(&load, kBarId, value);
     EXPECT_EQ(detail::ScrollBarFromHandle(hBar)->GetScrollPos(), 7);
@@ -77,20 +70,16 @@ TEST_F(DataExchangeTest, ScrollLoadsThePositionAndSavesItBack) {
 
 TEST_F(DataExchangeTest, CheckLoadsAnyNonZeroAsCheckedAndSavesZeroOrOne) {
     CDataExchange load(&m_owner, FALSE);
-    BOOL value = 2;
-    DDX_Check(&load, kCheckId, value);
-    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_CHECKED);
-    value = 0;
-    DDX_Check(&load, kCheckId, value);
-    EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), BST_UNCHECKED);
-
     CDataExchange save(&m_owner, TRUE);
-    value = 5;
-    DDX_Check(&save, kCheckId, value);
-    EXPECT_EQ(value, 0);
-    m_owner.CheckDlgButton(kCheckId, BST_CHECKED);
-    DDX_Check(&save, kCheckId, value);
-    EXPECT_EQ(value, 1);
+    for (const auto& [loaded, state] :
+         {std::pair<BOOL, UINT>{2, BST_CHECKED}, std::pair<BOOL, UINT>{0, BST_UNCHECKED}}) {
+        BOOL value = loaded;
+        DDX_Check(&load, kCheckId, value);
+        EXPECT_EQ(m_owner.IsDlgButtonChecked(kCheckId), state) << loaded;
+        value = 5;
+        DDX_Check(&save, kCheckId, value);
+        EXPECT_EQ(value, state == BST_CHECKED ? 1 : 0) << loaded;
+    }
 }
 
 }  // namespace

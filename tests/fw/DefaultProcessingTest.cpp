@@ -4,30 +4,21 @@
 
 #include <utility>
 
-#include "tests/fw/RecordingWnd.h"
+#include "tests/fw/OneWindowTest.h"
 #include "tests/support/DefaultsSeen.h"
-#include "tests/support/PlatformTest.h"
 
 namespace fw::test {
 namespace {
 
 constexpr UINT kPrivateMessage = 0x0400 + 17;  // WM_USER + 17: no handler
 
-class DefaultProcessingTest : public PlatformTest {
+class DefaultProcessingTest : public OneWindowTestOf<DefaultsSeen<RecordingWnd>> {
 protected:
     void SetUp() override {
-        PlatformTest::SetUp();
-        ASSERT_TRUE(m_wnd.CreatePopup(0, 0, 100, 100));
-        PumpUntilIdle();
+        OneWindowTestOf::SetUp();
+        EXPECT_EQ(m_wnd.DefaultsFor(WM_CREATE), 1) << "through the base OnCreate";
         m_wnd.ForgetDefaults();
     }
-    void TearDown() override {
-        m_wnd.DestroyWindow();
-        PlatformTest::TearDown();
-    }
-
-    EventLog m_log;
-    DefaultsSeen<RecordingWnd> m_wnd{m_log};
 };
 
 TEST_F(DefaultProcessingTest, OnceForABaseHandlerOrNoHandlerNoneForAHandlerThatSkipsIt) {
@@ -55,14 +46,6 @@ TEST_F(DefaultProcessingTest, OnceForABaseHandlerOrNoHandlerNoneForAHandlerThatS
         m_wnd.SendMessage(c.message, c.wParam, c.lParam);
         EXPECT_EQ(m_wnd.DefaultsFor(c.message), c.skip != nullptr ? 0 : 1) << std::hex << c.message;
     }
-}
-
-TEST_F(DefaultProcessingTest, CreationRunsItForWmCreateThroughTheBaseOnCreate) {
-    EventLog log;
-    DefaultsSeen<RecordingWnd> wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 50, 50));
-    EXPECT_EQ(wnd.DefaultsFor(WM_CREATE), 1);
-    wnd.DestroyWindow();
 }
 
 // A window that, inside its timer handler, sends a message to another window

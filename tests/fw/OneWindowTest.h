@@ -10,10 +10,11 @@
 
 namespace fw::test {
 
-class OneWindowTest : public PlatformTest {
+template <class Wnd>
+class OneWindowTestOf : public PlatformTest {
 protected:
     // The window's handlers named here skip default processing.
-    explicit OneWindowTest(std::set<std::string> skipDefault = {}) { m_wnd.m_skipDefault = std::move(skipDefault); }
+    explicit OneWindowTestOf(std::set<std::string> skipDefault = {}) { m_wnd.m_skipDefault = std::move(skipDefault); }
 
     void SetUp() override {
         PlatformTest::SetUp();
@@ -27,7 +28,8 @@ protected:
     }
 
     EventLog m_log;
-    RecordingWnd m_wnd{m_log};
+    Wnd m_wnd{m_log};
 };
+using OneWindowTest = OneWindowTestOf<RecordingWnd>;
 
 }  // namespace fw::test

@@ -17,7 +17,7 @@ protected:
     QueueOrderTest() : OneWindowTest({"OnTimer"}) {}
 };
 
-TEST_F(QueueOrderTest, SentAtOnceThenPostedInOrderThenThePaint) {
+TEST_F(QueueOrderTest, SentAtOnceThenPostedInOrderThenThePaintAndTheQuitAfterThePostedOnes) {
     m_wnd.Invalidate();
     m_wnd.PostMessage(WM_TIMER, 1);
     m_wnd.PostMessage(WM_TIMER, 2);
@@ -25,17 +25,14 @@ TEST_F(QueueOrderTest, SentAtOnceThenPostedInOrderThenThePaint) {
     EXPECT_EQ(Only(m_log, {"OnTimer", "OnPaint"}), (EventLog{"OnTimer 3"}));
     PumpUntilIdle();
     EXPECT_EQ(Only(m_log, {"OnTimer", "OnPaint"}), (EventLog{"OnTimer 3", "OnTimer 1", "OnTimer 2", "OnPaint"}));
-}
-
-TEST_F(QueueOrderTest, TheQuitMessageComesAfterEveryPostedMessage) {
-    m_wnd.PostMessage(WM_TIMER, 1);
+    m_wnd.PostMessage(WM_TIMER, 4);
     PostQuitMessage(3);
-    m_wnd.PostMessage(WM_TIMER, 2);
+    m_wnd.PostMessage(WM_TIMER, 5);
     int exitCode = 0;
     PumpUntilIdle();
     EXPECT_TRUE(TakeQuitMessage(&exitCode));
     EXPECT_EQ(exitCode, 3);
-    EXPECT_EQ(Only(m_log, {"OnTimer"}), (EventLog{"OnTimer 1", "OnTimer 2"}));
+    EXPECT_EQ(Only(m_log, {"OnTimer"}), (EventLog{"OnTimer 3", "OnTimer 1", "OnTimer 2", "OnTimer 4", "OnTimer 5"}));
 }
 
 // Leaves its first paints unvalidated (no default processing), then paints

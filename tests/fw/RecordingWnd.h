@@ -3,13 +3,27 @@
 // then runs the base handler (default processing) unless told to skip it.
 #include <cstdarg>
 #include <cstdio>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "fw/Controls.h"
 #include "fw/Wnd.h"
+#include "tests/support/PlatformInput.h"
+
+// A handler that notes its call with its arguments, then runs the base
+// handler unless told to skip it.
+#define RECORDED(handler, params, args, ...) \
+    void handler params override {           \
+        Note(__VA_ARGS__);                   \
+        Base([&] { CWnd::handler args; });   \
+    }
+// The same for a handler with a result: the base's, or skipped when skipping.
+#define RECORDED_RESULT(type, handler, params, args, skipped, ...) \
+    type handler params override {                                 \
+        Note(__VA_ARGS__);                                         \
+        return Runs() ? CWnd::handler args : (skipped);            \
+    }
 
 namespace fw::test {
 
@@ -39,14 +53,9 @@ public:
     int m_nCreateResult = 0;  // −1 fails creation
 
     // A top-level pop-up, visible, at (x, y) on the screen.
-    BOOL CreatePopup(int x, int y, int width, int height, DWORD extra = 0) {
-        return CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE | extra, x, y, width, height, nullptr, 0);
+    BOOL CreatePopup(int x, int y, int width, int height) {
+        return CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, x, y, width, height, nullptr, 0);
     }
-    BOOL CreateChild(CWnd& parent, int x, int y, int width, int height, UINT id = 0) {
-        return CreateEx(0, nullptr, "", WS_CHILD | WS_VISIBLE, x, y, width, height, parent.m_hWnd, id);
-    }
-
-    using CWnd::Default;
 
 protected:
     void Note(const char* format, ...) __attribute__((format(printf, 2, 3))) {
@@ -74,10 +83,7 @@ protected:
         }
         return Runs() ? CWnd::OnCreate(cs) : 0;
     }
-    void OnDestroy() override {
-        Note("OnDestroy");
-        Base([&] { CWnd::OnDestroy(); });
-    }
+    RECORDED(OnDestroy, (), (), "OnDestroy")
     void OnNcDestroy() override {
         Note("OnNcDestroy");
         CWnd::OnNcDestroy();  // runs PostNcDestroy last; nothing after
@@ -88,78 +94,43 @@ protected:
             delete this;
         }
     }
-    void OnPaint() override {
-        Note("OnPaint");
-        Base([&] { CWnd::OnPaint(); });
-    }
+    RECORDED(OnPaint, (), (), "OnPaint")
     void OnTimer(UINT_PTR id) override {
+        m_timerTimes.push_back(NowMs());
         Note("OnTimer %u", static_cast<unsigned>(id));
         Base([&] { CWnd::OnTimer(id); });
     }
-    void OnSize(UINT type, int cx, int cy) override {
-        Note("OnSize %u %dx%d", type, cx, cy);
-        Base([&] { CWnd::OnSize(type, cx, cy); });
-    }
-    void OnSysCommand(UINT id, LPARAM lParam) override {
-        Note("OnSysCommand 0x%X %ld", id, static_cast<long>(lParam));
-        Base([&] { CWnd::OnSysCommand(id, lParam); });
-    }
-    BOOL OnSetCursor(CWnd* pWnd, UINT hitTest, UINT message) override {
-        Note("OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message);
-        return Runs() ? CWnd::OnSetCursor(pWnd, hitTest, message) : TRUE;
-    }
-    BOOL OnNcActivate(BOOL active) override {
-        Note("OnNcActivate %d", active);
-        return Runs() ? CWnd::OnNcActivate(active) : FALSE;
-    }
+    RECORDED(OnSize, (UINT type, int cx, int cy), (type, cx, cy), "OnSize %u %dx%d", type, cx, cy)
+    RECORDED(OnSysCommand, (UINT id, LPARAM lParam), (id, lParam), "OnSysCommand 0x%X %ld", id,
+             static_cast<long>(lParam))
+    RECORDED_RESULT(BOOL, OnSetCursor, (CWnd * pWnd, UINT hitTest, UINT message), (pWnd, hitTest, message), TRUE,
+                    "OnSetCursor %s %u 0x%X", pWnd == this ? "self" : "other", hitTest, message)
+    RECORDED_RESULT(BOOL, OnNcActivate, (BOOL active), (active), FALSE, "OnNcActivate %d", active)
     void OnActivate(UINT state, CWnd* pOther, BOOL minimized) override {
         m_pLastActivateOther = pOther;
         Note("OnActivate %u %d", state, minimized);
         Base([&] { CWnd::OnActivate(state, pOther, minimized); });
     }
-    void OnActivateApp(BOOL active, DWORD thread) override {
-        Note("OnActivateApp %d", active);
-        Base([&] { CWnd::OnActivateApp(active, thread); });
-    }
-    void OnMouseMove(UINT flags, POINT point) override {
-        Note("OnMouseMove %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        Base([&] { CWnd::OnMouseMove(flags, point); });
-    }
-    void OnLButtonDown(UINT flags, POINT point) override {
-        Note("OnLButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        Base([&] { CWnd::OnLButtonDown(flags, point); });
-    }
-    void OnMButtonDown(UINT flags, POINT point) override {
-        Note("OnMButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        Base([&] { CWnd::OnMButtonDown(flags, point); });
-    }
-    void OnRButtonDown(UINT flags, POINT point) override {
-        Note("OnRButtonDown %u %d,%d", flags, static_cast<int>(point.x), static_cast<int>(point.y));
-        Base([&] { CWnd::OnRButtonDown(flags, point); });
-    }
-    void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
-        Note("OnKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        Base([&] { CWnd::OnKeyDown(key, repeat, flags); });
-    }
-    void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override {
-        Note("OnSysKeyDown 0x%X %u 0x%X", key, repeat, flags);
-        Base([&] { CWnd::OnSysKeyDown(key, repeat, flags); });
-    }
+    RECORDED(OnActivateApp, (BOOL active, DWORD thread), (active, thread), "OnActivateApp %d", active)
+    RECORDED(OnMouseMove, (UINT flags, POINT p), (flags, p), "OnMouseMove %u %d,%d", flags, int(p.x), int(p.y))
+    RECORDED(OnLButtonDown, (UINT flags, POINT p), (flags, p), "OnLButtonDown %u %d,%d", flags, int(p.x), int(p.y))
+    RECORDED(OnMButtonDown, (UINT flags, POINT p), (flags, p), "OnMButtonDown %u %d,%d", flags, int(p.x), int(p.y))
+    RECORDED(OnRButtonDown, (UINT flags, POINT p), (flags, p), "OnRButtonDown %u %d,%d", flags, int(p.x), int(p.y))
+    RECORDED(OnKeyDown, (UINT key, UINT repeat, UINT flags), (key, repeat, flags), "OnKeyDown 0x%X %u 0x%X", key,
+             repeat, flags)
+    RECORDED(OnSysKeyDown, (UINT key, UINT repeat, UINT flags), (key, repeat, flags), "OnSysKeyDown 0x%X %u 0x%X", key,
+             repeat, flags)
     void OnHScroll(UINT code, UINT pos, CScrollBar* pBar) override {
         m_pLastScrollBar = pBar;
         Note("OnHScroll %u %u", code, pos);
         Base([&] { CWnd::OnHScroll(code, pos, pBar); });
     }
-    HCURSOR OnQueryDragIcon() override {
-        Note("OnQueryDragIcon");
-        return Runs() ? CWnd::OnQueryDragIcon() : m_hDragIcon;
-    }
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        Note("OnCommand %u %u", LOWORD(wParam), HIWORD(wParam));
-        return Runs() ? CWnd::OnCommand(wParam, lParam) : TRUE;
-    }
+    RECORDED_RESULT(HCURSOR, OnQueryDragIcon, (), (), m_hDragIcon, "OnQueryDragIcon")
+    RECORDED_RESULT(BOOL, OnCommand, (WPARAM wParam, LPARAM lParam), (wParam, lParam), TRUE, "OnCommand %u %u",
+                    LOWORD(wParam), HIWORD(wParam))
 
 public:
+    std::vector<double> m_timerTimes;  // when each timer message came, on the platform's clock
     CWnd* m_pLastActivateOther = nullptr;
     CScrollBar* m_pLastScrollBar = nullptr;
     HCURSOR m_hDragIcon = nullptr;  // what a skipping OnQueryDragIcon returns
@@ -172,3 +143,6 @@ private:
 };
 
 }  // namespace fw::test
+
+#undef RECORDED
+#undef RECORDED_RESULT

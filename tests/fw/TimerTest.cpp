@@ -13,21 +13,6 @@
 namespace fw::test {
 namespace {
 
-// Notes when each tick of timer 1 came, on the platform's clock.
-class TickTimesWnd : public RecordingWnd {
-public:
-    using RecordingWnd::RecordingWnd;
-    std::vector<double> m_ticks;
-
-protected:
-    void OnTimer(UINT_PTR id) override {
-        if (id == 1) {
-            m_ticks.push_back(NowMs());
-        }
-        RecordingWnd::OnTimer(id);
-    }
-};
-
 class TimerTest : public OneWindowTest {
 protected:
     TimerTest() : OneWindowTest({"OnTimer"}) {}
@@ -35,14 +20,12 @@ protected:
 };
 
 TEST_F(TimerTest, PeriodZeroTicksAtThePlatformsMinimum) {
-    TickTimesWnd wnd(m_log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 20, 20));
-    wnd.SetTimer(1, 0, nullptr);
+    m_wnd.SetTimer(1, 0, nullptr);
     PumpFor(1000);
-    ASSERT_GE(wnd.m_ticks.size(), 3u);
+    ASSERT_GE(m_wnd.m_timerTimes.size(), 3u);
     std::vector<double> gaps;
-    for (std::size_t i = 1; i < wnd.m_ticks.size(); ++i) {
-        gaps.push_back(wnd.m_ticks[i] - wnd.m_ticks[i - 1]);
+    for (std::size_t i = 1; i < m_wnd.m_timerTimes.size(); ++i) {
+        gaps.push_back(m_wnd.m_timerTimes[i] - m_wnd.m_timerTimes[i - 1]);
     }
     std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
     const double median = gaps[gaps.size() / 2];
@@ -54,26 +37,22 @@ TEST_F(TimerTest, PeriodZeroTicksAtThePlatformsMinimum) {
         EXPECT_LE(median, 3 * platform.timerFloorHighMs);
     } else {
         EXPECT_EQ(median, platform.timerFloorLowMs);
-        EXPECT_EQ(wnd.m_ticks.size(), static_cast<std::size_t>(1000 / platform.timerFloorLowMs));
+        EXPECT_EQ(m_wnd.m_timerTimes.size(), static_cast<std::size_t>(1000 / platform.timerFloorLowMs));
     }
-    wnd.DestroyWindow();
 }
 
 TEST_F(TimerTest, TicksMissedWhileTheThreadWasBusyAreNotMadeUp) {
-    TickTimesWnd wnd(m_log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 20, 20));
-    wnd.SetTimer(1, 0, nullptr);
+    m_wnd.SetTimer(1, 0, nullptr);
     PumpFor(100);
     Stall(300);  // about 20 periods pass unserved
-    const std::size_t before = wnd.m_ticks.size();
+    const std::size_t before = m_wnd.m_timerTimes.size();
     constexpr unsigned kAfterMs = 50;
     PumpFor(kAfterMs);
     // One tick for the whole stall, then the period again; a burst of the
     // missed ones would run 20 frames back to back.
-    const std::size_t after = wnd.m_ticks.size() - before;
+    const std::size_t after = m_wnd.m_timerTimes.size() - before;
     EXPECT_GE(after, 1u);
     EXPECT_LE(after, static_cast<std::size_t>(2 + kAfterMs / Traits().timerFloorLowMs));
-    wnd.DestroyWindow();
 }
 
 TEST_F(TimerTest, KillingOrReplacingATimerOrDestroyingItsWindowStopsItsTicks) {

@@ -64,8 +64,13 @@ TEST_F(WindowLifetimeTest, ChildrenAfterTheirParentOwnedWindowsBeforeTheirOwner)
     }
 }
 
-TEST_F(WindowLifetimeTest, OnCreateReturningMinusOneFailsTheCreation) {
+TEST_F(WindowLifetimeTest, CreationRunsOnCreateThenOnSizeAndOnCreateReturningMinusOneFailsIt) {
     EventLog log;
+    RecordingWnd made(log);
+    ASSERT_TRUE(made.CreatePopup(0, 0, 160, 90));
+    EXPECT_EQ(Only(log, {"OnCreate", "OnSize"}), (EventLog{"OnCreate 160x90", "OnSize 0 160x90"}));
+    made.DestroyWindow();
+    log.clear();
     RecordingWnd wnd(log);
     wnd.m_nCreateResult = -1;
     EXPECT_FALSE(wnd.CreatePopup(0, 0, 50, 50));
@@ -92,27 +97,25 @@ TEST_F(WindowLifetimeTest, OnlyTheMainWindowsDestructionEndsRun) {
     EXPECT_EQ(log.back(), "PostNcDestroy");
 }
 
-TEST_F(WindowLifetimeTest, AnObjectThatGoesFirstTakesItsWindowAlong) {
+// An object bound to a window is what FromHandle gives, and takes its window
+// along when it goes first; a window bound to no object gets a temporary
+// that lasts.
+TEST_F(WindowLifetimeTest, FromHandleGivesTheBoundObjectOrALastingTemporary) {
     EventLog log;
     HWND hWnd = nullptr;
     {
         RecordingWnd wnd(log);
         ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
         hWnd = wnd.m_hWnd;
+        EXPECT_EQ(CWnd::FromHandle(hWnd), &wnd);
+        EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), &wnd);
     }
     EXPECT_FALSE(CWnd::FromHandle(hWnd)->IsWindow());
-    PumpUntilIdle();
-}
-
-TEST_F(WindowLifetimeTest, FromHandleGivesTheBoundObjectOrALastingTemporary) {
-    EventLog log;
-    RecordingWnd wnd(log);
-    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
-    EXPECT_EQ(CWnd::FromHandle(wnd.m_hWnd), &wnd);
-    EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
     EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
 
-    const HWND hWnd = wnd.Detach();
+    RecordingWnd wnd(log);
+    ASSERT_TRUE(wnd.CreatePopup(0, 0, 80, 60));
+    hWnd = wnd.Detach();
     EXPECT_EQ(CWnd::FromHandlePermanent(hWnd), nullptr);
     CWnd* temporary = CWnd::FromHandle(hWnd);
     ASSERT_NE(temporary, nullptr);

@@ -24,36 +24,29 @@ const Layout kLayouts[] = {
     {"0x00RRGGBB words", PixelOrder::kRgbWord, 0x00FF0000u},
 };
 
-// A 6 x 5 memory whose readable part is columns 1..4 and rows 1..3, as a
-// paint's clip inside a larger client.
-struct ClippedMemory {
-    explicit ClippedMemory(PixelOrder order) : words(30, 0x00ABCDEFu) {
-        view = PixelView(&words[1 + 1 * 6], 6, SurfaceRect{1, 1, 5, 4}, order);
-    }
-    std::uint32_t At(int x, int y) const { return words[static_cast<std::size_t>(x + y * 6)]; }
-    std::vector<std::uint32_t> words;
-    PixelView view;
-};
-
 TEST(PixelView, ConvertsInsideAndNeverTouchesOutside) {
     for (const Layout& layout : kLayouts) {
         SCOPED_TRACE(layout.name);
-        ClippedMemory memory(layout.order);
-        memory.view.Set(2, 2, kRed);
-        EXPECT_EQ(memory.At(2, 2), layout.storedRed);
-        EXPECT_EQ(memory.view.Get(2, 2), kRed);
-        EXPECT_EQ(memory.view.Get(4, 3), layout.order == PixelOrder::kColorRef ? 0x00ABCDEFu : 0x00EFCDABu);
+        // A 6 x 5 memory whose readable part is columns 1..4 and rows 1..3, as
+        // a paint's clip inside a larger client.
+        std::vector<std::uint32_t> words(30, 0x00ABCDEFu);
+        const PixelView view(&words[1 + 1 * 6], 6, SurfaceRect{1, 1, 5, 4}, layout.order);
+        auto at = [&](int x, int y) { return words[static_cast<std::size_t>(x + y * 6)]; };
+        view.Set(2, 2, kRed);
+        EXPECT_EQ(at(2, 2), layout.storedRed);
+        EXPECT_EQ(view.Get(2, 2), kRed);
+        EXPECT_EQ(view.Get(4, 3), layout.order == PixelOrder::kColorRef ? 0x00ABCDEFu : 0x00EFCDABu);
         const int outside[][2] = {{0, 1}, {5, 1}, {1, 0}, {1, 4}, {-1, -1}, {INT32_MIN, 2}, {2, INT32_MAX}};
         for (const auto& point : outside) {
-            EXPECT_EQ(memory.view.Get(point[0], point[1]), CLR_INVALID) << point[0] << "," << point[1];
-            memory.view.Set(point[0], point[1], kRed);
+            EXPECT_EQ(view.Get(point[0], point[1]), CLR_INVALID) << point[0] << "," << point[1];
+            view.Set(point[0], point[1], kRed);
         }
-        memory.view.Fill(SurfaceRect{-10, 2, 100, 100}, kWhite);
+        view.Fill(SurfaceRect{-10, 2, 100, 100}, kWhite);
         for (int y = 0; y < 5; ++y) {
             for (int x = 0; x < 6; ++x) {
                 const bool filled = x >= 1 && x <= 4 && y >= 2 && y <= 3;
                 const std::uint32_t expected = filled ? kWhite : (x == 2 && y == 2) ? layout.storedRed : 0x00ABCDEFu;
-                EXPECT_EQ(memory.At(x, y), expected) << x << "," << y;
+                EXPECT_EQ(at(x, y), expected) << x << "," << y;
             }
         }
     }

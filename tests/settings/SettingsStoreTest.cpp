@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/Settings.h"
@@ -47,14 +48,14 @@ TEST_F(SettingsStoreTest, WritesWhatItIsGivenAndNothingElse) {
     settings["Unknown"] = 7;
     WriteSettings(m_app, settings);
     EXPECT_EQ(ReadColor(m_app), fw::RGB(1, 2, 3));
-    EXPECT_EQ(Stored("ColorRed"), 1);
-    EXPECT_EQ(Stored("ColorGreen"), 2);
-    EXPECT_EQ(Stored("ColorBlue"), 3);
     EXPECT_EQ(ReadSetting(m_app, kNumberSetting), -5) << "not bounded on reading";
-    EXPECT_EQ(ReadSetting(m_app, kBlankSetting), INT_MIN);
-    EXPECT_EQ(Stored("Speed"), -12345);
-    EXPECT_EQ(Stored("AllMonitors"), -12345);
-    EXPECT_EQ(Stored("Unknown"), -12345) << "only the table's names are written";
+    // Only the table's names are written, and only those given.
+    const std::pair<const char*, int> stored[] = {{"ColorRed", 1},    {"ColorGreen", 2}, {"ColorBlue", 3},
+                                                  {"Blank", INT_MIN}, {"Speed", -12345}, {"AllMonitors", -12345},
+                                                  {"Unknown", -12345}};
+    for (const auto& [entry, value] : stored) {
+        EXPECT_EQ(Stored(entry), value) << entry;
+    }
 }
 
 TEST_F(SettingsStoreTest, ColourComponentsKeepTheirLowEightBitsAndMissingOnesTheirDefault) {
@@ -75,36 +76,29 @@ TEST_F(SettingsStoreTest, AFailedWriteChangesNothingAndTheOthersStillWork) {
     EXPECT_EQ(Stored("Blank"), 1);
 }
 
-struct ForeignValue {
-    const char* name;
-    fw::DWORD type;
-    std::vector<std::uint8_t> bytes;
-};
-
-class ForeignValueTest : public SettingsStoreTest, public ::testing::WithParamInterface<ForeignValue> {};
-
 // Each would read as some number if taken at face value; all read as the
 // default instead.
-TEST_P(ForeignValueTest, AValueOfAnotherTypeReadsAsTheDefault) {
-    const ForeignValue& value = GetParam();
-    for (const Setting* setting : kSettings) {
-        for (const StoredEntry& entry : EntriesOf(*setting)) {
-            ASSERT_TRUE(fw::test::WriteRawProfileValue(m_app, kSettingsSection, entry.name, value.type, value.bytes));
+TEST_F(SettingsStoreTest, AValueOfAnotherTypeReadsAsTheDefault) {
+    const struct {
+        fw::DWORD type;
+        std::vector<std::uint8_t> bytes;
+    } values[] = {{fw::test::kRegSz, {'7', '7', 0}},
+                  {fw::test::kRegBinary, {7, 0, 0, 0}},
+                  {fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                  {fw::test::kRegDword, {7, 0}},
+                  {fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
+                  {fw::test::kRegDword, {}}};
+    for (const auto& value : values) {
+        SCOPED_TRACE(::testing::Message() << "type " << value.type << ", " << value.bytes.size() << " bytes");
+        for (const Setting* setting : kSettings) {
+            for (const StoredEntry& entry : EntriesOf(*setting)) {
+                ASSERT_TRUE(
+                    fw::test::WriteRawProfileValue(m_app, kSettingsSection, entry.name, value.type, value.bytes));
+            }
         }
+        ExpectDefaults();
     }
-    ExpectDefaults();
 }
-
-INSTANTIATE_TEST_SUITE_P(Types, ForeignValueTest,
-                         ::testing::Values(ForeignValue{"Text", fw::test::kRegSz, {'7', '7', 0}},
-                                           ForeignValue{"Binary", fw::test::kRegBinary, {7, 0, 0, 0}},
-                                           ForeignValue{"Qword", fw::test::kRegQword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                                           ForeignValue{"ShortDword", fw::test::kRegDword, {7, 0}},
-                                           ForeignValue{"LongDword", fw::test::kRegDword, {7, 0, 0, 0, 0, 0, 0, 0}},
-                                           ForeignValue{"EmptyDword", fw::test::kRegDword, {}}),
-                         [](const ::testing::TestParamInfo<ForeignValue>& info) {
-                             return std::string(info.param.name);
-                         });
 
 }  // namespace
 }  // namespace tidewell

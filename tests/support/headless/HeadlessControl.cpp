@@ -28,8 +28,8 @@ ScriptedOutside& Scripted() {
 }
 
 INT_PTR ScriptedOutside::ChooseColour(COLORREF initial, COLORREF* chosen) {
+    colorDialogs.push_back(ColorDialogRecord{initial});
     if (colorAnswers.empty()) {
-        colorDialogs.push_back(ColorDialogRecord{initial, IDCANCEL});
         return IDCANCEL;
     }
     const ColorAnswer answer = colorAnswers.front();
@@ -39,36 +39,21 @@ INT_PTR ScriptedOutside::ChooseColour(COLORREF initial, COLORREF* chosen) {
     if (answer.result == IDOK) {
         *chosen = answer.colour;
     }
-    colorDialogs.push_back(ColorDialogRecord{initial, answer.result});
     return answer.result;
 }
 
-void ScriptedOutside::Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    windowsCreated += message == WM_CREATE ? 1 : 0;
-    if (observer) {
-        observer(hWnd, message, wParam, lParam);
-    }
-}
-
 bool ScriptedOutside::ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) {
-    const bool fails = failAllWrites ||
-                       std::find(failingEntries.begin(), failingEntries.end(), FoldName(entry)) != failingEntries.end();
+    const bool fails = std::find(failingEntries.begin(), failingEntries.end(), FoldName(entry)) != failingEntries.end();
     writes.push_back(ProfileWrite{key, entry, value, !fails});
     return !fails;
 }
 
 void SetScreenPixel(int x, int y, COLORREF colour) { TheWorld().screen.Set(x, y, colour); }
 
-std::uint64_t NowMicroseconds() { return TheWorld().clock.Now(); }
 std::size_t RunForMicroseconds(std::uint64_t microseconds) {
     return RunUntil(TheWorld().clock.Now() + microseconds, [] { return false; });
 }
 std::size_t RunFor(std::uint32_t milliseconds) { return RunForMicroseconds(std::uint64_t{milliseconds} * 1000u); }
-
-void AdvanceClock(std::uint32_t milliseconds) {
-    VirtualClock& clock = TheWorld().clock;
-    clock.AdvanceTo(clock.Now() + std::uint64_t{milliseconds} * 1000u);
-}
 
 bool QuitPending() { return TheWorld().quit; }
 int QuitExitCode() { return TheWorld().quitCode; }
@@ -95,8 +80,8 @@ std::optional<WindowInfo> GetWindowInfo(HWND hWnd) {
     if (r == nullptr) {
         return std::nullopt;
     }
-    return WindowInfo{hWnd,    r->hWndParent, r->className, r->style, r->exStyle,
-                      r->rect, r->visible,    r->iconic,    r->id,    CWnd::FromHandlePermanent(hWnd)};
+    return WindowInfo{hWnd,       r->hWndParent, r->className, r->style,
+                      r->exStyle, r->rect,       r->visible,   CWnd::FromHandlePermanent(hWnd)};
 }
 
 std::vector<HWND> LiveWindows() {
@@ -106,7 +91,6 @@ std::vector<HWND> LiveWindows() {
     }
     return handles;
 }
-std::size_t WindowsCreated() { return Scripted().windowsCreated; }
 
 std::optional<ClassInfo> GetClassInfo(const std::string& className) {
     const WindowClass* windowClass = FindClass(className);
@@ -122,7 +106,6 @@ HICON WindowIcon(HWND hWnd, WPARAM which) {
 }
 
 HCURSOR CurrentCursor() { return TheWorld().cursor; }
-const std::vector<DrawnIcon>& DrawnIcons() { return Scripted().icons; }
 
 const std::vector<DialogRecord>& DialogHistory() { return Scripted().dialogs; }
 void AnswerColorDialog(INT_PTR result, COLORREF colour, std::uint32_t openMs) {
@@ -136,12 +119,6 @@ void SetProfileValue(const std::string& key, const std::string& entry, const Pro
 void SetProfileDword(const std::string& key, const std::string& entry, DWORD value) {
     TheWorld().profile.Set(key, entry, DwordValue(value));
 }
-std::optional<ProfileValue> GetProfileValue(const std::string& key, const std::string& entry) {
-    return TheWorld().profile.Get(key, entry);
-}
-std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::string& entry) {
-    return TheWorld().profile.ReadInt(key, entry);
-}
 // A key exists when made, and so do the keys above it.
 bool ProfileKeyExists(const std::string& key) {
     const MemoryProfile::Keys& keys = TheWorld().profile.AllKeys();
@@ -153,25 +130,8 @@ void DeleteProfileKey(const std::string& key) {
         it = KeyAtOrBelow(it->first, FoldName(key)) ? keys.erase(it) : std::next(it);
     }
 }
-std::size_t ProfileValueCount() {
-    std::size_t count = 0;
-    for (const auto& k : TheWorld().profile.AllKeys()) {
-        count += k.second.size();
-    }
-    return count;
-}
-void FailProfileWrites(const std::string& entry) {
-    if (entry.empty()) {
-        Scripted().failAllWrites = true;
-    } else {
-        Scripted().failingEntries.push_back(FoldName(entry));
-    }
-}
-void StopFailingProfileWrites() {
-    Scripted().failAllWrites = false;
-    Scripted().failingEntries.clear();
-}
+void FailProfileWrites(const std::string& entry) { Scripted().failingEntries.push_back(FoldName(entry)); }
+void StopFailingProfileWrites() { Scripted().failingEntries.clear(); }
 const std::vector<ProfileWrite>& ProfileWriteLog() { return Scripted().writes; }
-const std::vector<std::string>& ProfileReadLog() { return Scripted().reads; }
 
 }  // namespace fw::headless

