@@ -1,6 +1,7 @@
 #include "tests/support/wayland/PrivateCompositor.h"
 
 #include <pwd.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -30,10 +31,25 @@ pid_t g_sway = 0;
 pid_t g_pointer = 0;
 pid_t g_keyboard = 0;
 
+// runuser passes a signal on to its child and then waits two seconds: sway,
+// that child, is ended first, and runuser follows it at once.
+void EndSway() {
+    const std::string pid = std::to_string(g_sway);
+    pid_t sway = 0;
+    if (::geteuid() == 0 && std::ifstream("/proc/" + pid + "/task/" + pid + "/children") >> sway) {
+        ::kill(sway, SIGTERM);
+        for (int waited = 0; waited < 2000 && g_sway != 0; waited += 5) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            g_sway = ::waitpid(g_sway, nullptr, WNOHANG) == g_sway ? 0 : g_sway;
+        }
+    }
+    EndChild(g_sway);
+}
+
 void End() {
     EndChild(g_keyboard);
     EndChild(g_pointer);
-    EndChild(g_sway);
+    EndSway();
     std::error_code ignored;
     fs::remove_all(g_runtime, ignored);
 }
