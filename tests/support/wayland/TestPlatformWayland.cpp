@@ -56,12 +56,9 @@ void SyncAndSettle() {
 }  // namespace
 
 const LoopSteps& Steps() {
-    static const LoopSteps steps = {&Connect,
-                                    &fw::wayland::DestroyAllWindows,
-                                    &fw::wayland::DispatchOne,
-                                    &fw::wayland::WaitForWork,
-                                    &SyncAndSettle,
-                                    &fw::wayland::TakeQuit};
+    static const LoopSteps steps = {
+        &Connect,       &fw::wayland::DestroyAllWindows, &fw::wayland::DispatchOne, &fw::wayland::WaitForWork,
+        &SyncAndSettle, &fw::wayland::TakeQuit};
     return steps;
 }
 
