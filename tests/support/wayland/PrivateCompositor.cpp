@@ -104,7 +104,6 @@ void StartPrivateCompositor() {
     const auto end = std::chrono::steady_clock::now() + kStartLimit;
     while (Socket("wayland-").empty() || Socket("sway-ipc.").empty()) {
         if (g_sway == 0 || ::waitpid(g_sway, nullptr, WNOHANG) != 0 || std::chrono::steady_clock::now() > end) {
-            g_sway = 0;
             Fail("sway did not start");
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
