@@ -11,6 +11,7 @@
 #include "fw/wayland/WindowRecord.h"
 #include "tests/support/LoopSteps.h"
 #include "tests/support/PlatformInput.h"
+#include "tests/support/TestPlatform.h"
 #include "tests/support/wayland/PrivateCompositor.h"
 
 namespace fw::test {
@@ -24,14 +25,9 @@ void Connect() {
         std::fprintf(stderr, "%s\n", error.c_str());
         std::abort();
     }
-    const double end = NowMs() + 20000;
-    while (fw::wayland::W().pointer == nullptr || fw::wayland::W().keyboard == nullptr) {
-        if (NowMs() > end) {
-            std::fprintf(stderr, "the private sway's seat has no pointer or keyboard\n");
-            std::abort();
-        }
-        fw::wayland::Sync();
-        fw::wayland::WaitForWork(10);
+    if (!PumpUntil([] { return fw::wayland::W().pointer != nullptr && fw::wayland::W().keyboard != nullptr; }, 20000)) {
+        std::fprintf(stderr, "the private sway's seat has no pointer or keyboard\n");
+        std::abort();
     }
 }
 
