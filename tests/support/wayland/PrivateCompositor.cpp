@@ -63,9 +63,12 @@ std::vector<std::string> AsSwayUser(std::vector<std::string> command) {
     if (::geteuid() != 0) {
         return command;
     }
-    // Parallel test processes may race to make the user: any one wins.
-    if (::getpwnam(kSwayUser) == nullptr) {
-        RunChild({"useradd", "-m", "-s", "/bin/sh", kSwayUser});
+    // Parallel test processes race to make the user on a fresh machine: one
+    // wins, and the others' useradd fails while it holds the lock.
+    for (int tries = 0; ::getpwnam(kSwayUser) == nullptr && tries < 100; ++tries) {
+        if (!RunChild({"useradd", "-m", "-s", "/bin/sh", kSwayUser})) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
     }
     const passwd* user = ::getpwnam(kSwayUser);
     if (user == nullptr || ::chown(g_runtime.c_str(), user->pw_uid, user->pw_gid) != 0) {
