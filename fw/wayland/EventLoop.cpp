@@ -3,8 +3,14 @@
 // posted messages, paints and timers.
 #include "fw/wayland/EventLoop.h"
 
+#include <sys/mman.h>
 #include <unistd.h>
+#include <xkbcommon/xkbcommon.h>
 
+#include <cstring>
+#include <utility>
+
+#include "fw/linux/VirtualKey.h"
 #include "fw/wayland/Classes.h"
 #include "fw/wayland/Connection.h"
 #include "fw/wayland/DesktopPicture.h"
@@ -18,13 +24,17 @@ namespace {
 constexpr std::uint32_t kButtonLeft = 0x110;
 constexpr std::uint32_t kButtonRight = 0x111;
 constexpr std::uint32_t kButtonMiddle = 0x112;
-constexpr std::uint32_t kKeyLeftAlt = 56;
-constexpr std::uint32_t kKeyRightAlt = 100;
+// xkb numbers a key by its Linux code plus this.
+constexpr std::uint32_t kXkbKeyOffset = 8;
 
 HWND g_pointerWindow = nullptr;
+LPARAM g_pointerAt = 0;             // in its client area, device pixels
+WPARAM g_buttonsDown = 0;           // the platform's flags of the buttons held
 std::uint32_t g_pointerSerial = 0;  // of the pointer's entering, for set_cursor
 HWND g_keyboardWindow = nullptr;
 HWND g_focusLeft = nullptr;  // lost the keyboard focus; ours again unless another client has it
+xkb_context* g_xkb = nullptr;
+xkb_keymap* g_keymap = nullptr;  // the keyboard's, as the compositor last gave it
 
 LPARAM PointParam(int x, int y) { return MAKELPARAM(static_cast<unsigned>(x), static_cast<unsigned>(y)); }
 
@@ -35,11 +45,22 @@ HWND WindowOf(wl_surface* surface) {
 
 // ------------------------------------------------------------- pointer
 
-void OnPointerEnter(void*, wl_pointer*, std::uint32_t serial, wl_surface* surface, wl_fixed_t, wl_fixed_t) {
+// Where the pointer is in the window's client area, in device pixels as
+// the area is; false for a window of no size.
+bool NoteClientPoint(const WindowRecord* record, wl_fixed_t x, wl_fixed_t y) {
+    if (record == nullptr || record->logicalWidth <= 0 || record->logicalHeight <= 0) {
+        return false;
+    }
+    g_pointerAt = PointParam(static_cast<int>(wl_fixed_to_double(x) * record->width / record->logicalWidth),
+                             static_cast<int>(wl_fixed_to_double(y) * record->height / record->logicalHeight));
+    return true;
+}
+
+void OnPointerEnter(void*, wl_pointer*, std::uint32_t serial, wl_surface* surface, wl_fixed_t x, wl_fixed_t y) {
     // Entering is no motion: the pointer may have been resting there.
     g_pointerWindow = WindowOf(surface);
     g_pointerSerial = serial;
-    if (g_pointerWindow != nullptr) {
+    if (NoteClientPoint(RecordOf(g_pointerWindow), x, y)) {
         Deliver(g_pointerWindow, WM_SETCURSOR, reinterpret_cast<WPARAM>(g_pointerWindow),
                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     }
@@ -49,27 +70,26 @@ void OnPointerLeave(void*, wl_pointer*, std::uint32_t, wl_surface*) { g_pointerW
 
 void OnPointerMotion(void*, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
     const WindowRecord* record = RecordOf(g_pointerWindow);
-    if (record == nullptr || record->logicalWidth <= 0 || record->logicalHeight <= 0) {
-        return;
+    if (NoteClientPoint(record, x, y)) {
+        Deliver(record->handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(record->handle),
+                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        Deliver(record->handle, WM_MOUSEMOVE, g_buttonsDown, g_pointerAt);
     }
-    // In device pixels, as the window's client area is.
-    const int deviceX = static_cast<int>(wl_fixed_to_double(x) * record->width / record->logicalWidth);
-    const int deviceY = static_cast<int>(wl_fixed_to_double(y) * record->height / record->logicalHeight);
-    Deliver(record->handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(record->handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    Deliver(record->handle, WM_MOUSEMOVE, 0, PointParam(deviceX, deviceY));
 }
 
 void OnPointerButton(void*, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button, std::uint32_t state) {
-    if (state != WL_POINTER_BUTTON_STATE_PRESSED || g_pointerWindow == nullptr) {
+    // Other buttons (side, extra) are no click.
+    const auto [message, flag] = button == kButtonLeft     ? std::pair<UINT, WPARAM>{WM_LBUTTONDOWN, 0x01}
+                                 : button == kButtonRight  ? std::pair<UINT, WPARAM>{WM_RBUTTONDOWN, 0x02}
+                                 : button == kButtonMiddle ? std::pair<UINT, WPARAM>{WM_MBUTTONDOWN, 0x10}
+                                                           : std::pair<UINT, WPARAM>{0, 0};
+    if (state != WL_POINTER_BUTTON_STATE_PRESSED) {
+        g_buttonsDown &= ~flag;
         return;
     }
-    // Other buttons (side, extra) are no click.
-    const UINT message = button == kButtonLeft     ? WM_LBUTTONDOWN
-                         : button == kButtonRight  ? WM_RBUTTONDOWN
-                         : button == kButtonMiddle ? WM_MBUTTONDOWN
-                                                   : 0;
-    if (message != 0) {
-        Deliver(g_pointerWindow, message, 0, 0);
+    g_buttonsDown |= flag;
+    if (message != 0 && g_pointerWindow != nullptr) {
+        Deliver(g_pointerWindow, message, g_buttonsDown, g_pointerAt);
     }
 }
 
@@ -86,8 +106,37 @@ const wl_pointer_listener kPointerListener = {OnPointerEnter, OnPointerLeave, On
 
 // ------------------------------------------------------------- keyboard
 
-void OnKeymap(void*, wl_keyboard*, std::uint32_t, std::int32_t fd, std::uint32_t) {
-    ::close(fd);  // keys are told apart by code alone
+// Keys arrive as codes whose meaning the keymap gives; the compositor sends
+// a new one whenever another keyboard types.
+void OnKeymap(void*, wl_keyboard*, std::uint32_t format, std::int32_t fd, std::uint32_t size) {
+    void* text =
+        format == WL_KEYBOARD_KEYMAP_FORMAT_XKB_V1 ? ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED;
+    ::close(fd);
+    if (text == MAP_FAILED) {
+        return;
+    }
+    if (g_xkb == nullptr) {
+        g_xkb = xkb_context_new(XKB_CONTEXT_NO_FLAGS);
+    }
+    xkb_keymap* keymap = g_xkb == nullptr
+                             ? nullptr
+                             : xkb_keymap_new_from_buffer(g_xkb, static_cast<const char*>(text),
+                                                          ::strnlen(static_cast<const char*>(text), size),
+                                                          XKB_KEYMAP_FORMAT_TEXT_V1, XKB_KEYMAP_COMPILE_NO_FLAGS);
+    ::munmap(text, size);
+    if (keymap != nullptr) {
+        xkb_keymap_unref(g_keymap);
+        g_keymap = keymap;
+    }
+}
+
+// The virtual-key code of the key's unshifted symbol.
+UINT VirtualKeyOf(std::uint32_t key) {
+    const xkb_keysym_t* symbols = nullptr;
+    if (g_keymap == nullptr || xkb_keymap_key_get_syms_by_level(g_keymap, key + kXkbKeyOffset, 0, 0, &symbols) < 1) {
+        return 0xFF;
+    }
+    return shared::VirtualKey(symbols[0]);
 }
 
 void OnKeyboardEnter(void*, wl_keyboard*, std::uint32_t, wl_surface* surface, wl_array*) {
@@ -107,8 +156,9 @@ void OnKey(void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t key,
         return;
     }
     // Alt is the system key.
-    const bool alt = key == kKeyLeftAlt || key == kKeyRightAlt;
-    Deliver(g_keyboardWindow, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key, static_cast<LPARAM>(1u | ((key & 0xFFu) << 16)));
+    const UINT virtualKey = VirtualKeyOf(key);
+    Deliver(g_keyboardWindow, virtualKey == 0x12 ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey,
+            static_cast<LPARAM>(1u | ((key & 0xFFu) << 16)));
 }
 
 void OnModifiers(void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {}

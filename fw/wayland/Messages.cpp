@@ -27,8 +27,9 @@ void Lost() { MarkLost("lost the connection to the Wayland compositor"); }
 
 // Reads what the compositor sent once the socket has it, with the queue
 // empty first (prepare_read); flushes what we sent. Returns when something
-// arrived, a timer is due, or a signal came.
-void Wait() {
+// arrived, a timer is due, a signal came, or timeoutMs passed (negative:
+// no limit).
+void Wait(int timeoutMs) {
     Connection& w = W();
     while (wl_display_prepare_read(w.display) != 0) {
         if (wl_display_dispatch_pending(w.display) < 0) {
@@ -41,9 +42,10 @@ void Wait() {
         Lost();
         return;
     }
-    int timeout = -1;
+    int timeout = timeoutMs;
     if (const double due = NextDueMs(); due >= 0) {
-        timeout = static_cast<int>(std::ceil(std::max(0.0, due - NowMs())));
+        const int untilDue = static_cast<int>(std::ceil(std::max(0.0, due - NowMs())));
+        timeout = timeout < 0 ? untilDue : std::min(timeout, untilDue);
     }
     pollfd fds[] = {{wl_display_get_fd(w.display), POLLIN, 0}, {w.signalFd, POLLIN, 0}};
     if (::poll(fds, 2, timeout) <= 0) {
@@ -69,11 +71,43 @@ void Wait() {
 
 int EndingSignal() { return g_endingSignal; }
 
+bool DispatchOne() {
+    if (!Connected() || !W().lost.empty()) {
+        return false;
+    }
+    if (const auto posted = TakePosted()) {
+        Deliver(posted->hWnd, posted->message, posted->wParam, posted->lParam);
+        return true;
+    }
+    if (QuitRequested()) {
+        return false;
+    }
+    const int dispatched = wl_display_dispatch_pending(W().display);
+    if (dispatched < 0) {
+        Lost();
+        return false;
+    }
+    return dispatched > 0 || ReportFocusLost() || PaintOne() || FireDueTimer();
+}
+
+void WaitForWork(int timeoutMs) {
+    if (Connected() && W().lost.empty()) {
+        Wait(timeoutMs);
+    }
+}
+
+void Sync() {
+    if (Connected() && W().lost.empty() && wl_display_roundtrip(W().display) < 0) {
+        Lost();
+    }
+}
+
+std::optional<int> TakeQuit() { return shared::TakeQuit(); }
+
 int RunMessageLoop() {
     if (!Connected()) {
         return 1;
     }
-    wl_display* display = W().display;
     for (;;) {
         // The compositor gone, the program ends at once: nothing to show on.
         if (!W().lost.empty()) {
@@ -84,23 +118,14 @@ int RunMessageLoop() {
             DestroyAllWindows();
             return 0;
         }
-        if (const auto posted = TakePosted()) {
-            Deliver(posted->hWnd, posted->message, posted->wParam, posted->lParam);
+        if (DispatchOne()) {
             continue;
         }
-        if (const auto code = QuitRequested()) {
-            wl_display_flush(display);
+        if (const auto code = TakeQuit()) {
+            wl_display_flush(W().display);
             return *code;
         }
-        const int dispatched = wl_display_dispatch_pending(display);
-        if (dispatched < 0) {
-            Lost();
-            continue;
-        }
-        if (dispatched > 0 || ReportFocusLost() || PaintOne() || FireDueTimer()) {
-            continue;
-        }
-        Wait();
+        Wait(-1);
     }
 }
 
@@ -112,7 +137,7 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lParam) {
+LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowRecord* record = RecordOf(wnd.m_hWnd);
     if (record == nullptr) {
         return 0;
@@ -120,6 +145,12 @@ LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM /*wParam*/, LPARAM lPa
     switch (message) {
         case WM_CLOSE:
             DestroyWindow(wnd.m_hWnd);
+            return 0;
+        case WM_SYSCOMMAND:
+            // Close from the window menu closes, as on the platform.
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                SendMessage(wnd.m_hWnd, WM_CLOSE, 0, 0);
+            }
             return 0;
         case WM_PAINT:
             record->invalid = RECT();  // validated, as an empty paint would

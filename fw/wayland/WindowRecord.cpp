@@ -174,6 +174,9 @@ void ApplySize(WindowRecord& record, bool created) {
     record.buffers.clear();
     record.damage.assign(1, MakeRect(0, 0, width, height));
     record.invalid = MakeRect(0, 0, width, height);
+    // Shown at the new size at once: a handler that does not draw must not
+    // leave the compositor waiting for it.
+    Commit(record);
     CWnd* wnd = CWnd::FromHandlePermanent(record.handle);
     if (created && wnd != nullptr) {
         detail::DeliverMessage(*wnd, WM_SIZE, SIZE_RESTORED,

@@ -46,6 +46,22 @@ void OnSurfaceConfigure(void* data, xdg_surface* surface, std::uint32_t serial) 
 
 const xdg_surface_listener kSurfaceListener = {OnSurfaceConfigure};
 
+// A full-screen window is where the compositor put it: its output's corner
+// in the layout, whatever rectangle it was asked for.
+void OnSurfaceEnter(void* data, wl_surface*, wl_output* entered) {
+    WindowRecord* record = RecordOf(static_cast<HWND>(data));
+    const Output* output = OutputOf(entered);
+    if (record != nullptr && output != nullptr && record->fullScreen) {
+        const RECT r = LayoutRect(*output);
+        record->origin = POINT{r.left, r.top};
+        record->outputName = output->name;
+    }
+}
+
+void OnSurfaceLeave(void*, wl_surface*, wl_output*) {}
+
+const wl_surface_listener kWlSurfaceListener = {OnSurfaceEnter, OnSurfaceLeave};
+
 void OnPreferredScale(void* data, wp_fractional_scale_v1*, std::uint32_t scale120) {
     WindowRecord* record = RecordOf(static_cast<HWND>(data));
     if (record == nullptr || scale120 == 0) {
@@ -73,6 +89,7 @@ Output* OutputAt(const RECT& rect) {
 bool MakeSurface(WindowRecord& record, const WindowCreation& c, Output* output) {
     Connection& w = W();
     record.surface = wl_compositor_create_surface(w.compositor);
+    wl_surface_add_listener(record.surface, &kWlSurfaceListener, record.handle);
     // The viewport sizes the surface in logical pixels, whatever the scale;
     // fractional scales need it, integer ones use the buffer scale without.
     if (w.viewporter != nullptr && (w.fractionalScale != nullptr || std::floor(record.scale) != record.scale)) {
@@ -170,8 +187,12 @@ BOOL ShowWindow(HWND hWnd, int nCmdShow) {
     const BOOL wasVisible = record->visible ? TRUE : FALSE;
     record->visible = nCmdShow != SW_HIDE;
     if (record->visible && !wasVisible) {
-        // Mapped by the first buffer, which the first paint gives.
+        // Shown at once with what it holds, as the platform shows a window
+        // before its first paint: a surface is mapped only by a buffer, and
+        // a handler that draws nothing must not leave it off the screen,
+        // out of reach of input and focus.
         record->invalid = MakeRect(0, 0, record->width, record->height);
+        Present(*record, {record->invalid});
     } else if (!record->visible && wasVisible) {
         wl_surface_attach(record->surface, nullptr, 0, 0);
         wl_surface_commit(record->surface);

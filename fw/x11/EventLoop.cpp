@@ -1,11 +1,10 @@
 #include "fw/x11/EventLoop.h"
 
-#include <X11/keysym.h>
-
 #include <algorithm>
 #include <memory>
 #include <utility>
 
+#include "fw/linux/VirtualKey.h"
 #include "fw/x11/Connection.h"
 #include "fw/x11/DesktopPicture.h"
 #include "fw/x11/WindowRecord.h"
@@ -56,32 +55,6 @@ void Resize(WindowRecord& record, const ::XConfigureEvent& configure) {
     record.height = height;
 }
 
-// The platform's virtual-key code for a key's unshifted symbol; 0xFF, the
-// platform's "no key code", for the rest.
-UINT VirtualKey(::KeySym sym) {
-    // Runs of symbols with consecutive codes, then single keys.
-    static const std::pair<::KeySym, UINT> kRuns[][2] = {
-        {{XK_a, 'A'}, {XK_z, 'Z'}},          {{XK_0, '0'}, {XK_9, '9'}},         {{XK_F1, 0x70}, {XK_F24, 0x87}},
-        {{XK_Prior, 0x21}, {XK_Next, 0x22}}, {{XK_Left, 0x25}, {XK_Down, 0x28}},
-    };
-    static const std::pair<::KeySym, UINT> kKeys[] = {
-        {XK_space, 0x20},   {XK_Return, 0x0D},    {XK_Escape, 0x1B},    {XK_Tab, 0x09},   {XK_BackSpace, 0x08},
-        {XK_Delete, 0x2E},  {XK_Insert, 0x2D},    {XK_End, 0x23},       {XK_Home, 0x24},  {XK_Shift_L, 0x10},
-        {XK_Shift_R, 0x10}, {XK_Control_L, 0x11}, {XK_Control_R, 0x11}, {XK_Alt_L, 0x12}, {XK_Alt_R, 0x12},
-    };
-    for (const auto& run : kRuns) {
-        if (sym >= run[0].first && sym <= run[1].first) {
-            return run[0].second + static_cast<UINT>(sym - run[0].first);
-        }
-    }
-    for (const auto& [keySym, key] : kKeys) {
-        if (sym == keySym) {
-            return key;
-        }
-    }
-    return 0xFF;
-}
-
 // Another client's window changed size: the host of windows of ours, or
 // the root window when the screen changed.
 void OnForeignConfigure(const ::XConfigureEvent& configure) {
@@ -120,7 +93,7 @@ void OnForeignConfigure(const ::XConfigureEvent& configure) {
 }
 
 void OnKey(const ::XKeyEvent& key) {
-    const UINT virtualKey = VirtualKey(::XLookupKeysym(const_cast<::XKeyEvent*>(&key), 0));
+    const UINT virtualKey = shared::VirtualKey(::XLookupKeysym(const_cast<::XKeyEvent*>(&key), 0));
     // With Alt held, or Alt itself, as the system key.
     const bool alt = (key.state & Mod1Mask) != 0 || virtualKey == 0x12;
     const LPARAM lParam = static_cast<LPARAM>(1u | (static_cast<unsigned>(key.keycode & 0xFFu) << 16));

@@ -13,7 +13,7 @@
 namespace fw::test {
 namespace {
 
-using InputTest = OneWindowTest;  // the window's client area is at (10, 20) on the screen
+using InputTest = OneWindowTest;
 
 struct InputCase {
     const char* what;
@@ -23,12 +23,16 @@ struct InputCase {
 };
 
 TEST_F(InputTest, KeysButtonsAndMovesArriveAsTheirMessages) {
-    MovePointer(600, 500);  // off the window, so the next move is one
+    // Off the window where it is as asked (a compositor may make it cover
+    // the screen), so the next move is one.
+    MovePointer(600, 500);
     FocusWindow(m_wnd);
     PumpUntilIdle();
+    RECT at;
+    m_wnd.GetWindowRect(&at);  // asked for at (10, 20); the platform's word
     const InputCase cases[] = {
-        {"move in", [] { MovePointer(60, 50); }, "OnMouseMove", "OnMouseMove 0 50,30"},
-        {"move by one", [] { MovePointer(61, 52); }, "OnMouseMove", "OnMouseMove 0 51,32"},
+        {"move in", [&] { MovePointer(at.left + 50, at.top + 30); }, "OnMouseMove", "OnMouseMove 0 50,30"},
+        {"move by one", [&] { MovePointer(at.left + 51, at.top + 32); }, "OnMouseMove", "OnMouseMove 0 51,32"},
         {"left click", [] { ClickButton(1); }, "OnLButtonDown", "OnLButtonDown 1 51,32"},
         {"middle click", [] { ClickButton(2); }, "OnMButtonDown", "OnMButtonDown 16 51,32"},
         {"right click", [] { ClickButton(3); }, "OnRButtonDown", "OnRButtonDown 2 51,32"},

@@ -6,6 +6,7 @@
 
 #include "tests/fw/RecordingWnd.h"
 #include "tests/support/PlatformTest.h"
+#include "tests/support/PlatformTraits.h"
 
 namespace fw::test {
 namespace {
@@ -46,6 +47,7 @@ TEST_F(WindowLifetimeTest, APostedCloseOrTheSystemMenusCloseDestroysOnceAndNothi
 // Children go after their parent's WM_DESTROY and are freed first; owned
 // windows go whole before their owner. PostNcDestroy is each one's last.
 TEST_F(WindowLifetimeTest, ChildrenAfterTheirParentOwnedWindowsBeforeTheirOwner) {
+    SKIP_WHERE(noWindowTree);
     for (const bool child : {true, false}) {
         EventLog log;
         auto* top = new RecordingWnd(log, true, "top");

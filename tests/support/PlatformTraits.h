@@ -5,7 +5,7 @@
 namespace fw::test {
 
 struct PlatformTraits {
-    const char* name;  // "headless", "win32", "x11"
+    const char* name;  // "headless", "win32", "x11", "wayland"
     // Time is real (waits take it; a loaded machine delays ticks) rather
     // than virtual (exact).
     bool realTime;
@@ -22,6 +22,8 @@ struct PlatformTraits {
     // Why activation moving between the program's own windows is not
     // reported to them; null where it is.
     const char* noActivationWithinProgram;
+    // Why there are no child or owned windows; null where there are.
+    const char* noWindowTree;
 };
 
 const PlatformTraits& Traits();

@@ -1,9 +1,9 @@
 #pragma once
 // What a framework test needs of the platform it runs on, one implementation
-// per backend (tests/support/headless, tests/support/win32,
-// tests/support/x11), so the behaviour tests are written once and hold every
-// backend to the same expectations. PlatformInput.h drives the platform as
-// its user would; PlatformTraits.h says what a backend does differently.
+// per backend (tests/support/headless, tests/support/win32, tests/support/x11,
+// tests/support/wayland), so the behaviour tests are written once and hold
+// every backend to the same expectations. PlatformInput.h drives the platform
+// as its user would; PlatformTraits.h says what a backend does differently.
 #include <cstdint>
 #include <functional>
 #include <vector>

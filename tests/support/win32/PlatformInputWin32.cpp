@@ -16,6 +16,7 @@ const PlatformTraits& Traits() {
                                           15.625,
                                           /*repaintsUntilValidated=*/true,
                                           nullptr,
+                                          nullptr,
                                           nullptr};
     return traits;
 }

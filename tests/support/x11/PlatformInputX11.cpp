@@ -6,9 +6,7 @@
 #include <X11/keysym.h>
 
 #include <cctype>
-#include <chrono>
 #include <cstdint>
-#include <thread>
 
 #include "fw/Wnd.h"
 #include "tests/support/PlatformInput.h"
@@ -28,6 +26,7 @@ const PlatformTraits& Traits() {
         /*repaintsUntilValidated=*/false,
         "the Linux program has no controls or dialogs: its settings come from the host and a file",
         "X reports focus leaving the program, not moving between its windows",
+        /*noWindowTree=*/nullptr,
     };
     return traits;
 }
@@ -46,13 +45,6 @@ namespace {
 ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
 
 }  // namespace
-
-double NowMs() {
-    using namespace std::chrono;
-    return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
-}
-
-void Stall(unsigned milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 void PressKey(UINT virtualKey) {
     ::Display* d = OtherClient();

@@ -1,10 +1,5 @@
 #include "tests/support/x11/PrivateDisplay.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,19 +7,15 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/ChildProcess.h"
+
 namespace fw::test {
 
 namespace {
 
 pid_t g_server = 0;
 
-void EndServer() {
-    if (g_server > 0) {
-        ::kill(g_server, SIGTERM);
-        ::waitpid(g_server, nullptr, 0);
-        g_server = 0;
-    }
-}
+void EndServer() { EndChild(g_server); }
 
 // Xvfb writes the display's number to the pipe once it listens; false when
 // it ends first (another server has the display) or is slow.
@@ -33,39 +24,17 @@ bool Start(const std::string& number) {
     if (::pipe(ready) != 0) {
         return false;
     }
-    const pid_t parent = ::getpid();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        // The server goes with the tests, however they end.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent) {
-            ::_exit(1);
-        }
-        ::close(ready[0]);
-        const int quiet = ::open("/dev/null", O_WRONLY);
-        ::dup2(quiet, 1);
-        ::dup2(quiet, 2);
-        const std::string fd = std::to_string(ready[1]);
-        const std::string display = ":" + number;
-        ::execlp("Xvfb", "Xvfb", display.c_str(), "-screen", "0", "1024x768x24", "-noreset", "-nolisten", "tcp",
-                 "-displayfd", fd.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
+    const pid_t child = StartChild({"Xvfb", ":" + number, "-screen", "0", "1024x768x24", "-noreset", "-nolisten", "tcp",
+                                    "-displayfd", std::to_string(ready[1])},
+                                   -1, ready[1]);
     ::close(ready[1]);
-    // The whole line, newline included: it writes it in parts, and a pipe
-    // closed before the last part ends it.
-    ::pollfd wait = {ready[0], POLLIN, 0};
-    char c = 0;
-    bool up = false;
-    while (!up && child > 0 && ::poll(&wait, 1, 20000) == 1 && ::read(ready[0], &c, 1) == 1) {
-        up = c == '\n';
-    }
+    std::string reply;
+    const bool up = child > 0 && ReadLine(ready[0], reply, 20000);
     ::close(ready[0]);
     if (up) {
         g_server = child;
-    } else if (child > 0) {
-        ::kill(child, SIGTERM);
-        ::waitpid(child, nullptr, 0);
+    } else {
+        EndChild(child);
     }
     return up;
 }
