@@ -19,9 +19,6 @@ struct PlatformTraits {
     // Why there are no controls (scroll bars, buttons, dialogs); null where
     // there are.
     const char* noControls;
-    // Why activation moving between the program's own windows is not
-    // reported to them; null where it is.
-    const char* noActivationWithinProgram;
     // Why there are no child or owned windows; null where there are.
     const char* noWindowTree;
 };

@@ -17,7 +17,6 @@ const PlatformTraits& Traits() {
                                           15.625,
                                           /*repaintsUntilValidated=*/true,
                                           nullptr,
-                                          nullptr,
                                           nullptr};
     return traits;
 }

@@ -24,8 +24,6 @@ const PlatformTraits& Traits() {
         1000.0 / 60,
         /*repaintsUntilValidated=*/false,
         "the Linux program has no controls or dialogs: its settings come from the host and a file",
-        "Wayland reports the keyboard focus entering and leaving surfaces, not activation; the program tells "
-        "only losing it to another client",
         "a Wayland client's windows are all top-level surfaces: no child or owned windows",
     };
     return traits;

@@ -16,7 +16,6 @@ const PlatformTraits& Traits() {
                                           15.625,
                                           /*repaintsUntilValidated=*/true,
                                           nullptr,
-                                          nullptr,
                                           nullptr};
     return traits;
 }

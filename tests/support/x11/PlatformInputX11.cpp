@@ -25,7 +25,6 @@ const PlatformTraits& Traits() {
         // keep the loop busy and starve the timers.
         /*repaintsUntilValidated=*/false,
         "the Linux program has no controls or dialogs: its settings come from the host and a file",
-        "X reports focus leaving the program, not moving between its windows",
         /*noWindowTree=*/nullptr,
     };
     return traits;
