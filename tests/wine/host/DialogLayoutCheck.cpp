@@ -77,15 +77,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    bool ok = true;
-    const DPI_AWARENESS_CONTEXT context = GetWindowDpiAwarenessContext(dialog);
     // From outside, Wine gives a window's awareness level but not whether
     // it is the second version of per-monitor awareness.
-    const UINT dpi = GetDpiForWindow(dialog);
-    ok &= Check(GetAwarenessFromDpiAwarenessContext(context) == DPI_AWARENESS_PER_MONITOR_AWARE,
-                "per-monitor aware (dpi " + std::to_string(dpi) + ")");
+    bool ok = Check(
+        GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(dialog)) == DPI_AWARENESS_PER_MONITOR_AWARE,
+        "per-monitor aware (dpi " + std::to_string(GetDpiForWindow(dialog)) + ")");
 
-    RECT client{};
+    RECT client{};  // screen
     GetClientRect(dialog, &client);
     MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::vector<Control> controls;
@@ -98,12 +96,9 @@ int main(int argc, char** argv) {
             const Control& a = controls[i];
             const Control& b = controls[j];
             RECT both;
-            if (!IntersectRect(&both, &a.rect, &b.rect)) {
-                continue;
-            }
             const bool held = (a.groupBox && !b.groupBox && Inside(b.rect, a.rect)) ||
                               (b.groupBox && !a.groupBox && Inside(a.rect, b.rect));
-            overlaps += held ? 0 : 1;
+            overlaps += IntersectRect(&both, &a.rect, &b.rect) && !held ? 1 : 0;
         }
     }
     ok &= Check(outside == 0, std::to_string(controls.size()) + " visible controls, " + std::to_string(outside) +
@@ -114,7 +109,7 @@ int main(int argc, char** argv) {
     RECT okButton{};
     GetWindowRect(GetDlgItem(dialog, IDOK), &okButton);
     // At 100 % the banner keeps its own size, as it always had.
-    const bool natural = dpi == USER_DEFAULT_SCREEN_DPI;
+    const bool natural = GetDpiForWindow(dialog) == USER_DEFAULT_SCREEN_DPI;
     const int wantWidth =
         natural ? kBannerWidthPixels : (okButton.right - okButton.left) * kBannerWidthUnits / kOkWidthUnits;
     const int wantHeight =

@@ -42,21 +42,16 @@ HWND MakeHostWindow() {
 // The saver's child window talks to its parent while it is made, so the
 // host must keep pumping while it waits.
 bool PumpUntilExit(HANDLE process, DWORD ms) {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        const DWORD elapsed = GetTickCount() - start;
-        if (elapsed >= ms) {
-            return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-        }
-        if (MsgWaitForMultipleObjects(1, &process, FALSE, ms - elapsed, QS_ALLINPUT) == WAIT_OBJECT_0) {
+    for (const DWORD start = GetTickCount(); GetTickCount() - start < ms;) {
+        if (MsgWaitForMultipleObjects(1, &process, FALSE, 10, QS_ALLINPUT) == WAIT_OBJECT_0) {
             return true;
         }
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
     }
+    return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 
 bool CoversAndKeepsRunning(HWND host, const PROCESS_INFORMATION& saver) {
@@ -83,8 +78,7 @@ bool CheckPreview(const char* saver) {
     HWND host = MakeHostWindow();
     RECT client = {};
     GetClientRect(host, &client);
-    std::printf("host client: %ldx%ld\n", client.right, client.bottom);
-    if (!Check(client.right == kClientWidth && client.bottom == kClientHeight, "host window made")) {
+    if (!Check(client.right == kClientWidth && client.bottom == kClientHeight, "host window made, 152 x 112")) {
         return false;
     }
     // The handle in decimal, as the system's host passes it.
