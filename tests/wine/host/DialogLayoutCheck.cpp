@@ -2,8 +2,8 @@
 // the current display scale. Prints what it measured, one line per check;
 // exits 0 when every check holds, 1 when one fails, 2 on bad use.
 //
-//   dialog-layout-check TITLE    waits up to 10 s for the top-level window TITLE,
-//                             then checks that it runs per-monitor aware,
+//   dialog-layout-check TITLE    finds the top-level window TITLE, shown,
+//                             and checks that it runs per-monitor aware,
 //                             that every visible control lies inside its
 //                             client area, that no two controls overlap
 //                             (group boxes hold theirs wholly), and that the
@@ -18,6 +18,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,8 @@ int Tolerance(int pixels) { return pixels / 40 + 3; }
 
 struct Control {
     RECT rect;  // screen
-    std::string className;
-    LONG style;
+    bool groupBox;
+    bool bitmap;
 };
 
 bool Inside(const RECT& inner, const RECT& outer) {
@@ -45,18 +46,17 @@ bool Inside(const RECT& inner, const RECT& outer) {
     return IntersectRect(&both, &inner, &outer) && EqualRect(&both, &inner);
 }
 
-bool IsGroupBox(const Control& c) { return c.className == "Button" && (c.style & BS_TYPEMASK) == BS_GROUPBOX; }
-
 BOOL CALLBACK AddControl(HWND hWnd, LPARAM data) {
-    if (!IsWindowVisible(hWnd)) {
-        return TRUE;
+    if (IsWindowVisible(hWnd)) {
+        char name[64] = {};
+        GetClassNameA(hWnd, name, sizeof name);
+        const LONG style = GetWindowLongA(hWnd, GWL_STYLE);
+        Control c{{},
+                  std::strcmp(name, "Button") == 0 && (style & BS_TYPEMASK) == BS_GROUPBOX,
+                  std::strcmp(name, "Static") == 0 && (style & SS_TYPEMASK) == SS_BITMAP};
+        GetWindowRect(hWnd, &c.rect);
+        reinterpret_cast<std::vector<Control>*>(data)->push_back(c);
     }
-    Control c{{}, {}, GetWindowLongA(hWnd, GWL_STYLE)};
-    GetWindowRect(hWnd, &c.rect);
-    char name[64] = {};
-    GetClassNameA(hWnd, name, sizeof name);
-    c.className = name;
-    reinterpret_cast<std::vector<Control>*>(data)->push_back(c);
     return TRUE;
 }
 
@@ -72,26 +72,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: dialog-layout-check TITLE\n");
         return 2;
     }
-    HWND dialog = nullptr;
-    for (int i = 0; i < 100 && dialog == nullptr; ++i) {
-        dialog = FindWindowA(nullptr, argv[1]);
-        if (dialog == nullptr) {
-            Sleep(100);
-        }
-    }
+    const HWND dialog = FindWindowA(nullptr, argv[1]);
     if (!Check(dialog != nullptr, std::string("window \"") + argv[1] + "\" found")) {
         return 1;
     }
 
-    bool ok = true;
-    const DPI_AWARENESS_CONTEXT context = GetWindowDpiAwarenessContext(dialog);
     // From outside, Wine gives a window's awareness level but not whether
     // it is the second version of per-monitor awareness.
-    const UINT dpi = GetDpiForWindow(dialog);
-    ok &= Check(GetAwarenessFromDpiAwarenessContext(context) == DPI_AWARENESS_PER_MONITOR_AWARE,
-                "per-monitor aware (dpi " + std::to_string(dpi) + ")");
+    bool ok = Check(
+        GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(dialog)) == DPI_AWARENESS_PER_MONITOR_AWARE,
+        "per-monitor aware (dpi " + std::to_string(GetDpiForWindow(dialog)) + ")");
 
-    RECT client{};
+    RECT client{};  // screen
     GetClientRect(dialog, &client);
     MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
     std::vector<Control> controls;
@@ -104,12 +96,9 @@ int main(int argc, char** argv) {
             const Control& a = controls[i];
             const Control& b = controls[j];
             RECT both;
-            if (!IntersectRect(&both, &a.rect, &b.rect)) {
-                continue;
-            }
-            const bool held = (IsGroupBox(a) && !IsGroupBox(b) && Inside(b.rect, a.rect)) ||
-                              (IsGroupBox(b) && !IsGroupBox(a) && Inside(a.rect, b.rect));
-            overlaps += held ? 0 : 1;
+            const bool held = (a.groupBox && !b.groupBox && Inside(b.rect, a.rect)) ||
+                              (b.groupBox && !a.groupBox && Inside(a.rect, b.rect));
+            overlaps += IntersectRect(&both, &a.rect, &b.rect) && !held ? 1 : 0;
         }
     }
     ok &= Check(outside == 0, std::to_string(controls.size()) + " visible controls, " + std::to_string(outside) +
@@ -119,23 +108,20 @@ int main(int argc, char** argv) {
 
     RECT okButton{};
     GetWindowRect(GetDlgItem(dialog, IDOK), &okButton);
+    // At 100 % the banner keeps its own size, as it always had.
+    const bool natural = GetDpiForWindow(dialog) == USER_DEFAULT_SCREEN_DPI;
+    const int wantWidth =
+        natural ? kBannerWidthPixels : (okButton.right - okButton.left) * kBannerWidthUnits / kOkWidthUnits;
+    const int wantHeight =
+        natural ? kBannerHeightPixels : (okButton.bottom - okButton.top) * kBannerHeightUnits / kOkHeightUnits;
     for (const Control& c : controls) {
-        if (c.className != "Static" || (c.style & SS_TYPEMASK) != SS_BITMAP) {
-            continue;
-        }
         const int width = c.rect.right - c.rect.left;
         const int height = c.rect.bottom - c.rect.top;
-        // At 100 % the banner keeps its own size, as it always had.
-        const bool natural = dpi == USER_DEFAULT_SCREEN_DPI;
-        const int wantWidth =
-            natural ? kBannerWidthPixels : (okButton.right - okButton.left) * kBannerWidthUnits / kOkWidthUnits;
-        const int wantHeight =
-            natural ? kBannerHeightPixels : (okButton.bottom - okButton.top) * kBannerHeightUnits / kOkHeightUnits;
-        ok &= Check(std::abs(width - wantWidth) <= Tolerance(wantWidth) &&
-                        std::abs(height - wantHeight) <= Tolerance(wantHeight),
-                    "banner " + std::to_string(width) + "x" + std::to_string(height) + "+" +
-                        std::to_string(c.rect.left) + "+" + std::to_string(c.rect.top) + ", wanted about " +
-                        std::to_string(wantWidth) + "x" + std::to_string(wantHeight));
+        ok &= !c.bitmap || Check(std::abs(width - wantWidth) <= Tolerance(wantWidth) &&
+                                     std::abs(height - wantHeight) <= Tolerance(wantHeight),
+                                 "banner " + std::to_string(width) + "x" + std::to_string(height) + "+" +
+                                     std::to_string(c.rect.left) + "+" + std::to_string(c.rect.top) +
+                                     ", wanted about " + std::to_string(wantWidth) + "x" + std::to_string(wantHeight));
     }
     return ok ? 0 : 1;
 }
