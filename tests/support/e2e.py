@@ -1,6 +1,5 @@
-"""What the Linux program's end-to-end scripts (tests/x11/run-x11,
-tests/wayland/run-wayland) share: the build under test, an unprivileged user
-to run things as, a scratch folder, processes started and ended within
+"""What tests/x11/run-x11 and tests/wayland/run-wayland share: the build, an
+unprivileged user, a scratch folder, processes started and ended within
 bounds, the pictures taken and their colours, and the run of the cases."""
 import collections
 import os
@@ -79,18 +78,16 @@ def gone_after(proc, limit):
 
 def stop(proc):
     """Ends proc, politely first: runuser passes SIGTERM on to its child."""
-    if proc.poll() is None:
-        proc.terminate()
-        try:
-            proc.wait(timeout=2)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
+    proc.terminate()  # nothing once it has ended
+    try:
+        proc.wait(timeout=2)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
 
 
 def assert_ends(proc, limit, what, status=0):
-    """proc ends within limit seconds; started here, with the status and, for
-    0, nothing on standard error."""
+    """proc ends within limit seconds; if a Popen, with the status (0: silent)."""
     assert gone_after(proc, limit) is not None, "tidewell still running %g s after %s" % (limit, what)
     if isinstance(proc, subprocess.Popen):
         err = proc.stderr.read() if proc.stderr and status == 0 else ""
@@ -98,10 +95,8 @@ def assert_ends(proc, limit, what, status=0):
 
 
 def terminate(proc):
-    """SIGTERM ends it at once, by the signal (after cleaning up). Under
-    runuser it goes to tidewell itself, whose end runuser reports as 128 +
-    the signal (sent to runuser, runuser would end by it whatever tidewell
-    did)."""
+    """SIGTERM ends it at once, by the signal (after cleaning up). Under runuser
+    it goes to tidewell itself, whose end runuser tells as 128 + the signal."""
     under = proc.args[0] == "runuser"
     for pid in children(proc) if under else [proc.pid]:
         os.kill(pid, signal.SIGTERM)
@@ -109,8 +104,7 @@ def terminate(proc):
 
 
 class Session:
-    """A display server's lifetime: what is started on it is stopped, last
-    first, before it ends."""
+    """A display server's lifetime: what started on it stops, last first, before it."""
 
     def __enter__(self):
         self.owned = []
@@ -153,18 +147,13 @@ def assert_fill(picture, colour, box=None, min_white=10):
 def assert_over(shot, desktop, min_white=10):
     """The desktop picture, changed only where white particles are."""
     assert shot.size() == desktop.size(), "%s, the desktop %s" % (shot.size(), desktop.size())
-    white = 0
-    for i in range(shot.width * shot.height):
-        if shot.rgb[i * 3:i * 3 + 3] != desktop.rgb[i * 3:i * 3 + 3]:
-            assert shot.at(i) == WHITE, "pixel (%d, %d) is %s, the desktop %s" % (
-                i % shot.width, i // shot.width, shot.at(i), desktop.at(i))
-            white += 1
-    assert white >= min_white, "only %d white pixels" % white
+    changed = [i for i in range(shot.width * shot.height) if shot.rgb[i * 3:i * 3 + 3] != desktop.rgb[i * 3:i * 3 + 3]]
+    wrong = [(i % shot.width, i // shot.width, shot.at(i)) for i in changed if shot.at(i) != WHITE]
+    assert not wrong and len(changed) >= min_white, "%d pixels changed; not to white: %s" % (len(changed), wrong[:3])
 
 
 def run_cases(stage, cases):
-    """Runs the cases, (name, function) or functions named case_<name>, or
-    those named on the command line; prints each one's end and the count."""
+    """Runs the cases ((name, function), or functions case_<name>) ONLY names."""
     cases = [c if isinstance(c, tuple) else (c.__name__[5:].replace("_", " "), c) for c in cases]
     cases = [c for c in cases if not ONLY or any(o in c[0] for o in ONLY)]
     failed = 0
