@@ -144,7 +144,7 @@ def assert_fill(picture, colour, box=None, min_white=10):
     assert counts[colour] and counts[WHITE] >= min_white, "%d of %s, %d white" % (counts[colour], colour, counts[WHITE])
 
 
-def assert_over(shot, desktop, min_white=10):
+def assert_over(shot, desktop, min_white=20):
     """The desktop picture, changed only where white particles are."""
     assert shot.size() == desktop.size(), "%s, the desktop %s" % (shot.size(), desktop.size())
     changed = [i for i in range(shot.width * shot.height) if shot.rgb[i * 3:i * 3 + 3] != desktop.rgb[i * 3:i * 3 + 3]]
