@@ -41,7 +41,8 @@ protected:
     }
 
     static void Store(const char* entry, int value) {
-        fw::headless::SetProfileDword(kConfigKey, entry, static_cast<fw::DWORD>(value));
+        fw::headless::TheWorld().profile.Set(kConfigKey, entry,
+                                             fw::headless::DwordValue(static_cast<std::uint32_t>(value)));
     }
 
     // The settings dialog open now, from inside a dialog script; null when

@@ -34,7 +34,7 @@ protected:
     static std::vector<CFullScreenWnd*> Savers() {
         std::vector<CFullScreenWnd*> savers;
         for (fw::HWND h : hl::LiveWindows()) {
-            if (auto* w = dynamic_cast<CFullScreenWnd*>(hl::GetWindowInfo(h)->object)) {
+            if (auto* w = dynamic_cast<CFullScreenWnd*>(fw::CWnd::FromHandlePermanent(h))) {
                 savers.push_back(w);
             }
         }
@@ -43,7 +43,7 @@ protected:
 
     static CFullScreenWnd* SaverOver(const fw::RECT& monitor) {
         for (CFullScreenWnd* w : Savers()) {
-            const fw::RECT r = hl::GetWindowInfo(w->m_hWnd)->rect;
+            const fw::RECT r = hl::FindWindow(w->m_hWnd)->rect;
             if (r.left == monitor.left && r.top == monitor.top) {
                 return w;
             }
@@ -97,7 +97,7 @@ TEST_F(MonitorsStartUpTest, NoMonitorListedCoversTheScreenOfTheMetrics) {
     CFullScreenWnd* pMain = CFullScreenWnd::CoverMonitors({{fw::RECT{5, 5, 5, 9}, true}}, true);
     ASSERT_NE(pMain, nullptr);
     EXPECT_EQ(Savers().size(), 1u);
-    const fw::RECT r = hl::GetWindowInfo(pMain->m_hWnd)->rect;
+    const fw::RECT r = hl::FindWindow(pMain->m_hWnd)->rect;
     EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}), (std::vector<int>{0, 0, 640, 480}));
     pMain->DestroyWindow();
 }
@@ -137,7 +137,7 @@ TEST_F(MonitorsStartUpTest, AMonitorPluggedInIsCoveredAndOneUnpluggedTakesOnlyIt
 TEST_F(MonitorsStartUpTest, OneInputEndsTheWholeSaver) {
     const std::function<void()> inputs[] = {[] { hl::KeyDown(hl::VK_SPACE); },
                                             [] { hl::MouseMove(-10, 300); },  // onto the left monitor
-                                            [] { hl::ActivateOtherApplication(); }};
+                                            [] { hl::DeactivateApplication(); }};
     for (const auto& input : inputs) {
         SetUp();
         ASSERT_EQ(m_app.InitInstance(), fw::TRUE);

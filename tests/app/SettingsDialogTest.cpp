@@ -21,9 +21,9 @@ TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarkerTheIconIsSetAndTheDialogI
     OnDialog([](CSettingsDlg& dlg) {
         fw::CWnd* marker = dlg.GetDlgItem(IDC_PREVIEW);
         ASSERT_NE(marker, nullptr);
-        const auto markerInfo = hl::GetWindowInfo(marker->m_hWnd);
-        const auto previewInfo = hl::GetWindowInfo(dlg.m_wndPreview.m_hWnd);
-        ASSERT_TRUE(markerInfo.has_value() && previewInfo.has_value());
+        const hl::WindowRecord* markerInfo = hl::FindWindow(marker->m_hWnd);
+        const hl::WindowRecord* previewInfo = hl::FindWindow(dlg.m_wndPreview.m_hWnd);
+        ASSERT_TRUE(markerInfo != nullptr && previewInfo != nullptr);
         EXPECT_FALSE(markerInfo->visible);
         EXPECT_EQ(previewInfo->hWndParent, dlg.m_hWnd);
         EXPECT_EQ(previewInfo->style, fw::WS_CHILD | fw::WS_VISIBLE);
@@ -34,9 +34,9 @@ TEST_F(SettingsDialogTest, PreviewCoversTheHiddenMarkerTheIconIsSetAndTheDialogI
         // The big and the drag icon; no small one.
         EXPECT_NE(dlg.m_hIcon, nullptr);
         EXPECT_EQ(dlg.m_hIcon, fw::AfxGetApp()->LoadIcon(IDR_MAINFRAME));
-        EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_BIG), dlg.m_hIcon);
-        EXPECT_EQ(hl::WindowIcon(dlg.m_hWnd, fw::ICON_SMALL), nullptr);
-        EXPECT_EQ(hl::SendMessage(dlg.m_hWnd, fw::WM_QUERYDRAGICON), reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
+        EXPECT_EQ(hl::FindWindow(dlg.m_hWnd)->iconBig, dlg.m_hIcon);
+        EXPECT_EQ(hl::FindWindow(dlg.m_hWnd)->iconSmall, nullptr);
+        EXPECT_EQ(dlg.SendMessage(fw::WM_QUERYDRAGICON), reinterpret_cast<fw::LRESULT>(dlg.m_hIcon));
         fw::RECT r;
         dlg.GetWindowRect(&r);
         EXPECT_LE(std::abs((r.left + r.right) / 2 - hl::ScreenWidth() / 2), 1);
@@ -70,7 +70,7 @@ TEST_F(SettingsDialogTest, TheColourDialogStartsAtTheColourAndOkClearsThePreview
         hl::ScriptEnter();
         RunSettingsStart();
         ASSERT_EQ(hl::ColorDialogsOpened().size(), 1u);
-        EXPECT_EQ(hl::ColorDialogsOpened()[0].initialColour, stored);
+        EXPECT_EQ(hl::ColorDialogsOpened()[0], stored);
         EXPECT_EQ(Writes().at(0), "ColorRed=" + std::to_string(fw::GetRValue(c.shown)));
     }
 }

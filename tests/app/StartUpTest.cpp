@@ -18,11 +18,7 @@ using StartUpTest = AppFixture;
 // are the Wine end-to-end cases'; every form of the argument is ParseModeTest's.
 TEST_F(StartUpTest, SettingsRunsTheDialogWithNoOwnerAndEnds) {
     SetCommandLine({"/c:1234", "12345"});
-    hl::ScriptCall([](fw::HWND hDialog) {
-        const auto info = hl::GetWindowInfo(hDialog);
-        ASSERT_TRUE(info.has_value());
-        EXPECT_EQ(info->hWndParent, nullptr);
-    });
+    hl::ScriptCall([](fw::HWND hDialog) { EXPECT_EQ(hl::FindWindow(hDialog)->hWndParent, nullptr); });
     hl::ScriptEscape();
     EXPECT_EQ(m_app.InitInstance(), fw::FALSE);
     ASSERT_EQ(hl::DialogHistory().size(), 1u);
@@ -36,7 +32,7 @@ TEST_F(StartUpTest, RunModeMakesATopmostFullScreenMainWindow) {
     ASSERT_EQ(m_app.InitInstance(), fw::TRUE);
     auto* wnd = dynamic_cast<CFullScreenWnd*>(m_app.m_pMainWnd);
     ASSERT_NE(wnd, nullptr);
-    EXPECT_NE(hl::GetWindowInfo(wnd->m_hWnd)->exStyle & fw::WS_EX_TOPMOST, 0u);
+    EXPECT_NE(hl::FindWindow(wnd->m_hWnd)->exStyle & fw::WS_EX_TOPMOST, 0u);
     wnd->DestroyWindow();
 }
 
@@ -56,7 +52,7 @@ TEST_F(StartUpTest, PreviewAnimatesUntilTheHostGoes) {
     int animating = 0;
     const auto look = [&] {
         const fw::DWORD lastFrame = preview->m_field.m_pParticles[0].m_dwLastTick;
-        animating += hl::IsLiveWindow(preview->m_hWnd) && fw::GetTickCount() - lastFrame < 20 ? 1 : 0;
+        animating += hl::FindWindow(preview->m_hWnd) != nullptr && fw::GetTickCount() - lastFrame < 20 ? 1 : 0;
     };
     hl::ScheduleAfter(1000, look);
     hl::ScheduleAfter(2000, [&] {

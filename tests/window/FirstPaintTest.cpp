@@ -103,7 +103,7 @@ TEST_F(FirstPaint, ALaterPaintOfAPreviewFillsAndDraws) {
     hl::PumpMessages();
     for (int y = 0; y < 300; ++y) {
         for (int x = 0; x < 400; ++x) {
-            hl::SetScreenPixel(x, y, 0x00777777);
+            hl::TheWorld().screen.Set(x, y, 0x00777777);
         }
     }
     PlaceParticlesInView(*wnd);

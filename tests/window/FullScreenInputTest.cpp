@@ -28,10 +28,10 @@ protected:
             action.second();
             hl::PumpMessages();
             SCOPED_TRACE(action.first);
-            EXPECT_EQ(hl::IsLiveWindow(m_hWnd), !closes);
+            EXPECT_EQ(hl::FindWindow(m_hWnd) != nullptr, !closes);
             EXPECT_EQ(m_deletions, closes ? 1 : 0);
             EXPECT_EQ(hl::QuitPending(), closes);
-            EXPECT_EQ(hl::QuitExitCode(), 0);
+            EXPECT_EQ(hl::TheWorld().quitCode, 0);
         }
     }
     fw::LRESULT Send(fw::UINT message, fw::WPARAM wParam, fw::LPARAM lParam = 0) {
@@ -58,8 +58,8 @@ TEST_F(FullScreenInput, EveryKeyButtonMoveAndLossOfActivationCloses) {
               m_pWnd->m_ptFirst = fw::POINT{-1, 5};
               Send(fw::WM_MOUSEMOVE, 0, fw::MAKELPARAM(0xFFFFu, 6));
           }},
-         {"another window activated", [] { hl::ActivateWindow(hl::CreatePlainWindow(fw::WS_POPUP, 0, 0, 10, 10)); }},
-         {"another application", [] { hl::ActivateOtherApplication(); }},
+         {"another window activated", [] { hl::ActivateTopLevel(hl::CreatePlainWindow(fw::WS_POPUP, 0, 0, 10, 10)); }},
+         {"another application", [] { hl::DeactivateApplication(); }},
          {"several at once",
           [] {
               hl::KeyDown(hl::VK_SPACE);
@@ -88,20 +88,20 @@ TEST_F(FullScreenInput, ReleasesWheelsRestingMovesAndBeingActivatedDoNotClose) {
                  }},
                 {"screen-save and close commands",
                  [this] {
-                     hl::SendSysCommand(m_hWnd, fw::SC_SCREENSAVE);
-                     hl::SendSysCommand(m_hWnd, fw::SC_CLOSE);
+                     Send(fw::WM_SYSCOMMAND, fw::SC_SCREENSAVE);
+                     Send(fw::WM_SYSCOMMAND, fw::SC_CLOSE);
                  }}},
                false);
 }
 
 TEST_F(FullScreenInput, SwallowedMessagesGetNoDefaultProcessing) {
     m_pWnd->ForgetDefaults();
-    hl::SendSysCommand(m_hWnd, fw::SC_SCREENSAVE);
-    hl::SendSysCommand(m_hWnd, fw::SC_CLOSE);
+    Send(fw::WM_SYSCOMMAND, fw::SC_SCREENSAVE);
+    Send(fw::WM_SYSCOMMAND, fw::SC_CLOSE);
     EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SYSCOMMAND), 0);
     // Other commands are compared whole.
-    hl::SendSysCommand(m_hWnd, fw::SC_MOVE);
-    hl::SendSysCommand(m_hWnd, fw::SC_SCREENSAVE | 0x2);
+    Send(fw::WM_SYSCOMMAND, fw::SC_MOVE);
+    Send(fw::WM_SYSCOMMAND, fw::SC_SCREENSAVE | 0x2);
     EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SYSCOMMAND), 2);
 
     EXPECT_EQ(Send(fw::WM_NCACTIVATE, fw::FALSE), fw::FALSE);
@@ -110,7 +110,7 @@ TEST_F(FullScreenInput, SwallowedMessagesGetNoDefaultProcessing) {
     hl::SetCursorPos(0, 0);
     fw::SetCursor(m_app->LoadCursor(1));
     EXPECT_EQ(Send(fw::WM_SETCURSOR, reinterpret_cast<fw::WPARAM>(m_hWnd), 1), fw::TRUE);
-    EXPECT_EQ(hl::CurrentCursor(), nullptr) << "hidden";
+    EXPECT_EQ(hl::TheWorld().cursor, nullptr) << "hidden";
     EXPECT_EQ(m_pWnd->DefaultsFor(fw::WM_SETCURSOR), 0);
 }
 

@@ -16,11 +16,11 @@ TEST_F(ParticleWndTimer, CreationStartsTimer1AtThePlatformsShortestPeriodAndSpee
     EXPECT_EQ(wnd->m_timers - before, 63);
     // Just before a tick is due (at 1000 ms), a restart pushes the next tick a
     // whole period away.
-    hl::RunForMicroseconds(9000);
+    hl::RunFor(9);
     wnd->SetParticleSpeed(60);
-    hl::RunForMicroseconds(15000);
+    hl::RunFor(15);
     EXPECT_EQ(wnd->m_timers - before, 63);
-    hl::RunForMicroseconds(700);
+    hl::RunFor(1);
     EXPECT_EQ(wnd->m_timers - before, 64);
 }
 

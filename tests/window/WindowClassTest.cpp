@@ -10,13 +10,14 @@ namespace {
 
 using WindowClass = WindowTest;
 
-std::string ClassOf(const fw::CWnd& wnd) { return hl::GetWindowInfo(wnd.GetSafeHwnd())->className; }
+std::string ClassOf(const fw::CWnd& wnd) { return hl::FindWindow(wnd.GetSafeHwnd())->className; }
 
 TEST_F(WindowClass, FirstFullWidthWindowRegistersTheTransparentCursorClassForAll) {
     CFullScreenWnd* wnd = MakeFullScreen();
     ASSERT_NE(CParticleWnd::RegisteredClassName(), nullptr);
-    const auto info = hl::GetClassInfo(CParticleWnd::RegisteredClassName());
-    ASSERT_TRUE(info.has_value());
+    const hl::WindowClass* windowClass = hl::FindClass(CParticleWnd::RegisteredClassName());
+    ASSERT_NE(windowClass, nullptr);
+    const hl::ClassInfo* info = &windowClass->info;
     EXPECT_EQ(info->style, fw::CS_VREDRAW | fw::CS_HREDRAW);
     EXPECT_EQ(info->cursor, m_app->LoadCursor(IDC_NULLCURSOR));
     EXPECT_NE(info->cursor, nullptr);

@@ -64,7 +64,7 @@ protected:
     void TearDown() override {
         std::vector<fw::HWND> live = hl::LiveWindows();
         for (auto it = live.rbegin(); it != live.rend(); ++it) {
-            if (hl::IsLiveWindow(*it)) {
+            if (hl::FindWindow(*it) != nullptr) {
                 hl::DestroyWindow(*it);
             }
         }

@@ -42,9 +42,9 @@ void ClickButton(int button) {
     headless::MouseButtonUp(which);
 }
 
-void FocusWindow(CWnd& wnd) { headless::ActivateWindow(wnd.m_hWnd); }
+void FocusWindow(CWnd& wnd) { headless::ActivateTopLevel(wnd.m_hWnd); }
 
-OtherProgramWindow::OtherProgramWindow() { headless::ActivateOtherApplication(); }
+OtherProgramWindow::OtherProgramWindow() { headless::DeactivateApplication(); }
 OtherProgramWindow::~OtherProgramWindow() = default;
 
 }  // namespace fw::test

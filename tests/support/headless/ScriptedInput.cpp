@@ -1,6 +1,6 @@
 // The scripted user's input and dialog steps: input reaches windows as the
 // platform routes it (keys to the active window, the mouse to the window
-// under the cursor, Enter and Escape to the dialog manager).
+// under the cursor).
 #include "fw/Messages.h"
 #include "fw/headless/MessageQueue.h"
 #include "fw/headless/WindowTree.h"
@@ -25,26 +25,6 @@ HWND WindowFromPoint(int x, int y) {
         }
     }
     return top != nullptr ? top->hWnd : nullptr;
-}
-
-// The dialog manager's keys: Enter gives the default push button's command
-// (IDOK without one), Escape IDCANCEL's.
-void SendDialogKey(HWND hDialog, UINT key) {
-    int id = IDCANCEL;
-    if (key == VK_RETURN) {
-        id = IDOK;
-        if (WindowRecord* d = FindWindow(hDialog)) {
-            for (const HWND h : d->children) {
-                WindowRecord* c = FindWindow(h);
-                if (c != nullptr && c->className == "BUTTON" && (c->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
-                    id = c->id;
-                    break;
-                }
-            }
-        }
-    }
-    Send(hDialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
-         reinterpret_cast<LPARAM>(ChildWithId(hDialog, id)));
 }
 
 // Keys go to the active window; Alt is the system key. Repeat count 1; a
@@ -187,14 +167,10 @@ void SetCursorPos(int screenX, int screenY) { Scripted().cursorPos = POINT{scree
 void ScriptPressButton(int controlId) {
     AddStep([controlId](HWND hDialog) { Click(hDialog, controlId); });
 }
-void ScriptToggleCheck(int checkBoxId) { ScriptPressButton(checkBoxId); }
 
-void ScriptEnter() {
-    AddStep([](HWND hDialog) { SendDialogKey(hDialog, VK_RETURN); });
-}
-void ScriptEscape() {
-    AddStep([](HWND hDialog) { SendDialogKey(hDialog, VK_ESCAPE); });
-}
+// Every dialog's default push button is its OK.
+void ScriptEnter() { ScriptPressButton(IDOK); }
+void ScriptEscape() { ScriptPressButton(IDCANCEL); }
 
 void ScriptScroll(int scrollBarId, UINT code, int position) {
     AddStep([scrollBarId, code, position](HWND hDialog) {

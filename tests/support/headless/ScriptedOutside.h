@@ -34,11 +34,6 @@ public:
         dialogs.push_back(DialogRecord{templateId, result, abandoned});
     }
     INT_PTR ChooseColour(COLORREF initial, COLORREF* chosen) override;
-    void Delivering(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (observer) {
-            observer(hWnd, message, wParam, lParam);
-        }
-    }
     bool ProfileWriteTaken(const std::string& key, const std::string& entry, std::int32_t value) override;
 
     std::deque<std::function<void()>> input;  // each hands one event to a window
@@ -47,8 +42,7 @@ public:
     std::deque<std::function<void(HWND)>> script;
     std::vector<DialogRecord> dialogs;
     std::deque<ColorAnswer> colorAnswers;
-    std::vector<ColorDialogRecord> colorDialogs;
-    DeliveryObserver observer;
+    std::vector<COLORREF> colorDialogs;
     std::vector<std::string> failingEntries;  // folded
     std::vector<ProfileWrite> writes;
 };

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/headless/HeadlessControl.h"
+#include "tests/support/headless/ScriptedOutside.h"
 
 namespace fw::test {
 
@@ -29,7 +29,7 @@ bool TakeQuitMessage(int* exitCode) {
         return false;
     }
     if (exitCode != nullptr) {
-        *exitCode = fw::headless::QuitExitCode();
+        *exitCode = fw::headless::TheWorld().quitCode;
     }
     fw::headless::ClearQuit();
     return true;
@@ -37,20 +37,21 @@ bool TakeQuitMessage(int* exitCode) {
 
 bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,
                           const std::vector<std::uint8_t>& bytes) {
-    fw::headless::ProfileValue value;
-    value.type = type;
-    value.bytes = bytes;
-    fw::headless::SetProfileValue(app.ProfileKeyPath() + "\\" + section, entry, value);
+    fw::headless::TheWorld().profile.Set(app.ProfileKeyPath() + "\\" + section, entry,
+                                         fw::headless::ProfileValue{type, bytes});
     return true;
 }
 
 void DeleteProfileKey(fw::CWinApp& app) { fw::headless::DeleteProfileKey(app.ProfileKeyPath()); }
 
 bool MakeProfileWritesFail(fw::CWinApp& /*app*/, const char* /*section*/, const char* entry) {
-    fw::headless::FailProfileWrites(entry);
+    // Writes of this entry, in any key, fail and change nothing.
+    fw::headless::Scripted().failingEntries.push_back(fw::headless::FoldName(entry));
     return true;
 }
 
-void RestoreProfileWrites(fw::CWinApp& /*app*/, const char* /*section*/) { fw::headless::StopFailingProfileWrites(); }
+void RestoreProfileWrites(fw::CWinApp& /*app*/, const char* /*section*/) {
+    fw::headless::Scripted().failingEntries.clear();
+}
 
 }  // namespace fw::test
