@@ -4,21 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "settings/SettingTable.h"
+#include "tests/sim/TempDir.h"
 
 namespace tidewell {
 namespace {
-
-std::string SourceFile(const std::string& path) {
-    std::ifstream file(std::string(TIDEWELL_SOURCE_DIR) + "/" + path);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 // The text with every run of white space made one space.
 std::string Collapsed(const std::string& text) {
@@ -32,14 +24,8 @@ std::string Collapsed(const std::string& text) {
     return out;
 }
 
-std::string Sentence(const char* help) {
-    std::string text = help;
-    text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-    return text;
-}
-
 TEST(SettingDocs, XScreenSaversPageOffersEverySettingOfTheLinuxProgramAsTheTableSays) {
-    const std::string xml = Collapsed(SourceFile("res/x11/tidewell.xml"));
+    const std::string xml = Collapsed(sim::ReadWholeFile(TIDEWELL_SOURCE_DIR "/res/x11/tidewell.xml"));
     std::size_t offered = 0;
     for (const Setting* s : kSettings) {
         if (!s->onLinux) {
@@ -76,14 +62,15 @@ TEST(SettingDocs, XScreenSaversPageOffersEverySettingOfTheLinuxProgramAsTheTable
 }
 
 TEST(SettingDocs, TheManualDescribesEverySettingOfTheLinuxProgram) {
-    const std::string manual = SourceFile("res/x11/tidewell.6");
+    const std::string manual = sim::ReadWholeFile(TIDEWELL_SOURCE_DIR "/res/x11/tidewell.6");
     for (const Setting* s : kSettings) {
         if (!s->onLinux) {
             continue;
         }
         const std::string option = std::string("\\-") + s->option;
         EXPECT_NE(manual.find("\\fB" + option + "\\fP"), std::string::npos) << "synopsis: " << option;
-        std::string entry = Sentence(s->help);
+        std::string entry = s->help;
+        entry[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(entry[0])));
         if (s->kind == Setting::Kind::kCount) {
             entry += ", " + std::to_string(s->low) + " to " + std::to_string(s->high) + " (default " +
                      std::to_string(s->stored[0].fallback) + ").";
@@ -102,7 +89,7 @@ TEST(SettingDocs, TheManualDescribesEverySettingOfTheLinuxProgram) {
 }
 
 TEST(SettingDocs, TheDialogShowsTheTablesLabels) {
-    const std::string dialogs = SourceFile("res/dialogs.py");
+    const std::string dialogs = sim::ReadWholeFile(TIDEWELL_SOURCE_DIR "/res/dialogs.py");
     for (const Setting* s : kSettings) {
         for (const char* label : {s->label, s->lowLabel, s->highLabel}) {
             if (s->inDialog && label != nullptr) {

@@ -10,36 +10,24 @@
 namespace tidewell {
 namespace {
 
-struct TextCase {
-    const char* text;
-    StoredSettings expected;
-};
-
-class SettingsTextTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(SettingsTextTest, KeepsWhatTheRegistryWouldHold) {
-    EXPECT_EQ(ParseSettingsText(GetParam().text), GetParam().expected) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, SettingsTextTest,
-    testing::Values(
-        TextCase{"", {}},
-        TextCase{
-            "Number=20\nSpeed=50\nColorRed=22\nColorGreen=93\nColorBlue=165\nBlank=0\n",
-            {{"Number", 20}, {"Speed", 50}, {"ColorRed", 22}, {"ColorGreen", 93}, {"ColorBlue", 165}, {"Blank", 0}}},
+TEST(ParseSettingsText, KeepsWhatTheRegistryWouldHold) {
+    const std::pair<const char*, StoredSettings> cases[] = {
+        {"", {}},
+        {"Number=20\nSpeed=50\nColorRed=22\nColorGreen=93\nColorBlue=165\nBlank=0\n",
+         {{"Number", 20}, {"Speed", 50}, {"ColorRed", 22}, {"ColorGreen", 93}, {"ColorBlue", 165}, {"Blank", 0}}},
         // Out of the dialog's ranges, but stored: the places that use them
         // apply their limits.
-        TextCase{"Number=0\nSpeed=5\nColorRed=278\nBlank=7",
-                 {{"Number", 0}, {"Speed", 5}, {"ColorRed", 278}, {"Blank", 7}}},
-        TextCase{"Number=-2147483648\nSpeed=4294967295", {{"Number", INT32_MIN}, {"Speed", -1}}},
-        TextCase{"Number=4294967296\nSpeed=-2147483649\nBlank=99999999999999", {}},
-        TextCase{"  number =  7 \r\nSPEED=33\tx\nspeed\t=\t44", {{"Number", 7}, {"Speed", 44}}},
-        TextCase{"# Number=1\n\n=5\nNumber\nNumber=\nNumber=+3\nNumber=0x10\nNumber=1.5\nNumber=3 4\nColour=1", {}},
-        TextCase{"Number=1\nNumber=2\nNumber=oops", {{"Number", 2}}},
-        TextCase{"\xEF\xBB\xBFNumber=9\nSpeed=\xEF\xBB\xBF"
-                 "1",
-                 {{"Number", 9}}}));
+        {"Number=0\nSpeed=5\nColorRed=278\nBlank=7", {{"Number", 0}, {"Speed", 5}, {"ColorRed", 278}, {"Blank", 7}}},
+        {"Number=-2147483648\nSpeed=4294967295", {{"Number", INT32_MIN}, {"Speed", -1}}},
+        {"Number=4294967296\nSpeed=-2147483649\nBlank=99999999999999", {}},
+        {"  number =  7 \r\nSPEED=33\tx\nspeed\t=\t44", {{"Number", 7}, {"Speed", 44}}},
+        {"# Number=1\n\n=5\nNumber\nNumber=\nNumber=+3\nNumber=0x10\nNumber=1.5\nNumber=3 4\nColour=1", {}},
+        {"Number=1\nNumber=2\nNumber=oops", {{"Number", 2}}},
+        {"\xEF\xBB\xBFNumber=9\nSpeed=\xEF\xBB\xBF-1", {{"Number", 9}}}};
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(ParseSettingsText(text), expected) << text;
+    }
+}
 
 TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
     EXPECT_EQ(SettingsFilePath("/x/cfg", "/home/u"), "/x/cfg/tidewell/config");

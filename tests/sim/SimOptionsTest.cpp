@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/Quoted.h"
+
 namespace tidewell::sim {
 namespace {
 
@@ -42,64 +44,41 @@ TEST(SimOptionsValues, StoredSettingsTakeTheWhole32BitsAndHelpAndVersionStopTheP
 }
 
 TEST(SimOptionsErrors, NameTheOptionAndTheValue) {
-    struct Refusal {
-        std::vector<std::string> args;
-        std::string option;
-        std::string value;
+    // Each option with values it refuses, after --frames 5 (a lone word is an
+    // unknown option): malformed, out of range, sizes of zero or above 8192,
+    // and control characters, escaped so the message stays one line.
+    const std::pair<std::string, std::vector<std::string>> refusals[] = {
+        {"", {"--bogus", "picture.ppm", "--screen=800x600", "--bo\tgus"}},
+        {"--screen", {"800", "800x600x2", "0x768", "1024x0", "8193x10"}},
+        {"--client", {"ax5", "10x8193", "-5x10", "1025x10"}},
+        {"--seed", {"12z", "+1", "4294967296", "-1", "99999999999999999999999"}},
+        {"--number", {"1.5", "4294967296", "5\nFAKE"}},
+        {"--speed", {" 5", "-2147483649"}},
+        {"--color", {"1,2", "1,2,3,4", "1,,3"}},
+        {"--frames", {"-", "1000001"}},
+        {"--frame-ms", {"1000001", "-1"}},
+        {"--video-step", {"0", "1000001", "2x"}},
+        {"--at",
+         {"paint", "x:paint", "1:paints", "1:number", "1:number=q", "1:color=1,2", "1:width=3", "1:speed=4294967296",
+          "1:number=\r\x1B[2J"}},
     };
-    const Refusal refusals[] = {
-        {{"--bogus"}, "option", "--bogus"},
-        {{"picture.ppm"}, "option", "picture.ppm"},
-        {{"--screen=800x600"}, "option", "--screen=800x600"},
-        {{"--screen", "800"}, "--screen", "\"800\""},
-        {{"--screen", "800x600x2"}, "--screen", "800x600x2"},
-        {{"--client", "ax5"}, "--client", "ax5"},
-        {{"--seed", "12z"}, "--seed", "12z"},
-        {{"--seed", "+1"}, "--seed", "+1"},
-        {{"--number", "1.5"}, "--number", "1.5"},
-        {{"--speed", " 5"}, "--speed", " 5"},
-        {{"--color", "1,2"}, "--color", "1,2"},
-        {{"--color", "1,2,3,4"}, "--color", "1,2,3,4"},
-        {{"--color", "1,,3"}, "--color", "1,,3"},
-        {{"--frames", "-"}, "--frames", "\"-\""},
-        {{"--frames", "5", "--at", "paint"}, "--at", "paint"},
-        {{"--frames", "5", "--at", "x:paint"}, "--at", "x:paint"},
-        {{"--frames", "5", "--at", "1:paints"}, "--at", "1:paints"},
-        {{"--frames", "5", "--at", "1:number"}, "--at", "1:number"},
-        {{"--frames", "5", "--at", "1:number=q"}, "--at", "q"},
-        {{"--frames", "5", "--at", "1:color=1,2"}, "--at", "1,2"},
-        {{"--frames", "5", "--at", "1:width=3"}, "--at", "1:width=3"},
-        // Numbers out of range.
-        {{"--seed", "4294967296"}, "--seed", "4294967296"},
-        {{"--seed", "-1"}, "--seed", "-1"},
-        {{"--seed", "99999999999999999999999"}, "--seed", "99999999999999999999999"},
-        {{"--number", "4294967296"}, "--number", "4294967296"},
-        {{"--speed", "-2147483649"}, "--speed", "-2147483649"},
-        {{"--color", "1,4294967296,3"}, "--color", "4294967296"},
-        {{"--frames", "1000001"}, "--frames", "1000001"},
-        {{"--frame-ms", "1000001"}, "--frame-ms", "1000001"},
-        {{"--frame-ms", "-1"}, "--frame-ms", "-1"},
-        {{"--frames", "5", "--at", "1:speed=4294967296"}, "--at", "4294967296"},
-        {{"--video-step", "0"}, "--video-step", "0"},
-        {{"--video-step", "1000001"}, "--video-step", "1000001"},
-        {{"--video-step", "2x"}, "--video-step", "2x"},
-        {{"--frames", "10000", "--video", "v.webp"}, "--video", "10001 pictures"},
-        // Sizes of zero or above 8192, and clients larger than the final screen.
-        {{"--screen", "0x768"}, "--screen", "0x768"},
-        {{"--screen", "1024x0"}, "--screen", "1024x0"},
-        {{"--screen", "8193x10"}, "--screen", "8193x10"},
-        {{"--client", "10x8193"}, "--client", "10x8193"},
-        {{"--client", "-5x10"}, "--client", "-5x10"},
-        {{"--client", "1025x10"}, "--client", "1025x10"},
-        {{"--screen", "800x600", "--client", "800x601"}, "--client", "800x601"},
-        {{"--client", "900x500", "--screen", "800x600"}, "--client", "900x500"},
-        // An --at beyond the last frame is never reached.
-        {{"--frames", "4", "--at", "5:paint"}, "--at", "5"},
-        {{"--at", "1:paint"}, "--at", "1"},
-    };
-    for (const Refusal& refusal : refusals) {
-        ExpectRejected(refusal.args, refusal.option, refusal.value);
+    for (const auto& [option, values] : refusals) {
+        for (const std::string& value : values) {
+            std::vector<std::string> args = {"--frames", "5", value};
+            if (!option.empty()) {
+                args.insert(args.end() - 1, option);
+            }
+            ExpectRejected(args, option.empty() ? "option" : option, Quoted(value));
+        }
     }
+    ExpectRejected({"--color", "1,4294967296,3"}, "--color", "\"4294967296\"");
+    ExpectRejected({"--frames", "10000", "--video", "v.webp"}, "--video", "10001 pictures");
+    // Clients larger than the final screen.
+    ExpectRejected({"--screen", "800x600", "--client", "800x601"}, "--client", "800x601");
+    ExpectRejected({"--client", "900x500", "--screen", "800x600"}, "--client", "900x500");
+    // An --at beyond the last frame is never reached.
+    ExpectRejected({"--frames", "4", "--at", "5:paint"}, "--at", "5");
+    ExpectRejected({"--at", "1:paint"}, "--at", "1");
     for (const char* option : {"--screen", "--client", "--seed", "--number", "--speed", "--color", "--picture",
                                "--frames", "--frame-ms", "--at", "--out", "--state", "--video", "--video-step"}) {
         ExpectRejected({option}, option, "missing");
@@ -108,18 +87,14 @@ TEST(SimOptionsErrors, NameTheOptionAndTheValue) {
 }
 
 TEST(SimOptionsErrors, TheLimitsThemselvesAreTaken) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--frames", "1000000", "--frame-ms", "1000000"},
-                                               {"--screen", "8192x8192"},
-                                               {"--screen", "1x1"},
-                                               {"--client", "1024x768"},
-                                               {"--client", "900x500", "--screen", "900x500"},
-                                               {"--frames", "4", "--at", "4:paint"},
-                                               {"--frames", "9999", "--video", "v.webp"},
-                                               {"--frames", "1000000", "--video-step", "101", "--video", "v.webp"},
-                                               {"--at", "0:paint"},
-                                               {"--frames", "3", "--at", "3:color=1,2,300"}}) {
-        EXPECT_TRUE(Parse(args).ok) << args[0] << " " << args[1];
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--screen", "8192x8192", "--frames", "1000000", "--frame-ms", "1000000", "--at", "0:paint", "--at",
+              "1000000:color=1,2,300"},
+             {"--screen", "1x1", "--frames", "1000000", "--video-step", "101", "--video", "v.webp"},
+             {"--client", "900x500", "--screen", "900x500", "--frames", "9999", "--video", "v.webp"},
+             {"--client", "1024x768", "--frames", "4", "--at", "4:paint"}}) {
+        const Parsed parsed = Parse(args);
+        EXPECT_TRUE(parsed.ok) << parsed.error;
     }
 }
 

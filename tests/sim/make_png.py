@@ -30,16 +30,9 @@ def sample(x, y, channel, depth):
 def pack(values, depth):
     if depth == 16:
         return b''.join(struct.pack('>H', v) for v in values)
-    if depth == 8:
-        return bytes(values)
-    per = 8 // depth
-    out = bytearray()
-    for i in range(0, len(values), per):
-        byte = 0
-        for k, v in enumerate(values[i:i + per]):
-            byte |= v << (8 - depth * (k + 1))
-        out.append(byte)
-    return bytes(out)
+    bits = ''.join(format(v, '0%db' % depth) for v in values)
+    bits += '0' * (-len(bits) % 8)  # a row ends on a whole byte
+    return bytes(int(bits[i:i + 8], 2) for i in range(0, len(bits), 8))
 
 
 def main(kind, png_path, ppm_path):

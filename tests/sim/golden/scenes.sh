@@ -7,13 +7,9 @@
 #   scenes.sh SIM [WORKDIR]
 set -euo pipefail
 sim=$1
-if [ -n "${2:-}" ]; then
-  work=$2
-  mkdir -p "$work"
-else
-  work=$(mktemp -d)
-  trap 'rm -rf "$work"' EXIT
-fi
+work=${2:-$(mktemp -d)}
+[ -n "${2:-}" ] || trap 'rm -rf "$work"' EXIT
+mkdir -p "$work"
 here=$(cd "$(dirname "$0")" && pwd)
 
 # A desktop of the given size: a grey gradient with white windows, a white
