@@ -70,7 +70,8 @@ bool CheckPreview(const char* saver) {
     // The handle in decimal, as the system's host passes it.
     std::string command = std::string("\"") + saver + "\" /p " + std::to_string(reinterpret_cast<ULONG_PTR>(host));
     std::printf("start: %s\n", command.c_str());
-    STARTUPINFOA si = {sizeof si};
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     if (!Check(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi) != 0,
                "saver started")) {
