@@ -62,11 +62,16 @@ bool CoversAndKeepsRunning(HWND host, HANDLE saver) {
 }
 
 bool CheckPreview(const char* saver) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TidewellPreviewHost";
+    RegisterClassA(&wc);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
     RECT frame = {0, 0, kClientWidth, kClientHeight};
     AdjustWindowRect(&frame, style, FALSE);
-    HWND host = CreateWindowA("STATIC", "Preview host", style, 40, 40, frame.right - frame.left,
-                              frame.bottom - frame.top, nullptr, nullptr, nullptr, nullptr);
+    HWND host = CreateWindowA(wc.lpszClassName, "Preview host", style, 40, 40, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, nullptr);
     // The handle in decimal, as the system's host passes it.
     std::string command = std::string("\"") + saver + "\" /p " + std::to_string(reinterpret_cast<ULONG_PTR>(host));
     std::printf("start: %s\n", command.c_str());
@@ -82,8 +87,7 @@ bool CheckPreview(const char* saver) {
         DestroyWindow(host);
         DWORD code = 1;
         ok = PumpUntilExit(pi.hProcess, kExitWaitMs) && GetExitCodeProcess(pi.hProcess, &code) && code == 0;
-        std::printf("exit code: %lu\n", static_cast<unsigned long>(code));
-        Check(ok, "saver ended with exit code 0");
+        Check(ok, ("saver ended with exit code 0 (" + std::to_string(code) + ")").c_str());
     }
     TerminateProcess(pi.hProcess, 1);  // when it has not ended
     CloseHandle(pi.hThread);
