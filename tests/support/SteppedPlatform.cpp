@@ -13,9 +13,6 @@ namespace fw::test {
 
 namespace {
 
-constexpr unsigned kIdleLimitMs = 2000;
-constexpr int kIdleLimitMessages = 100000;
-
 void WaitAtMost(double ms) { Steps().waitForWork(static_cast<int>(ms) + 1); }
 
 }  // namespace
@@ -28,15 +25,13 @@ double NowMs() {
 void Stall(unsigned milliseconds) { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
 
 void ResetPlatform() {
-    static const bool connected = (Steps().connect(), true);
-    (void)connected;
+    [[maybe_unused]] static const bool connected = (Steps().connect(), true);
     Steps().destroyAllWindows();
     // Whatever the destruction left, and anything older, goes unseen.
     for (bool dispatched = true; dispatched;) {
         Steps().takeQuit();
         Steps().sync();
-        dispatched = false;
-        while (Steps().dispatchOne()) {
+        for (dispatched = false; Steps().dispatchOne();) {
             dispatched = true;
         }
     }
@@ -46,7 +41,7 @@ void ResetPlatform() {
 void PumpUntilIdle() {
     const double start = NowMs();
     bool synced = false;
-    for (int i = 0; i < kIdleLimitMessages && NowMs() - start < kIdleLimitMs; ++i) {
+    for (int i = 0; i < 100000 && NowMs() - start < 2000; ++i) {
         if (Steps().dispatchOne()) {
             synced = false;
         } else if (synced) {

@@ -106,8 +106,7 @@ class XFixesCursorImage(ctypes.Structure):
 def cursor(expect):
     """The X server's current cursor image: 'hidden' holds when every pixel
     is fully transparent, 'shown' when at least one is not."""
-    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
-    xfixes = ctypes.CDLL(ctypes.util.find_library("Xfixes"))
+    x11, xfixes = (ctypes.CDLL(ctypes.util.find_library(name)) for name in ("X11", "Xfixes"))
     x11.XOpenDisplay.restype = ctypes.c_void_p
     xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XFixesCursorImage)
     display = x11.XOpenDisplay(None)

@@ -18,20 +18,8 @@ public:
     }
 
 protected:
-    void OnPaint() override {
-        if (m_onPaint) {
-            m_onPaint(*this);
-        } else {
-            CWnd::OnPaint();
-        }
-    }
-    void OnTimer(UINT_PTR id) override {
-        if (m_onTimer) {
-            m_onTimer(*this, id);
-        } else {
-            CWnd::OnTimer(id);
-        }
-    }
+    void OnPaint() override { m_onPaint ? m_onPaint(*this) : CWnd::OnPaint(); }
+    void OnTimer(UINT_PTR id) override { m_onTimer ? m_onTimer(*this, id) : CWnd::OnTimer(id); }
 };
 
 }  // namespace fw::test

@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 #include <vector>
 
 #include "fw/win32/DibSection.h"
 #include "tests/fw/win32/CallbackWnd.h"
-#include "tests/support/TestPlatform.h"
+#include "tests/support/PlatformTest.h"
 
 namespace fw::test {
 namespace {
@@ -20,22 +19,6 @@ constexpr int kHeight = 48;
 
 using Pixels = std::vector<COLORREF>;
 
-// The window's rectangle of the screen, read the way the window system's own
-// capture does (screen DC, one BitBlt), row after row.
-Pixels ReadScreen() {
-    win32::DibSection dib(kWidth, kHeight);
-    ::HDC screen = ::GetDC(nullptr);
-    dib.CopyFrom(screen, kLeft, kTop);
-    ::ReleaseDC(nullptr, screen);
-    Pixels pixels;
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            pixels.push_back(win32::DibSection::ToColorRef(dib.Row(y)[x]));
-        }
-    }
-    return pixels;
-}
-
 Pixels Picture(const std::function<COLORREF(int, int)>& colour) {
     Pixels pixels;
     for (int y = 0; y < kHeight; ++y) {
@@ -44,6 +27,16 @@ Pixels Picture(const std::function<COLORREF(int, int)>& colour) {
         }
     }
     return pixels;
+}
+
+// The window's rectangle of the screen, read the way the window system's own
+// capture does (screen DC, one BitBlt).
+Pixels ReadScreen() {
+    win32::DibSection dib(kWidth, kHeight);
+    ::HDC screen = ::GetDC(nullptr);
+    dib.CopyFrom(screen, kLeft, kTop);
+    ::ReleaseDC(nullptr, screen);
+    return Picture([&](int x, int y) { return win32::DibSection::ToColorRef(dib.Row(y)[x]); });
 }
 
 // The window system shows drawing a little later than it is done.
@@ -57,17 +50,13 @@ COLORREF TestPattern(int x, int y) {
                static_cast<unsigned>((x + y) * 13 + 1));
 }
 
-class MirrorDcTest : public ::testing::Test {
+class MirrorDcTest : public PlatformTest {
 protected:
     void SetUp() override {
-        ResetPlatform();
+        PlatformTest::SetUp();
         ASSERT_TRUE(m_wnd.CreatePopup(kLeft, kTop, kWidth, kHeight));
         m_wnd.m_onPaint = [](CallbackWnd& w) { CPaintDC dc(&w); };
         PumpUntilIdle();
-    }
-    void TearDown() override {
-        m_wnd.DestroyWindow();
-        ResetPlatform();
     }
 
     void Fill(COLORREF colour, RECT rect = RECT{0, 0, kWidth, kHeight}) {
@@ -99,27 +88,19 @@ TEST_F(MirrorDcTest, OutsideTheClientAreaReadsAreInvalidAndWritesDropped) {
 
 TEST_F(MirrorDcTest, APartialRepaintReadsAndWritesOnlyInsideItsClip) {
     Fill(RGB(10, 10, 10));
-    RECT painted;
-    COLORREF inside = 0;
-    COLORREF outside = 0;
-    BOOL wroteOutside = TRUE;
-    BOOL wroteInside = FALSE;
+    // The paint area, then what the handler read and wrote inside and outside it.
+    std::vector<long long> seen;
     m_wnd.m_onPaint = [&](CallbackWnd& w) {
         CPaintDC dc(&w);
-        painted = dc.m_ps.rcPaint;
-        inside = dc.GetPixel(15, 15);
-        outside = dc.GetPixel(5, 5);
-        wroteOutside = dc.SetPixelV(5, 5, RGB(255, 255, 255));
-        wroteInside = dc.SetPixelV(12, 12, RGB(255, 0, 0));
+        const RECT& area = dc.m_ps.rcPaint;
+        seen = {area.left, area.top, area.right, area.bottom, dc.GetPixel(15, 15), dc.GetPixel(5, 5)};
+        seen.push_back(dc.SetPixelV(5, 5, RGB(255, 255, 255)));
+        seen.push_back(dc.SetPixelV(12, 12, RGB(255, 0, 0)));
     };
     ::RECT part{10, 10, 20, 20};
     ::InvalidateRect(win32::ToWin(m_wnd.m_hWnd), &part, FALSE);
     ::UpdateWindow(win32::ToWin(m_wnd.m_hWnd));
-    EXPECT_EQ(std::tuple(painted.left, painted.top, painted.right, painted.bottom), std::tuple(10, 10, 20, 20));
-    EXPECT_EQ(inside, RGB(10, 10, 10));
-    EXPECT_EQ(outside, CLR_INVALID);
-    EXPECT_FALSE(wroteOutside);
-    EXPECT_TRUE(wroteInside);
+    EXPECT_EQ(seen, (std::vector<long long>{10, 10, 20, 20, RGB(10, 10, 10), CLR_INVALID, FALSE, TRUE}));
     CClientDC dc(&m_wnd);
     EXPECT_EQ(dc.GetPixel(5, 5), RGB(10, 10, 10));
     EXPECT_EQ(dc.GetPixel(12, 12), RGB(255, 0, 0));

@@ -30,15 +30,12 @@ const PlatformTraits& Traits() {
 }
 
 void PressKey(UINT virtualKey) {
-    std::string key = "space";
+    std::string key = virtualKey == 0x12   ? "Alt_L"
+                      : virtualKey == 0x1B ? "Escape"
+                      : virtualKey == 0x0D ? "Return"
+                                           : "space";
     if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
         key = std::string(1, static_cast<char>(virtualKey >= 'A' ? virtualKey - 'A' + 'a' : virtualKey));
-    } else if (virtualKey == 0x12) {
-        key = "Alt_L";
-    } else if (virtualKey == 0x1B) {
-        key = "Escape";
-    } else if (virtualKey == 0x0D) {
-        key = "Return";
     }
     RunChild({"wtype", "-k", key});
 }

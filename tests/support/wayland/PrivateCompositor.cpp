@@ -127,10 +127,9 @@ void StartPrivateCompositor() {
     g_keyboard = StartChild({"wtype", "-s", "86400000"});
 }
 
-bool Sway(const std::vector<std::string>& command) {
-    std::vector<std::string> argv = {"swaymsg"};
-    argv.insert(argv.end(), command.begin(), command.end());
-    return RunChild(argv);
+bool Sway(std::vector<std::string> command) {
+    command.insert(command.begin(), "swaymsg");
+    return RunChild(command);
 }
 
 }  // namespace fw::test

@@ -13,6 +13,6 @@ void StartPrivateCompositor();
 
 // A sway command (swaymsg's arguments), as a user's binding would give it;
 // true when sway did it.
-bool Sway(const std::vector<std::string>& command);
+bool Sway(std::vector<std::string> command);
 
 }  // namespace fw::test

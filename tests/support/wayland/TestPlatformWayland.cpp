@@ -20,13 +20,11 @@ namespace {
 
 void Connect() {
     StartPrivateCompositor();
-    std::string error;
-    if (!fw::wayland::Connect(error)) {
+    // Connect puts its own reason in error when it fails.
+    std::string error = "the private sway's seat has no pointer or keyboard";
+    if (!fw::wayland::Connect(error) ||
+        !PumpUntil([] { return fw::wayland::W().pointer != nullptr && fw::wayland::W().keyboard != nullptr; }, 20000)) {
         std::fprintf(stderr, "%s\n", error.c_str());
-        std::abort();
-    }
-    if (!PumpUntil([] { return fw::wayland::W().pointer != nullptr && fw::wayland::W().keyboard != nullptr; }, 20000)) {
-        std::fprintf(stderr, "the private sway's seat has no pointer or keyboard\n");
         std::abort();
     }
 }

@@ -1,6 +1,8 @@
 // Input, focus and stalls on the real window system: SendInput, the
 // foreground window, and a window of another thread standing in for
 // another program; and the platform's traits.
+#include <vector>
+
 #include "fw/win32/WindowsApi.h"
 #include "tests/support/PlatformInput.h"
 #include "tests/support/PlatformTraits.h"
@@ -8,31 +10,22 @@
 namespace fw::test {
 
 const PlatformTraits& Traits() {
-    // USER's documented minimum is 10 ms; Windows rounds it up to its clock
-    // tick, 15.625 ms, where Wine keeps 10 ms.
-    static const PlatformTraits traits = {"win32",
-                                          /*realTime=*/true,
-                                          10.0,
-                                          15.625,
-                                          /*repaintsUntilValidated=*/true,
-                                          nullptr,
-                                          nullptr};
+    // Real time. USER's documented timer minimum is 10 ms; Windows rounds it
+    // up to its clock tick, 15.625 ms, where Wine keeps 10 ms. A paint that
+    // does not validate comes again; controls and window trees are there.
+    static const PlatformTraits traits = {"win32", true, 10.0, 15.625, true, nullptr, nullptr};
     return traits;
 }
 
 namespace {
 
-void Send(::INPUT first, ::INPUT second) {
-    ::INPUT both[] = {first, second};
-    ::SendInput(2, both, sizeof(::INPUT));
+void Send(std::vector<::INPUT> inputs) {
+    ::SendInput(static_cast<::UINT>(inputs.size()), inputs.data(), sizeof(::INPUT));
 }
 
 ::INPUT Mouse(::DWORD flags, ::LONG dx = 0, ::LONG dy = 0) {
-    ::INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = dx;
-    input.mi.dy = dy;
-    input.mi.dwFlags = flags;
+    ::INPUT input{INPUT_MOUSE, {}};
+    input.mi = {dx, dy, 0, flags, 0, 0};
     return input;
 }
 
@@ -78,20 +71,18 @@ void PressKey(UINT virtualKey) {
     down.ki.wVk = static_cast<::WORD>(virtualKey);
     ::INPUT up = down;
     up.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(down, up);
+    Send({down, up});
 }
 
 void MovePointer(int screenX, int screenY) {
-    const ::INPUT move =
-        Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screenX, ::GetSystemMetrics(SM_CXSCREEN)),
-              Normalised(screenY, ::GetSystemMetrics(SM_CYSCREEN)));
-    ::SendInput(1, const_cast<::INPUT*>(&move), sizeof(::INPUT));
+    Send({Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screenX, ::GetSystemMetrics(SM_CXSCREEN)),
+                Normalised(screenY, ::GetSystemMetrics(SM_CYSCREEN)))});
 }
 
 void ClickButton(int button) {
     const ::DWORD downs[] = {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_RIGHTDOWN};
     const ::DWORD ups[] = {MOUSEEVENTF_LEFTUP, MOUSEEVENTF_MIDDLEUP, MOUSEEVENTF_RIGHTUP};
-    Send(Mouse(downs[button - 1]), Mouse(ups[button - 1]));
+    Send({Mouse(downs[button - 1]), Mouse(ups[button - 1])});
 }
 
 void FocusWindow(CWnd& wnd) {

@@ -2,6 +2,7 @@
 // queue with bounds, and raw registry access for the profile tests.
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "fw/win32/WindowsApi.h"
 #include "tests/support/TestPlatform.h"
@@ -13,11 +14,12 @@ namespace {
 bool g_bQuitSeen = false;
 int g_nQuitCode = 0;
 
-// Dispatches one waiting message; false when none is waiting. A quit message
-// is kept for TakeQuitMessage instead.
-bool DispatchOne() {
+// Takes one waiting message (of the type ONLY, 0: any) off the queue and
+// dispatches it; false when none is waiting. A quit message is kept for
+// TakeQuitMessage instead.
+bool DispatchOne(::UINT only = 0) {
     ::MSG msg{};
-    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (!::PeekMessageA(&msg, nullptr, only, only, PM_REMOVE)) {
         return false;
     }
     if (msg.message == WM_QUIT) {
@@ -29,8 +31,6 @@ bool DispatchOne() {
     ::DispatchMessageA(&msg);
     return true;
 }
-
-void WaitForInput(::DWORD milliseconds) { ::MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds, QS_ALLINPUT); }
 
 ::BOOL CALLBACK DestroyThreadWindow(::HWND hWnd, ::LPARAM) {
     if (CWnd::FromHandlePermanent(win32::ToFw(hWnd)) != nullptr) {
@@ -44,22 +44,14 @@ void WaitForInput(::DWORD milliseconds) { ::MsgWaitForMultipleObjects(0, nullptr
 void ResetPlatform() {
     ::EnumThreadWindows(::GetCurrentThreadId(), &DestroyThreadWindow, 0);
     // Whatever the destruction posted, and anything older, goes unseen.
-    ::MSG msg{};
-    for (int i = 0; i < 100000 && ::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++i) {
-        if (msg.message != WM_QUIT) {
-            ::DispatchMessageA(&msg);
-        }
+    for (int i = 0; i < 100000 && DispatchOne(); ++i) {
     }
     g_bQuitSeen = false;
-    g_nQuitCode = 0;
 }
 
 void PumpUntilIdle() {
     const ::DWORD start = ::GetTickCount();
-    for (int i = 0; i < 100000 && ::GetTickCount() - start < 2000; ++i) {
-        if (!DispatchOne()) {
-            return;
-        }
+    for (int i = 0; i < 100000 && ::GetTickCount() - start < 2000 && DispatchOne(); ++i) {
     }
 }
 
@@ -71,7 +63,7 @@ bool PumpUntil(const std::function<bool()>& done, unsigned timeoutMs) {
             return done();
         }
         if (!DispatchOne()) {
-            WaitForInput(std::min<::DWORD>(timeoutMs - elapsed, 10));
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<::DWORD>(timeoutMs - elapsed, 10), QS_ALLINPUT);
         }
     }
     return true;
@@ -82,17 +74,13 @@ void PumpFor(unsigned milliseconds) {
 }
 
 bool TakeQuitMessage(int* exitCode) {
-    ::MSG msg{};
-    if (!g_bQuitSeen && ::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
-        g_bQuitSeen = true;
-        g_nQuitCode = static_cast<int>(msg.wParam);
+    if (!g_bQuitSeen) {
+        DispatchOne(WM_QUIT);
     }
     if (g_bQuitSeen && exitCode != nullptr) {
         *exitCode = g_nQuitCode;
     }
-    const bool seen = g_bQuitSeen;
-    g_bQuitSeen = false;
-    return seen;
+    return std::exchange(g_bQuitSeen, false);
 }
 
 bool WriteRawProfileValue(fw::CWinApp& app, const char* section, const char* entry, DWORD type,

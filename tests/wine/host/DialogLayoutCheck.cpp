@@ -24,12 +24,11 @@
 
 namespace {
 
-constexpr int kOkWidthUnits = 50;
-constexpr int kOkHeightUnits = 14;
-constexpr int kBannerWidthUnits = 333;
-constexpr int kBannerHeightUnits = 154;
-constexpr int kBannerWidthPixels = 500;
-constexpr int kBannerHeightPixels = 250;
+// The OK button's and the banner's template sizes (dialog units), and the
+// banner's own size (pixels).
+constexpr SIZE kOkUnits = {50, 14};
+constexpr SIZE kBannerUnits = {333, 154};
+constexpr SIZE kBannerPixels = {500, 250};
 // The OK button's size is rounded to whole pixels, and the banner's place
 // measured with it carries that error 7 to 11 times over; an unscaled banner
 // misses its place by a third or more.
@@ -110,18 +109,17 @@ int main(int argc, char** argv) {
     GetWindowRect(GetDlgItem(dialog, IDOK), &okButton);
     // At 100 % the banner keeps its own size, as it always had.
     const bool natural = GetDpiForWindow(dialog) == USER_DEFAULT_SCREEN_DPI;
-    const int wantWidth =
-        natural ? kBannerWidthPixels : (okButton.right - okButton.left) * kBannerWidthUnits / kOkWidthUnits;
-    const int wantHeight =
-        natural ? kBannerHeightPixels : (okButton.bottom - okButton.top) * kBannerHeightUnits / kOkHeightUnits;
+    const SIZE want = natural ? kBannerPixels
+                              : SIZE{(okButton.right - okButton.left) * kBannerUnits.cx / kOkUnits.cx,
+                                     (okButton.bottom - okButton.top) * kBannerUnits.cy / kOkUnits.cy};
     for (const Control& c : controls) {
         const int width = c.rect.right - c.rect.left;
         const int height = c.rect.bottom - c.rect.top;
-        ok &= !c.bitmap || Check(std::abs(width - wantWidth) <= Tolerance(wantWidth) &&
-                                     std::abs(height - wantHeight) <= Tolerance(wantHeight),
-                                 "banner " + std::to_string(width) + "x" + std::to_string(height) + "+" +
-                                     std::to_string(c.rect.left) + "+" + std::to_string(c.rect.top) +
-                                     ", wanted about " + std::to_string(wantWidth) + "x" + std::to_string(wantHeight));
+        ok &= !c.bitmap ||
+              Check(std::abs(width - want.cx) <= Tolerance(want.cx) && std::abs(height - want.cy) <= Tolerance(want.cy),
+                    "banner " + std::to_string(width) + "x" + std::to_string(height) + "+" +
+                        std::to_string(c.rect.left) + "+" + std::to_string(c.rect.top) + ", wanted about " +
+                        std::to_string(want.cx) + "x" + std::to_string(want.cy));
     }
     return ok ? 0 : 1;
 }

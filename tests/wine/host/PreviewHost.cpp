@@ -25,19 +25,6 @@ bool Check(bool ok, const char* what) {
     return ok;
 }
 
-HWND MakeHostWindow() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TidewellPreviewHost";
-    RegisterClassA(&wc);
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    RECT frame = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&frame, style, FALSE);
-    return CreateWindowA(wc.lpszClassName, "Preview host", style | WS_VISIBLE, 40, 40, frame.right - frame.left,
-                         frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, nullptr);
-}
-
 // Dispatches the host's messages for up to ms, or until the process ends.
 // The saver's child window talks to its parent while it is made, so the
 // host must keep pumping while it waits.
@@ -54,10 +41,10 @@ bool PumpUntilExit(HANDLE process, DWORD ms) {
     return WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
 }
 
-bool CoversAndKeepsRunning(HWND host, const PROCESS_INFORMATION& saver) {
+bool CoversAndKeepsRunning(HWND host, HANDLE saver) {
     HWND child = nullptr;
-    const DWORD start = GetTickCount();
-    while (child == nullptr && GetTickCount() - start < kChildWaitMs && !PumpUntilExit(saver.hProcess, 50)) {
+    for (const DWORD start = GetTickCount();
+         child == nullptr && GetTickCount() - start < kChildWaitMs && !PumpUntilExit(saver, 50);) {
         child = FindWindowExA(host, nullptr, nullptr, nullptr);  // the host has no child of its own
     }
     if (!Check(child != nullptr, "saver made a child window of the host")) {
@@ -70,17 +57,21 @@ bool CoversAndKeepsRunning(HWND host, const PROCESS_INFORMATION& saver) {
     return Check(r.left == 0 && r.top == 0 && r.right == kClientWidth && r.bottom == kClientHeight &&
                      IsWindowVisible(child),
                  "child is visible and covers the client area") &&
-           Check(!PumpUntilExit(saver.hProcess, kKeepsRunningMs) && IsWindow(child),
+           Check(!PumpUntilExit(saver, kKeepsRunningMs) && IsWindow(child),
                  "saver keeps running with its child window");
 }
 
 bool CheckPreview(const char* saver) {
-    HWND host = MakeHostWindow();
-    RECT client = {};
-    GetClientRect(host, &client);
-    if (!Check(client.right == kClientWidth && client.bottom == kClientHeight, "host window made, 152 x 112")) {
-        return false;
-    }
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "TidewellPreviewHost";
+    RegisterClassA(&wc);
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
+    RECT frame = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&frame, style, FALSE);
+    HWND host = CreateWindowA(wc.lpszClassName, "Preview host", style, 40, 40, frame.right - frame.left,
+                              frame.bottom - frame.top, nullptr, nullptr, wc.hInstance, nullptr);
     // The handle in decimal, as the system's host passes it.
     std::string command = std::string("\"") + saver + "\" /p " + std::to_string(reinterpret_cast<ULONG_PTR>(host));
     std::printf("start: %s\n", command.c_str());
@@ -91,13 +82,12 @@ bool CheckPreview(const char* saver) {
                "saver started")) {
         return false;
     }
-    bool ok = CoversAndKeepsRunning(host, pi);
+    bool ok = CoversAndKeepsRunning(host, pi.hProcess);
     if (ok) {
         DestroyWindow(host);
         DWORD code = 1;
         ok = PumpUntilExit(pi.hProcess, kExitWaitMs) && GetExitCodeProcess(pi.hProcess, &code) && code == 0;
-        std::printf("exit code: %lu\n", static_cast<unsigned long>(code));
-        Check(ok, "saver ended with exit code 0");
+        Check(ok, ("saver ended with exit code 0 (" + std::to_string(code) + ")").c_str());
     }
     TerminateProcess(pi.hProcess, 1);  // when it has not ended
     CloseHandle(pi.hThread);
