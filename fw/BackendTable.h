@@ -33,8 +33,6 @@
     X(HCURSOR, ArrowCursor, (), ())                                                                                    \
     X(BOOL, PostMessage, (HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam), (hWnd, message, wParam, lParam))     \
     X(int, RunMessageLoop, (), ())                                                                                     \
-    X(LRESULT, DefaultProcessing, (CWnd & wnd, UINT message, WPARAM wParam, LPARAM lParam),                            \
-      (wnd, message, wParam, lParam))                                                                                  \
     X(UINT_PTR, SetTimer, (HWND hWnd, UINT_PTR id, UINT elapse), (hWnd, id, elapse))                                   \
     X(BOOL, KillTimer, (HWND hWnd, UINT_PTR id), (hWnd, id))                                                           \
     X(DWORD, TickCount, (), ())                                                                                        \
@@ -45,11 +43,20 @@
     X(HCURSOR, LoadCursorResource, (UINT id), (id))                                                                    \
     X(std::string, ProgramPath, (), ())
 
+// What the shared primitives ask of the display backend beyond fw/Backend.h:
+// ValidateWindow validates the whole window, as an empty paint would;
+// ShowClassCursor shows its class's cursor over it, FALSE when there is none.
+#define TIDEWELL_DISPLAY_HELPERS(X)              \
+    X(void, ValidateWindow, (HWND hWnd), (hWnd)) \
+    X(BOOL, ShowClassCursor, (HWND hWnd), (hWnd))
+
 // The Linux program's backends share these (fw/linux): one queue and one
 // way to deliver, the metrics from the monitors, neither dialogs nor a
 // registry.
 #define TIDEWELL_SHARED_PRIMITIVES(X)                                                                                 \
     X(LRESULT, SendMessage, (HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam), (hWnd, message, wParam, lParam)) \
+    X(LRESULT, DefaultProcessing, (CWnd & wnd, UINT message, WPARAM wParam, LPARAM lParam),                           \
+      (wnd, message, wParam, lParam))                                                                                 \
     X(void, PostQuitMessage, (int nExitCode), (nExitCode))                                                            \
     X(RECT, WorkArea, (), ())                                                                                         \
     X(int, SystemMetric, (int index), (index))                                                                        \
@@ -68,7 +75,8 @@
     X(BOOL, WriteProfileInt, (const std::string& keyPath, const std::string& entry, std::int32_t value),              \
       (keyPath, entry, value))
 
-#define TIDEWELL_BACKEND_PRIMITIVES(X) TIDEWELL_DISPLAY_PRIMITIVES(X) TIDEWELL_SHARED_PRIMITIVES(X)
+#define TIDEWELL_BACKEND_PRIMITIVES(X) \
+    TIDEWELL_DISPLAY_PRIMITIVES(X) TIDEWELL_DISPLAY_HELPERS(X) TIDEWELL_SHARED_PRIMITIVES(X)
 
 namespace fw {
 
@@ -82,6 +90,10 @@ struct BackendTable {
 namespace shared {
 TIDEWELL_SHARED_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)
 }  // namespace shared
+// The chosen backend's helpers, for the shared primitives.
+namespace backend {
+TIDEWELL_DISPLAY_HELPERS(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)
+}  // namespace backend
 
 // Inside a backend's own namespace: declares its primitives there, the
 // shared ones included.
@@ -89,6 +101,7 @@ TIDEWELL_SHARED_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)
 #define TIDEWELL_DECLARE_BACKEND_PRIMITIVES                         \
     using ::fw::backend::WindowCreation;                            \
     TIDEWELL_DISPLAY_PRIMITIVES(TIDEWELL_DECLARE_BACKEND_PRIMITIVE) \
+    TIDEWELL_DISPLAY_HELPERS(TIDEWELL_DECLARE_BACKEND_PRIMITIVE)    \
     TIDEWELL_SHARED_PRIMITIVES(TIDEWELL_USE_SHARED_PRIMITIVE)
 
 // Inside a backend's own namespace: a table of its primitives.

@@ -137,36 +137,20 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    WindowRecord* record = RecordOf(wnd.m_hWnd);
-    if (record == nullptr) {
-        return 0;
+void ValidateWindow(HWND hWnd) {
+    if (WindowRecord* record = RecordOf(hWnd)) {
+        record->invalid = RECT();
     }
-    switch (message) {
-        case WM_CLOSE:
-            DestroyWindow(wnd.m_hWnd);
-            return 0;
-        case WM_SYSCOMMAND:
-            // Close from the window menu closes, as on the platform.
-            if ((wParam & 0xFFF0) == SC_CLOSE) {
-                SendMessage(wnd.m_hWnd, WM_CLOSE, 0, 0);
-            }
-            return 0;
-        case WM_PAINT:
-            record->invalid = RECT();  // validated, as an empty paint would
-            return 0;
-        case WM_NCACTIVATE:
-            return TRUE;
-        case WM_SETCURSOR:
-            // The class cursor over the client area.
-            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || !record->blankCursor) {
-                return FALSE;
-            }
-            HidePointer();
-            return TRUE;
-        default:
-            return 0;
+}
+
+// The only class cursor the program has is the blank one.
+BOOL ShowClassCursor(HWND hWnd) {
+    const WindowRecord* record = RecordOf(hWnd);
+    if (record == nullptr || !record->blankCursor) {
+        return FALSE;
     }
+    HidePointer();
+    return TRUE;
 }
 
 }  // namespace fw::wayland

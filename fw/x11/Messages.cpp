@@ -121,36 +121,19 @@ BOOL PostMessage(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-LRESULT DefaultProcessing(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    x11::WindowRecord* record = x11::RecordOf(wnd.m_hWnd);
-    if (record == nullptr) {
-        return 0;
+void ValidateWindow(HWND hWnd) {
+    if (WindowRecord* record = RecordOf(hWnd)) {
+        record->invalid = RECT();
     }
-    switch (message) {
-        case WM_CLOSE:
-            DestroyWindow(wnd.m_hWnd);
-            return 0;
-        case WM_SYSCOMMAND:
-            // Close from the window menu closes, as on the platform.
-            if ((wParam & 0xFFF0) == SC_CLOSE) {
-                SendMessage(wnd.m_hWnd, WM_CLOSE, 0, 0);
-            }
-            return 0;
-        case WM_PAINT:
-            record->invalid = RECT();  // validated, as an empty paint would
-            return 0;
-        case WM_NCACTIVATE:
-            return TRUE;
-        case WM_SETCURSOR:
-            // The class cursor over the client area.
-            if (LOWORD(static_cast<std::uintptr_t>(lParam)) != HTCLIENT || record->cursor == 0) {
-                return FALSE;
-            }
-            ::XDefineCursor(x11::X().display, record->window, record->cursor);
-            return TRUE;
-        default:
-            return 0;
+}
+
+BOOL ShowClassCursor(HWND hWnd) {
+    const WindowRecord* record = RecordOf(hWnd);
+    if (record == nullptr || record->cursor == 0) {
+        return FALSE;
     }
+    ::XDefineCursor(X().display, record->window, record->cursor);
+    return TRUE;
 }
 
 void SetRestartHandler(std::function<void()> restart) { g_restart = std::move(restart); }
