@@ -7,6 +7,7 @@
 #include "fw/Wnd.h"
 #include "fw/wayland/WindowRecord.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/KeySymName.h"
 #include "tests/support/PlatformInput.h"
 #include "tests/support/PlatformTraits.h"
 #include "tests/support/TestPlatform.h"
@@ -29,16 +30,7 @@ const PlatformTraits& Traits() {
     return traits;
 }
 
-void PressKey(UINT virtualKey) {
-    std::string key = virtualKey == 0x12   ? "Alt_L"
-                      : virtualKey == 0x1B ? "Escape"
-                      : virtualKey == 0x0D ? "Return"
-                                           : "space";
-    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
-        key = std::string(1, static_cast<char>(virtualKey >= 'A' ? virtualKey - 'A' + 'a' : virtualKey));
-    }
-    RunChild({"wtype", "-k", key});
-}
+void PressKey(UINT virtualKey) { RunChild({"wtype", "-k", KeySymName(virtualKey)}); }
 
 void MovePointer(int screenX, int screenY) {
     Sway({"seat", "seat0", "cursor", "set", std::to_string(screenX), std::to_string(screenY)});

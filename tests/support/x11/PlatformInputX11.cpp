@@ -3,12 +3,11 @@
 // what X does differently.
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
-#include <X11/keysym.h>
 
-#include <cctype>
 #include <cstdint>
 
 #include "fw/Wnd.h"
+#include "tests/support/KeySymName.h"
 #include "tests/support/PlatformInput.h"
 #include "tests/support/PlatformTraits.h"
 #include "tests/support/x11/PrivateDisplay.h"
@@ -32,22 +31,13 @@ const PlatformTraits& Traits() {
 
 namespace {
 
-::KeySym KeySymOf(UINT virtualKey) {
-    // X's keysyms for letters and digits are their lower-case ASCII codes.
-    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9')) {
-        return static_cast<::KeySym>(std::tolower(static_cast<int>(virtualKey)));
-    }
-    // Alt, Escape and Return; any other key is the space bar.
-    return virtualKey == 0x12 ? XK_Alt_L : virtualKey == 0x1B ? XK_Escape : virtualKey == 0x0D ? XK_Return : XK_space;
-}
-
 ::Window ToX(HWND hWnd) { return static_cast<::Window>(reinterpret_cast<std::uintptr_t>(hWnd)); }
 
 }  // namespace
 
 void PressKey(UINT virtualKey) {
     ::Display* d = OtherClient();
-    const unsigned code = ::XKeysymToKeycode(d, KeySymOf(virtualKey));
+    const unsigned code = ::XKeysymToKeycode(d, ::XStringToKeysym(KeySymName(virtualKey).c_str()));
     ::XTestFakeKeyEvent(d, code, True, CurrentTime);
     ::XTestFakeKeyEvent(d, code, False, CurrentTime);
     ::XSync(d, False);
