@@ -117,10 +117,13 @@ void StartPrivateCompositor() {
     // A pointer that sway's cursor commands move, and a keyboard that stays
     // while wtype's come and go with each key.
     int ready[2];
+    if (::pipe(ready) != 0) {
+        Fail("no pipe for the virtual pointer");
+    }
+    g_pointer = StartChild({"python3", TIDEWELL_SOURCE_DIR "/tests/wayland/virtual-pointer"}, ready[1]);
+    ::close(ready[1]);
     std::string line;
-    if (::pipe(ready) != 0 ||
-        (g_pointer = StartChild({"python3", TIDEWELL_SOURCE_DIR "/tests/wayland/virtual-pointer"}, ready[1])) == 0 ||
-        (::close(ready[1]), !ReadLine(ready[0], line, 20000))) {
+    if (g_pointer == 0 || !ReadLine(ready[0], line, 20000)) {
         Fail("no virtual pointer");
     }
     ::close(ready[0]);
